@@ -1,0 +1,10 @@
+# A layer library from a list of sources; an interface library while the layer has none yet.
+function(updater_layer name)
+  if(ARGN)
+    add_library(${name} STATIC ${ARGN})
+    set(${name}_scope PUBLIC PARENT_SCOPE)
+  else()
+    add_library(${name} INTERFACE)
+    set(${name}_scope INTERFACE PARENT_SCOPE)
+  endif()
+endfunction()
