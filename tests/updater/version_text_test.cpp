@@ -16,13 +16,13 @@ TEST_P(CutVersionText, KeepsLastFourCharactersFromFirstNonZeroDigit) {
   EXPECT_EQ(cutVersionText(GetParam().stored), GetParam().cut);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, CutVersionText,
-                         ::testing::Values(CutCase{"", ""}, CutCase{"Ralvento v.2.63", "2.63"},
-                                           CutCase{"Ralvento v.2.50", "2.50"}, CutCase{"Ralvento v.1.95", "1.95"},
-                                           CutCase{"Ralvento v.3.10", "3.10"}, CutCase{"Ralvento v.2.6", "2.6"},
-                                           CutCase{"Ralvento v.3", "3"}, CutCase{"0.95", "95"}, CutCase{"0", ""},
-                                           CutCase{"abcdef", ""}, CutCase{"v. 0.0", ""}, CutCase{"2.63", "2.63"},
-                                           CutCase{"12.63", "2.63"}, CutCase{"x9", "9"}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CutVersionText,
+    ::testing::Values(CutCase{"", ""}, CutCase{"Ralvento v.2.63", "2.63"}, CutCase{"Ralvento v.2.50", "2.50"},
+                      CutCase{"Ralvento v.1.95", "1.95"}, CutCase{"Ralvento v.3.10", "3.10"},
+                      CutCase{"Ralvento v.2.6", "2.6"}, CutCase{"Ralvento v.3", "3"}, CutCase{"0.95", "95"},
+                      CutCase{"0", ""}, CutCase{"abcdef", ""}, CutCase{"v. 0.0", ""}, CutCase{"2.63", "2.63"},
+                      CutCase{"12.63", "2.63"}, CutCase{"x9", "9"}));
 
 struct ParseCase {
   std::string_view text;
@@ -31,7 +31,9 @@ struct ParseCase {
 
 class ParseDecimal : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseDecimal, ReadsExactDecimalsOnly) { EXPECT_EQ(parseDecimal(GetParam().text), GetParam().value); }
+TEST_P(ParseDecimal, ReadsExactDecimalsOnly) {
+  EXPECT_EQ(parseDecimal(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, ParseDecimal,
@@ -43,7 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"-2.63", std::nullopt}, ParseCase{"2.63123", std::nullopt},
                       ParseCase{"1.2.3", std::nullopt}, ParseCase{"99999999999999999999", std::nullopt}));
 
-TEST(ParseDecimal, WorksAtCompileTime) { static_assert(parseDecimal("2.63") == 26300); }
+TEST(ParseDecimal, WorksAtCompileTime) {
+  static_assert(parseDecimal("2.63") == 26300);
+}
 
 struct FormatCase {
   TenThousandths value;
@@ -52,12 +56,15 @@ struct FormatCase {
 
 class FormatGeneral : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatGeneral, ShortestFormWithPoint) { EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text); }
+TEST_P(FormatGeneral, ShortestFormWithPoint) {
+  EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(Examples, FormatGeneral,
                          ::testing::Values(FormatCase{26300, "2.63"}, FormatCase{26000, "2.6"},
                                            FormatCase{30000, "3"}, FormatCase{26312, "2.6312"},
-                                           FormatCase{1, "0.0001"}, FormatCase{0, "0"}, FormatCase{-26300, "-2.63"},
+                                           FormatCase{1, "0.0001"}, FormatCase{0, "0"},
+                                           FormatCase{-26300, "-2.63"},
                                            FormatCase{INT64_MIN, "-922337203685477.5808"}));
 
 }  // namespace
