@@ -1,0 +1,63 @@
+#include "platform/files.h"
+
+#include <cstdio>
+
+namespace platform {
+
+std::string_view describe(FileError error) {
+  switch (error) {
+    case FileError::kNone:
+      return "no error";
+    case FileError::kNotFound:
+      return "not found";
+    case FileError::kInUse:
+      return "in use";
+    case FileError::kAccessDenied:
+      return "access denied";
+    case FileError::kExists:
+      return "already exists";
+    case FileError::kNoSpace:
+      return "no space left";
+    case FileError::kOther:
+      break;
+  }
+  return "failed";
+}
+
+ExclusiveFile::Opened ExclusiveFile::openExisting(const std::string& path) {
+  return open(path, How::kExisting);
+}
+
+ExclusiveFile::Opened ExclusiveFile::openForReading(const std::string& path) {
+  return open(path, How::kForReading);
+}
+
+ExclusiveFile::Opened ExclusiveFile::createNew(const std::string& path) {
+  return open(path, How::kNew);
+}
+
+ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, std::string_view suffix) {
+  // The process id keeps concurrent runs apart; the attempt number steps over names that an
+  // earlier run of a process with the same id left behind.
+  const std::uint32_t pid = currentProcessId();
+  constexpr unsigned kAttempts = 64;
+  Created created;
+  for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
+    char unique[24];
+    std::snprintf(unique, sizeof unique, "%x-%x", static_cast<unsigned>(pid), attempt);
+    std::string path = prefix + unique;
+    path += suffix;
+    Opened opened = createNew(path);
+    if (opened.file) {
+      created.file = std::move(opened.file);
+      created.path = std::move(path);
+      created.error = FileError::kNone;
+      return created;
+    }
+    created.error = opened.error;
+    if (opened.error != FileError::kExists) break;
+  }
+  return created;
+}
+
+}  // namespace platform

@@ -1,0 +1,117 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Why a file operation failed, in the terms a caller can act on.
+enum class FileError {
+  kNone,
+  kNotFound,      // the file, or a folder on its path, does not exist
+  kInUse,         // another open handle forbids it: a running program, a holder sharing nothing
+  kAccessDenied,  // a read-only file, a folder, or no rights
+  kExists,        // the file was to be new but is already there
+  kNoSpace,       // the volume is full
+  kOther,
+};
+
+std::string_view describe(FileError error);
+
+// A file opened for the caller alone: while it is open, no other handle, in this process or any
+// other, may open it. Paths are plain system-code-page text; "\" and "/" both separate folders.
+class ExclusiveFile {
+ public:
+  struct Opened;
+  struct Created;
+
+  // An existing file for reading and writing, untouched: nothing is truncated or written. Asks
+  // whether the file could be replaced now without disturbing anyone.
+  static Opened openExisting(const std::string& path);
+  // An existing file for reading only.
+  static Opened openForReading(const std::string& path);
+  // A file that must not exist yet.
+  static Opened createNew(const std::string& path);
+  // A new file named prefix + a part unique to this process and attempt + suffix, in the folder
+  // that `prefix` starts with.
+  static Created createUnique(const std::string& prefix, std::string_view suffix);
+
+  ExclusiveFile(ExclusiveFile&& other) noexcept;
+  ExclusiveFile& operator=(ExclusiveFile&& other) noexcept;
+  ExclusiveFile(const ExclusiveFile&) = delete;
+  ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+  ~ExclusiveFile();
+
+  // Writes every byte, request after request, from the current position. Stops at the first
+  // failure; what was written before it stays written.
+  FileError writeAll(std::span<const std::byte> data);
+  // Asks the system to put everything written so far onto the device.
+  FileError flush();
+  // Reads up to buffer.size() bytes from the current position; 0 bytes means the end.
+  std::optional<std::size_t> read(std::span<std::byte> buffer);
+  // Closes now rather than at destruction. Further use of the object is an error.
+  void close();
+
+ private:
+  enum class How { kExisting, kForReading, kNew };
+  static Opened open(const std::string& path, How how);
+  explicit ExclusiveFile(std::intptr_t handle) : handle_(handle) {}
+  static constexpr std::intptr_t kClosed = -1;
+  // The backend's handle, held as a number so this header stays free of system headers.
+  std::intptr_t handle_ = kClosed;
+};
+
+struct ExclusiveFile::Opened {
+  std::optional<ExclusiveFile> file;
+  FileError error = FileError::kNone;
+};
+
+struct ExclusiveFile::Created {
+  std::optional<ExclusiveFile> file;
+  std::string path;
+  FileError error = FileError::kNone;
+};
+
+// Puts `replacement` in the place of the existing `target` in one step, keeping the target's
+// attributes; the old target goes to `backup`, which the caller removes. On failure the target
+// keeps its name and content.
+FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup);
+
+// Renames `from` to `to` (replacing a file there) and waits until the rename is on the device.
+FileError moveIntoPlace(const std::string& from, const std::string& to);
+
+// Deletes a file. A file that someone holds open cannot be deleted.
+FileError removeFile(const std::string& path);
+
+// The names of the plain files in a folder given with its trailing separator (empty: the current
+// folder). Empty when the folder cannot be read.
+std::vector<std::string> filesInFolder(const std::string& folder);
+
+// Identifies this process among the running ones; part of unique file names.
+std::uint32_t currentProcessId();
+
+// Test seam for faults that are hard to provoke on demand, such as a volume filling up. Once
+// `limit` more bytes have gone through writeAll in this process, writes stop: `kFail` makes them
+// fail as on a full volume, `kDropSilently` reports them written although they were not, like a
+// device that loses data. `atLimit` runs once, on the writing thread, when the limit is reached.
+enum class WriteFaultKind { kFail, kDropSilently };
+void injectWriteFault(std::uint64_t limit, WriteFaultKind kind, std::function<void()> atLimit = {});
+void clearWriteFault();
+
+namespace detail {
+// What the backend's write loop may do with a request of `wanted` bytes under the injected fault.
+struct WriteAllowance {
+  std::size_t write = 0;          // bytes to really write
+  std::size_t pretend = 0;        // bytes to report as written without writing them
+  bool fail = false;              // fail the request once `write` bytes are written
+  std::function<void()> atLimit;  // to run once `write` bytes are written, before failing
+};
+WriteAllowance allowWrite(std::size_t wanted);
+}  // namespace detail
+
+}  // namespace platform

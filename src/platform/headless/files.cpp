@@ -1,0 +1,225 @@
+// POSIX files with the sharing rules of the real backend: an exclusive open takes a
+// non-blocking flock, so a second exclusive open, or a deletion, of a held file fails as a
+// sharing violation does. A file without its owner's write bit stands for a read-only file,
+// refused for writing even to root.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <utility>
+
+#include "platform/files.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
+
+FileError fromErrno(int code) {
+  switch (code) {
+    case 0:
+      return FileError::kNone;
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::kNotFound;
+    case EWOULDBLOCK:
+    case ETXTBSY:
+      return FileError::kInUse;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError::kAccessDenied;
+    case EEXIST:
+      return FileError::kExists;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::kNoSpace;
+    default:
+      return FileError::kOther;
+  }
+}
+
+FileError lastError() {
+  return fromErrno(errno);
+}
+
+// Descriptor closed on scope exit, for short-lived opens.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+std::string folderOf(const std::string& path) {
+  const std::size_t end = path.find_last_of('/');
+  return end == std::string::npos ? std::string(".") : path.substr(0, end + 1);
+}
+
+// Makes a finished rename survive a power cut: the folder entry must reach the device too.
+void syncFolderOf(const std::string& path) {
+  const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.get() >= 0) ::fsync(folder.get());
+}
+
+bool heldBySomeoneElse(const std::string& path) {
+  const Descriptor probe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  return probe.get() >= 0 && ::flock(probe.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+}  // namespace
+
+ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
+  Opened opened;
+  int flags = O_CLOEXEC;
+  switch (how) {
+    case How::kExisting:
+      flags |= O_RDWR;
+      break;
+    case How::kForReading:
+      flags |= O_RDONLY;
+      break;
+    case How::kNew:
+      flags |= O_RDWR | O_CREAT | O_EXCL;
+      break;
+  }
+  if (how == How::kExisting) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
+      opened.error = FileError::kAccessDenied;
+      return opened;
+    }
+  }
+  Descriptor fd(::open(path.c_str(), flags, 0644));
+  if (fd.get() < 0) {
+    opened.error = lastError();
+    return opened;
+  }
+  if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    opened.error = lastError();
+    return opened;
+  }
+  opened.file.emplace(ExclusiveFile(fd.release()));
+  return opened;
+}
+
+ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)) {}
+
+ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
+  if (this != &other) {
+    close();
+    handle_ = std::exchange(other.handle_, kClosed);
+  }
+  return *this;
+}
+
+ExclusiveFile::~ExclusiveFile() {
+  close();
+}
+
+void ExclusiveFile::close() {
+  if (handle_ != kClosed) ::close(static_cast<int>(std::exchange(handle_, kClosed)));
+}
+
+FileError ExclusiveFile::writeAll(std::span<const std::byte> data) {
+  const int fd = static_cast<int>(handle_);
+  while (!data.empty()) {
+    detail::WriteAllowance allowance = detail::allowWrite(std::min(data.size(), kMaxRequest));
+    std::size_t done = 0;
+    while (done < allowance.write) {
+      const ssize_t written = ::write(fd, data.data() + done, allowance.write - done);
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return lastError();
+      }
+      if (written == 0) return FileError::kOther;
+      done += static_cast<std::size_t>(written);
+    }
+    if (allowance.atLimit) allowance.atLimit();
+    if (allowance.fail) return FileError::kNoSpace;
+    data = data.subspan(done + allowance.pretend);
+  }
+  return FileError::kNone;
+}
+
+FileError ExclusiveFile::flush() {
+  return ::fsync(static_cast<int>(handle_)) == 0 ? FileError::kNone : lastError();
+}
+
+std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
+  for (;;) {
+    const ssize_t got =
+        ::read(static_cast<int>(handle_), buffer.data(), std::min(buffer.size(), kMaxRequest));
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
+FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return lastError();
+  if (heldBySomeoneElse(target) || heldBySomeoneElse(replacement)) return FileError::kInUse;
+  // The new file takes over the old one's permissions, as the real backend's replace keeps
+  // attributes.
+  if (::chmod(replacement.c_str(), info.st_mode & 07777) != 0) return lastError();
+  // A second name for the old file first, then one atomic rename over the target: there is
+  // no moment at which the target name is missing.
+  ::unlink(backup.c_str());
+  if (::link(target.c_str(), backup.c_str()) != 0) return lastError();
+  if (::rename(replacement.c_str(), target.c_str()) != 0) {
+    const FileError error = lastError();
+    ::unlink(backup.c_str());
+    return error;
+  }
+  syncFolderOf(target);
+  return FileError::kNone;
+}
+
+FileError moveIntoPlace(const std::string& from, const std::string& to) {
+  if (heldBySomeoneElse(from) || heldBySomeoneElse(to)) return FileError::kInUse;
+  if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
+  syncFolderOf(to);
+  return FileError::kNone;
+}
+
+FileError removeFile(const std::string& path) {
+  if (heldBySomeoneElse(path)) return FileError::kInUse;
+  return ::unlink(path.c_str()) == 0 ? FileError::kNone : lastError();
+}
+
+std::vector<std::string> filesInFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    struct stat info {};
+    const std::string path = (folder.empty() ? std::string() : folder) + entry->d_name;
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.emplace_back(entry->d_name);
+  }
+  return names;
+}
+
+std::uint32_t currentProcessId() {
+  return static_cast<std::uint32_t>(::getpid());
+}
+
+}  // namespace platform

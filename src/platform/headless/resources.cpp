@@ -1,0 +1,56 @@
+#include "platform/resources.h"
+
+#include <algorithm>
+#include <cctype>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/headless/own_resources.h"
+
+namespace platform {
+namespace {
+
+struct Registered {
+  std::string type;
+  std::string name;
+  std::span<const std::byte> bytes;
+};
+
+std::mutex resourcesMutex;
+std::vector<Registered> resources;
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+void eraseLocked(std::string_view type, std::string_view name) {
+  std::erase_if(resources, [&](const Registered& resource) {
+    return sameNoCase(resource.type, type) && sameNoCase(resource.name, name);
+  });
+}
+
+}  // namespace
+
+std::optional<std::span<const std::byte>> findOwnResource(std::string_view type, std::string_view name) {
+  const std::lock_guard lock(resourcesMutex);
+  for (const Registered& resource : resources) {
+    if (sameNoCase(resource.type, type) && sameNoCase(resource.name, name)) return resource.bytes;
+  }
+  return std::nullopt;
+}
+
+void registerOwnResource(std::string_view type, std::string_view name, std::span<const std::byte> bytes) {
+  const std::lock_guard lock(resourcesMutex);
+  eraseLocked(type, name);
+  resources.push_back(Registered{std::string(type), std::string(name), bytes});
+}
+
+void unregisterOwnResource(std::string_view type, std::string_view name) {
+  const std::lock_guard lock(resourcesMutex);
+  eraseLocked(type, name);
+}
+
+}  // namespace platform

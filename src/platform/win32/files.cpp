@@ -1,0 +1,195 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <type_traits>
+#include <utility>
+
+namespace platform {
+namespace {
+
+// Very large single requests can fail on some devices and shares; the loop carries the rest.
+constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
+
+FileError fromSystem(DWORD code) {
+  switch (code) {
+    case ERROR_SUCCESS:
+      return FileError::kNone;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+    case ERROR_INVALID_DRIVE:
+      return FileError::kNotFound;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+      return FileError::kInUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return FileError::kAccessDenied;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return FileError::kExists;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FileError::kNoSpace;
+    default:
+      return FileError::kOther;
+  }
+}
+
+FileError lastError() {
+  return fromSystem(GetLastError());
+}
+
+HANDLE asHandle(std::intptr_t value) {
+  return reinterpret_cast<HANDLE>(value);
+}
+
+struct FindCloser {
+  void operator()(HANDLE search) const { FindClose(search); }
+};
+using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
+bool startsWithNoCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() &&
+         std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+         });
+}
+
+bool endsWithNoCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && startsWithNoCase(text.substr(text.size() - end.size()), end);
+}
+
+// The backup files that ReplaceFile makes on its own (rf*.tmp in the target's folder).
+std::vector<std::string> replaceLeftovers(const std::string& folder) {
+  std::vector<std::string> names = filesInFolder(folder);
+  std::erase_if(names, [](const std::string& name) {
+    return !startsWithNoCase(name, "rf") || !endsWithNoCase(name, ".tmp");
+  });
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string folderOf(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/:");
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+}  // namespace
+
+ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
+  const DWORD access = how == How::kForReading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+  const DWORD disposition = how == How::kNew ? CREATE_NEW : OPEN_EXISTING;
+  // Share mode 0: while open, nobody else may read, write, delete or rename the file.
+  const HANDLE handle =
+      CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  Opened opened;
+  if (handle == INVALID_HANDLE_VALUE) {
+    opened.error = lastError();
+  } else {
+    opened.file.emplace(ExclusiveFile(reinterpret_cast<std::intptr_t>(handle)));
+  }
+  return opened;
+}
+
+ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)) {}
+
+ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
+  if (this != &other) {
+    close();
+    handle_ = std::exchange(other.handle_, kClosed);
+  }
+  return *this;
+}
+
+ExclusiveFile::~ExclusiveFile() {
+  close();
+}
+
+void ExclusiveFile::close() {
+  if (handle_ != kClosed) CloseHandle(asHandle(std::exchange(handle_, kClosed)));
+}
+
+FileError ExclusiveFile::writeAll(std::span<const std::byte> data) {
+  while (!data.empty()) {
+    detail::WriteAllowance allowance = detail::allowWrite(std::min(data.size(), kMaxRequest));
+    std::size_t done = 0;
+    while (done < allowance.write) {
+      DWORD written = 0;
+      const auto request = static_cast<DWORD>(allowance.write - done);
+      if (!WriteFile(asHandle(handle_), data.data() + done, request, &written, nullptr)) return lastError();
+      // A request that succeeds without writing anything would repeat forever.
+      if (written == 0) return FileError::kOther;
+      done += written;
+    }
+    if (allowance.atLimit) allowance.atLimit();
+    if (allowance.fail) return FileError::kNoSpace;
+    data = data.subspan(done + allowance.pretend);
+  }
+  return FileError::kNone;
+}
+
+FileError ExclusiveFile::flush() {
+  return FlushFileBuffers(asHandle(handle_)) ? FileError::kNone : lastError();
+}
+
+std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
+  DWORD got = 0;
+  const auto request = static_cast<DWORD>(std::min(buffer.size(), kMaxRequest));
+  if (!ReadFile(asHandle(handle_), buffer.data(), request, &got, nullptr)) return std::nullopt;
+  return got;
+}
+
+FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
+  // Some implementations park the old file under an rf*.tmp name of their own even when given a
+  // backup name, and leave it there when they fail; whatever appears here during the call is
+  // theirs to remove.
+  const std::string folder = folderOf(target);
+  const std::vector<std::string> before = replaceLeftovers(folder);
+  const BOOL replaced =
+      ReplaceFileA(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr);
+  const DWORD code = replaced ? ERROR_SUCCESS : GetLastError();
+  for (const std::string& name : replaceLeftovers(folder)) {
+    if (!std::binary_search(before.begin(), before.end(), name)) DeleteFileA((folder + name).c_str());
+  }
+  if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    // The old file went to the backup name but the new one did not follow: put the old one back.
+    MoveFileExA(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+  }
+  return fromSystem(code);
+}
+
+FileError moveIntoPlace(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+             ? FileError::kNone
+             : lastError();
+}
+
+FileError removeFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) ? FileError::kNone : lastError();
+}
+
+std::vector<std::string> filesInFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE first = FindFirstFileA((folder + "*").c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  const FindHandle search(first);
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search.get(), &found));
+  return names;
+}
+
+std::uint32_t currentProcessId() {
+  return GetCurrentProcessId();
+}
+
+}  // namespace platform

@@ -1,0 +1,166 @@
+#include "updater/payload_writer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/resources.h"
+
+namespace updater {
+namespace {
+
+using platform::ExclusiveFile;
+using platform::FileError;
+
+// Read-back works through a window of this size: the payload itself is never copied.
+constexpr std::size_t kVerifyChunk = std::size_t{1} << 20;
+
+struct SplitPath {
+  std::string folder;  // with its trailing separator; empty for the current folder
+  std::string fileName;
+};
+
+SplitPath split(const std::string& path) {
+  const std::size_t end = path.find_last_of("\\/:");
+  if (end == std::string::npos) return {std::string(), path};
+  return {path.substr(0, end + 1), path.substr(end + 1)};
+}
+
+bool isTempOf(std::string_view candidate, std::string_view fileName) {
+  const auto sameNoCase = [](std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+  };
+  const std::size_t start = fileName.size() + kTempInfix.size();
+  return candidate.size() > start + kTempSuffix.size() &&
+         sameNoCase(candidate.substr(0, fileName.size()), fileName) &&
+         sameNoCase(candidate.substr(fileName.size(), kTempInfix.size()), kTempInfix) &&
+         sameNoCase(candidate.substr(candidate.size() - kTempSuffix.size()), kTempSuffix);
+}
+
+// Files of earlier runs that were cut off (power loss, killed process) or whose old target
+// could not be deleted at once. One still held open, by a run going on right now, stays.
+void removeLeftovers(const SplitPath& target) {
+  for (const std::string& name : platform::filesInFolder(target.folder)) {
+    if (isTempOf(name, target.fileName)) platform::removeFile(target.folder + name);
+  }
+}
+
+// A new file that is deleted again on scope exit, once closed, unless it has been handed on.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(ExclusiveFile::Created created) : created_(std::move(created)) {}
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile() {
+    created_.file.reset();
+    if (!kept_) platform::removeFile(created_.path);
+  }
+  ExclusiveFile& file() { return *created_.file; }
+  const std::string& path() const { return created_.path; }
+  void keep() { kept_ = true; }
+
+ private:
+  ExclusiveFile::Created created_;
+  bool kept_ = false;
+};
+
+bool readsBackAs(const std::string& path, std::span<const std::byte> payload) {
+  ExclusiveFile::Opened opened = ExclusiveFile::openForReading(path);
+  if (!opened.file) return false;
+  std::vector<std::byte> window(kVerifyChunk);
+  std::size_t offset = 0;
+  for (;;) {
+    const std::optional<std::size_t> got = opened.file->read(window);
+    if (!got) return false;
+    if (*got == 0) return offset == payload.size();
+    if (*got > payload.size() - offset) return false;
+    if (std::memcmp(window.data(), payload.data() + offset, *got) != 0) return false;
+    offset += *got;
+  }
+}
+
+}  // namespace
+
+std::string_view describe(InstallOutcome outcome) {
+  switch (outcome) {
+    case InstallOutcome::kInstalled:
+      return "installed";
+    case InstallOutcome::kNoPayload:
+      return "no payload";
+    case InstallOutcome::kNoFileName:
+      return "no file name";
+    case InstallOutcome::kTargetInUse:
+      return "target in use";
+    case InstallOutcome::kTargetDenied:
+      return "target denied";
+    case InstallOutcome::kCannotCreateTemp:
+      return "cannot create temporary file";
+    case InstallOutcome::kWriteFailed:
+      return "write failed";
+    case InstallOutcome::kVerifyFailed:
+      return "verification failed";
+    case InstallOutcome::kReplaceFailed:
+      break;
+  }
+  return "replace failed";
+}
+
+InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath) {
+  const SplitPath target = split(filePath);
+  if (target.fileName.empty()) return InstallOutcome::kNoFileName;
+
+  // Can the target be replaced at all? Opening it for writing without truncating changes
+  // nothing. Holding it keeps the target from being started or opened until the new file is
+  // ready, which narrows the race with a user starting the program to the replace itself.
+  ExclusiveFile::Opened current = ExclusiveFile::openExisting(filePath);
+  if (!current.file) {
+    if (current.error == FileError::kInUse) return InstallOutcome::kTargetInUse;
+    if (current.error == FileError::kAccessDenied) return InstallOutcome::kTargetDenied;
+    // Anything else: no target yet, or no folder, which the temporary file will find out.
+  }
+  const bool targetExists = current.file.has_value();
+
+  removeLeftovers(target);
+
+  const std::string prefix = target.folder + target.fileName + std::string(kTempInfix);
+  ExclusiveFile::Created created = ExclusiveFile::createUnique(prefix, kTempSuffix);
+  if (!created.file) return InstallOutcome::kCannotCreateTemp;
+  TemporaryFile temp(std::move(created));
+  if (temp.file().writeAll(payload) != FileError::kNone) return InstallOutcome::kWriteFailed;
+  if (temp.file().flush() != FileError::kNone) return InstallOutcome::kWriteFailed;
+  temp.file().close();
+  if (!readsBackAs(temp.path(), payload)) return InstallOutcome::kVerifyFailed;
+
+  current.file.reset();
+  if (targetExists) {
+    // The old file's last name: removed at once, or by the next run if it is still held.
+    const std::string backup =
+        temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + ".old" + std::string(kTempSuffix);
+    if (platform::replaceFile(filePath, temp.path(), backup) != FileError::kNone) {
+      return InstallOutcome::kReplaceFailed;
+    }
+    temp.keep();
+    platform::removeFile(backup);
+  } else {
+    if (platform::moveIntoPlace(temp.path(), filePath) != FileError::kNone)
+      return InstallOutcome::kReplaceFailed;
+    temp.keep();
+  }
+  return InstallOutcome::kInstalled;
+}
+
+bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,
+                    const std::string& filePath) {
+  const std::optional<std::span<const std::byte>> payload =
+      platform::findOwnResource(resourceType, resourceName);
+  if (!payload) return false;
+  return installPayload(*payload, filePath) == InstallOutcome::kInstalled;
+}
+
+}  // namespace updater

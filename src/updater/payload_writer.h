@@ -1,0 +1,41 @@
+#pragma once
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace updater {
+
+// How an installation ended; only kInstalled changed anything.
+enum class InstallOutcome {
+  kInstalled,
+  kNoPayload,         // this program carries no such resource
+  kNoFileName,        // the path names a folder, not a file
+  kTargetInUse,       // a running program or another holder keeps the target open
+  kTargetDenied,      // the target is read-only, or not ours to write
+  kCannotCreateTemp,  // the folder is missing or not writable
+  kWriteFailed,       // writing or flushing the new file failed, e.g. the volume is full
+  kVerifyFailed,      // the new file does not read back as the payload
+  kReplaceFailed,     // the new file could not take the target's place
+};
+
+std::string_view describe(InstallOutcome outcome);
+
+// Puts `payload` in place of the file `filePath` so that after any fault the file is either
+// the whole old one or the whole new one. The new bytes go to a temporary file beside the target
+// (named after it, so that one left by an interrupted run is recognised and removed by the next),
+// are flushed and read back, and then replace the target in one step. A target that someone
+// holds open is left alone before anything is written.
+InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath);
+
+// Installs this program's own resource `resourceType`/`resourceName` (matched without case) as
+// the file `filePath`. True when the file now holds exactly the resource's bytes.
+bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,
+                    const std::string& filePath);
+
+// The name part of the temporary files an installation of `fileName` uses, so that tests and
+// tools can recognise them: fileName + kTempInfix + <unique> + kTempSuffix.
+inline constexpr std::string_view kTempInfix = ".upd-";
+inline constexpr std::string_view kTempSuffix = ".tmp";
+
+}  // namespace updater

@@ -1,0 +1,165 @@
+#include "updater/payload_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+
+#include "platform/files.h"
+#include "support/scratch_folder.h"
+
+namespace updater {
+namespace {
+
+using platform::ExclusiveFile;
+using platform::WriteFaultKind;
+using test_support::patternBytes;
+using test_support::readFile;
+using test_support::sameBytes;
+using test_support::ScratchFolder;
+using test_support::writeFile;
+using Names = std::set<std::string>;
+
+class InstallPayload : public ::testing::Test {
+ protected:
+  void TearDown() override { platform::clearWriteFault(); }
+  std::string target() const { return scratch.path("Ralvt.exe"); }
+
+  ScratchFolder scratch;
+  const std::vector<std::byte> payload = patternBytes(300'000, 42);
+};
+
+struct OldFile {
+  std::string_view name;
+  std::optional<std::size_t> size;  // none: no target yet
+};
+
+class OverAnyOldFile : public InstallPayload, public ::testing::WithParamInterface<OldFile> {};
+
+TEST_P(OverAnyOldFile, LeavesExactlyThePayloadAndNothingElse) {
+  if (GetParam().size) writeFile(target(), patternBytes(*GetParam().size, 7));
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OverAnyOldFile,
+                         ::testing::Values(OldFile{"None", std::nullopt}, OldFile{"Empty", 0},
+                                           OldFile{"Smaller", 1000}, OldFile{"SameSize", 300'000},
+                                           OldFile{"Larger", 2'000'000}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(InstallPayload, AnEmptyPayloadGivesAnEmptyFile) {
+  writeFile(target(), patternBytes(10, 1));
+  EXPECT_EQ(installPayload({}, target()), InstallOutcome::kInstalled);
+  EXPECT_TRUE(readFile(target()).empty());
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
+TEST_F(InstallPayload, AHeldTargetIsLeftAloneUntilReleased) {
+  const auto old = patternBytes(5000, 3);
+  writeFile(target(), old);
+  {
+    ExclusiveFile::Opened holder = ExclusiveFile::openForReading(target());
+    ASSERT_TRUE(holder.file);
+    EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kTargetInUse);
+  }
+  EXPECT_TRUE(sameBytes(readFile(target()), old));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+}
+
+TEST_F(InstallPayload, AReadOnlyTargetIsRefused) {
+  const auto old = patternBytes(5000, 4);
+  writeFile(target(), old);
+  std::filesystem::permissions(target(),
+                               std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                   std::filesystem::perms::others_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kTargetDenied);
+  EXPECT_TRUE(sameBytes(readFile(target()), old));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
+TEST_F(InstallPayload, AMissingFolderIsNotCreated) {
+  const std::string folder = scratch.path("gone");
+  EXPECT_EQ(installPayload(payload, folder + scratch.separator() + "Ralvt.exe"),
+            InstallOutcome::kCannotCreateTemp);
+  EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+TEST_F(InstallPayload, ADoubledSeparatorBeforeTheNameIsAccepted) {
+  writeFile(target(), patternBytes(10, 5));
+  EXPECT_EQ(installPayload(payload, scratch.folder() + scratch.separator() + "Ralvt.exe"),
+            InstallOutcome::kInstalled);
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
+TEST_F(InstallPayload, APathWithoutFileNameIsRefused) {
+  EXPECT_EQ(installPayload(payload, scratch.folder()), InstallOutcome::kNoFileName);
+  EXPECT_EQ(scratch.fileNames(), Names{});
+}
+
+struct Fault {
+  std::string_view name;
+  std::uint64_t limit;
+  WriteFaultKind kind;
+  InstallOutcome outcome;
+};
+
+class UnderAWriteFault : public InstallPayload, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(UnderAWriteFault, TheOldTargetStaysWholeAndNoTemporaryFileRemains) {
+  const Fault& fault = GetParam();
+  const auto old = patternBytes(777'777, 6);
+  writeFile(target(), old);
+  platform::injectWriteFault(fault.limit, fault.kind);
+  EXPECT_EQ(installPayload(payload, target()), fault.outcome);
+  EXPECT_TRUE(sameBytes(readFile(target()), old));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
+TEST_P(UnderAWriteFault, NoTargetAppearsWhereThereWasNone) {
+  const Fault& fault = GetParam();
+  platform::injectWriteFault(fault.limit, fault.kind);
+  EXPECT_EQ(installPayload(payload, target()), fault.outcome);
+  EXPECT_EQ(scratch.fileNames(), Names{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnderAWriteFault,
+    ::testing::Values(
+        Fault{"VolumeFullAtOnce", 0, WriteFaultKind::kFail, InstallOutcome::kWriteFailed},
+        Fault{"VolumeFullMidway", 150'001, WriteFaultKind::kFail, InstallOutcome::kWriteFailed},
+        Fault{"VolumeFullAtLastByte", 299'999, WriteFaultKind::kFail, InstallOutcome::kWriteFailed},
+        Fault{"DataLostMidway", 150'001, WriteFaultKind::kDropSilently, InstallOutcome::kVerifyFailed},
+        Fault{"LastByteLost", 299'999, WriteFaultKind::kDropSilently, InstallOutcome::kVerifyFailed}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(InstallPayload, LeftoversOfInterruptedRunsAreRemovedAndOtherFilesKept) {
+  writeFile(target(), patternBytes(10, 8));
+  const Names leftovers = {"Ralvt.exe.upd-1f4-0.tmp", "ralvt.EXE.UPD-9-3.old.tmp"};
+  const Names unrelated = {"Ralvt.exe.bak", "rf1A2B.tmp", "Other.exe.upd-1-0.tmp", "Ralvt.exe.upd-1-0.log"};
+  for (const std::string& name : leftovers) writeFile(scratch.path(name), patternBytes(100, 9));
+  for (const std::string& name : unrelated) writeFile(scratch.path(name), patternBytes(100, 9));
+
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  Names expected = unrelated;
+  expected.insert("Ralvt.exe");
+  EXPECT_EQ(scratch.fileNames(), expected);
+}
+
+TEST_F(InstallPayload, ATemporaryFileInUseByAnotherRunIsNotTouched) {
+  const std::string other = "Ralvt.exe.upd-77-0.tmp";
+  writeFile(scratch.path(other), patternBytes(100, 10));
+  ExclusiveFile::Opened held = ExclusiveFile::openForReading(scratch.path(other));
+  ASSERT_TRUE(held.file);
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", other}));
+}
+
+}  // namespace
+}  // namespace updater
