@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "platform/color.h"
@@ -61,13 +62,19 @@ class Canvas {
   // Draws the bitmap with its top-left corner at (x, y), leaving its transparent colour's
   // pixels untouched when the bitmap is transparent.
   virtual void draw(int x, int y, const Bitmap& bitmap) = 0;
+  // Copies every pixel of the bitmap, whatever its transparency setting.
+  virtual void drawOpaque(int x, int y, const Bitmap& bitmap) = 0;
 
   // The current RGB value of a colour; system colours (top byte 0xFF) are looked up.
   virtual Color resolve(Color c) const = 0;
 
-  // Exact pixel access, for tests and for the automatic transparent colour.
+  // Exact pixel access, for tests and for the automatic transparent colour; kInvalidPixel
+  // outside the surface.
   virtual Color pixel(int x, int y) const = 0;
 };
+
+// What pixel() gives for a point outside the surface (GetPixel's CLR_INVALID).
+inline constexpr Color kInvalidPixel = 0xFFFFFFFF;
 
 // An off-screen bitmap with its own canvas.
 class Bitmap {
@@ -75,7 +82,7 @@ class Bitmap {
   virtual ~Bitmap() = default;
   virtual int width() const = 0;
   virtual int height() const = 0;
-  // Keeps the top-left part; new area is undefined until painted.
+  // Keeps the top-left part; new area is black. Throws std::invalid_argument like createBitmap.
   virtual void setSize(int width, int height) = 0;
   virtual Canvas& canvas() = 0;
   virtual const Canvas& canvas() const = 0;
@@ -85,12 +92,19 @@ class Bitmap {
   virtual void setTransparentColor(Color c) = 0;
   virtual void setAutoTransparent() = 0;
   virtual void setOpaque() = 0;
+  // The colour left out when the bitmap is drawn, resolved to RGB: the fixed colour, or the
+  // lower-left pixel when automatic; none when opaque or empty.
+  virtual std::optional<Color> seeThroughColor() const = 0;
 
   virtual std::unique_ptr<Bitmap> clone() const = 0;
 };
 
-// A new bitmap of the given size, 32 bits per pixel, backed by the current backend.
+// A new bitmap of the given size, 32 bits per pixel, backed by the current backend, all black.
+// Throws std::invalid_argument for a negative size or one beyond kMaxBitmapSide.
 std::unique_ptr<Bitmap> createBitmap(int width, int height);
+inline constexpr int kMaxBitmapSide = 16384;
+// The size check that createBitmap and Bitmap::setSize make.
+void requireBitmapSize(int width, int height);
 
 // A bitmap resource of the program's own image, by name; throws std::runtime_error when missing.
 std::unique_ptr<Bitmap> loadBitmapResource(std::string_view name);

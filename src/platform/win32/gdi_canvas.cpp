@@ -1,0 +1,165 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/gdi_bitmap.h"
+
+namespace platform::win32 {
+namespace {
+
+COLORREF colorRef(Color rgbColor) {
+  return static_cast<COLORREF>(rgbColor & 0x00FFFFFF);
+}
+
+RECT toRect(const Rect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+const GdiBitmap& gdiBitmapOf(const Bitmap& bitmap) {
+  const auto* gdi = dynamic_cast<const GdiBitmap*>(&bitmap);
+  if (gdi == nullptr)
+    throw std::invalid_argument("Only bitmaps of the GDI backend can be drawn on a GDI canvas");
+  return *gdi;
+}
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc, const DibView* dib)
+    : dc_(dc),
+      dib_(dib),
+      originalPen_(SelectObject(dc, GetStockObject(DC_PEN))),
+      originalBrush_(SelectObject(dc, GetStockObject(DC_BRUSH))),
+      originalPenColor_(SetDCPenColor(dc, colorRef(penColor_))),
+      originalBrushColor_(SetDCBrushColor(dc, colorRef(brushColor_))),
+      originalTextColor_(GetTextColor(dc)),
+      originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
+
+GdiCanvas::~GdiCanvas() {
+  SelectObject(dc_, originalPen_);
+  SelectObject(dc_, originalBrush_);
+  if (originalFont_ != nullptr) SelectObject(dc_, originalFont_);
+  SetDCPenColor(dc_, originalPenColor_);
+  SetDCBrushColor(dc_, originalBrushColor_);
+  SetTextColor(dc_, originalTextColor_);
+  SetBkMode(dc_, originalBackgroundMode_);
+}
+
+void GdiCanvas::setPenColor(Color c) {
+  penColor_ = c;
+  SetDCPenColor(dc_, colorRef(resolve(c)));
+}
+
+void GdiCanvas::setPenStyle(PenStyle s) {
+  penStyle_ = s;
+  SelectObject(dc_, GetStockObject(s == PenStyle::kSolid ? DC_PEN : NULL_PEN));
+}
+
+void GdiCanvas::setBrushColor(Color c) {
+  brushColor_ = c;
+  SetDCBrushColor(dc_, colorRef(resolve(c)));
+}
+
+void GdiCanvas::setBrushStyle(BrushStyle s) {
+  brushStyle_ = s;
+  SelectObject(dc_, GetStockObject(s == BrushStyle::kSolid ? DC_BRUSH : NULL_BRUSH));
+}
+
+void GdiCanvas::setFont(const Font& f) {
+  if (f == font_ && fontSelected_) return;
+  font_ = f;
+  fontSelected_ = false;
+}
+
+// Fonts are made when text needs them: most canvases that get a font never draw with it.
+void GdiCanvas::selectFont() {
+  if (fontSelected_) return;
+  UniqueFont created(CreateFontA(font_.height, 0, 0, 0, (font_.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                                 (font_.style & kFontItalic) != 0, (font_.style & kFontUnderline) != 0,
+                                 (font_.style & kFontStrikeOut) != 0, static_cast<BYTE>(font_.charset),
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, font_.name.c_str()));
+  if (!created) throw std::runtime_error("CreateFontA failed for font '" + font_.name + "'");
+  const HGDIOBJ previous = SelectObject(dc_, created.get());
+  if (originalFont_ == nullptr) originalFont_ = previous;
+  gdiFont_ = std::move(created);
+  fontSelected_ = true;
+}
+
+void GdiCanvas::fillRect(const Rect& r) {
+  if (r.empty()) return;
+  const RECT rc = toRect(r);
+  FillRect(dc_, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void GdiCanvas::rectangle(const Rect& r) {
+  Rectangle(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void GdiCanvas::roundRect(const Rect& r, int ellipseWidth, int ellipseHeight) {
+  RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+}
+
+void GdiCanvas::moveTo(int x, int y) {
+  MoveToEx(dc_, x, y, nullptr);
+}
+
+void GdiCanvas::lineTo(int x, int y) {
+  LineTo(dc_, x, y);
+}
+
+int GdiCanvas::drawText(std::string_view text, Rect& r, unsigned flags) {
+  selectFont();
+  SetTextColor(dc_, colorRef(resolve(font_.color)));
+  RECT rc = toRect(r);
+  const int height = DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &rc, flags);
+  if (flags & kDtCalcRect) r = Rect{rc.left, rc.top, rc.right, rc.bottom};
+  return height;
+}
+
+Size GdiCanvas::textExtent(std::string_view text) {
+  selectFont();
+  SIZE size{};
+  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void GdiCanvas::draw(int x, int y, const Bitmap& bitmap) {
+  blit(x, y, bitmap, true);
+}
+
+void GdiCanvas::drawOpaque(int x, int y, const Bitmap& bitmap) {
+  blit(x, y, bitmap, false);
+}
+
+void GdiCanvas::blit(int x, int y, const Bitmap& bitmap, bool useTransparency) {
+  const GdiBitmap& source = gdiBitmapOf(bitmap);
+  const int w = source.width();
+  const int h = source.height();
+  if (w == 0 || h == 0) return;
+  const std::optional<Color> seeThrough = useTransparency ? source.seeThroughColor() : std::nullopt;
+  // gdi32's own transparent blit: the product imports no msimg32.
+  if (seeThrough) {
+    GdiTransparentBlt(dc_, x, y, w, h, source.dc(), 0, 0, w, h, colorRef(*seeThrough));
+  } else {
+    BitBlt(dc_, x, y, w, h, source.dc(), 0, 0, SRCCOPY);
+  }
+}
+
+Color GdiCanvas::resolve(Color c) const {
+  if (isSystemColor(c)) return static_cast<Color>(GetSysColor(systemColorIndex(c))) & 0x00FFFFFF;
+  return c & 0x00FFFFFF;
+}
+
+Color GdiCanvas::pixel(int x, int y) const {
+  if (dib_ == nullptr) {
+    const COLORREF c = GetPixel(dc_, x, y);
+    return c == CLR_INVALID ? kInvalidPixel : static_cast<Color>(c);
+  }
+  if (x < 0 || y < 0 || x >= dib_->width || y >= dib_->height) return kInvalidPixel;
+  GdiFlush();
+  const std::uint32_t bgr = dib_->bits[static_cast<std::size_t>(y) * dib_->width + x];
+  return rgb((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,79 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/canvas.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace platform::win32 {
+
+// The pixels of a 32-bit top-down DIB section, for exact reads without GetPixel.
+struct DibView {
+  const std::uint32_t* bits = nullptr;  // 0x00RRGGBB
+  int width = 0;
+  int height = 0;
+};
+
+// A Canvas over a GDI device context. It never owns the DC: it selects the DC pen and brush
+// and its own font, and puts back the DC's original objects, colours and background mode when
+// it goes, so it can wrap a WM_PAINT DC for the length of one paint.
+class GdiCanvas final : public Canvas {
+ public:
+  explicit GdiCanvas(HDC dc, const DibView* dib = nullptr);
+  ~GdiCanvas() override;
+  GdiCanvas(const GdiCanvas&) = delete;
+  GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+  HDC dc() const { return dc_; }
+
+  void setPenColor(Color c) override;
+  Color penColor() const override { return penColor_; }
+  void setPenStyle(PenStyle s) override;
+  PenStyle penStyle() const override { return penStyle_; }
+  void setBrushColor(Color c) override;
+  Color brushColor() const override { return brushColor_; }
+  void setBrushStyle(BrushStyle s) override;
+  BrushStyle brushStyle() const override { return brushStyle_; }
+  void setFont(const Font& f) override;
+  const Font& font() const override { return font_; }
+
+  void fillRect(const Rect& r) override;
+  void rectangle(const Rect& r) override;
+  void roundRect(const Rect& r, int ellipseWidth, int ellipseHeight) override;
+  void moveTo(int x, int y) override;
+  void lineTo(int x, int y) override;
+
+  int drawText(std::string_view text, Rect& r, unsigned flags) override;
+  Size textExtent(std::string_view text) override;
+
+  void draw(int x, int y, const Bitmap& bitmap) override;
+  void drawOpaque(int x, int y, const Bitmap& bitmap) override;
+
+  Color resolve(Color c) const override;
+  Color pixel(int x, int y) const override;
+
+ private:
+  void selectFont();
+  void blit(int x, int y, const Bitmap& bitmap, bool useTransparency);
+
+  HDC dc_;
+  const DibView* dib_;
+  HGDIOBJ originalPen_;
+  HGDIOBJ originalBrush_;
+  HGDIOBJ originalFont_ = nullptr;
+  COLORREF originalPenColor_;
+  COLORREF originalBrushColor_;
+  COLORREF originalTextColor_;
+  int originalBackgroundMode_;
+
+  Color penColor_ = 0;
+  PenStyle penStyle_ = PenStyle::kSolid;
+  Color brushColor_ = 0x00FFFFFF;
+  BrushStyle brushStyle_ = BrushStyle::kSolid;
+  Font font_;
+  UniqueFont gdiFont_;
+  bool fontSelected_ = false;
+};
+
+}  // namespace platform::win32

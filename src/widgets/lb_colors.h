@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/color.h"
+
+namespace widgets {
+
+// 0x00BBGGRR; a top byte of 0xFF marks a system colour, resolved only where channels are mixed.
+using TColor = platform::Color;
+
+inline constexpr TColor clBlack = 0x00000000;
+inline constexpr TColor clWhite = 0x00FFFFFF;
+inline constexpr TColor clGray = 0x00808080;
+inline constexpr TColor clSilver = 0x00C0C0C0;
+inline constexpr TColor clRed = 0x000000FF;
+inline constexpr TColor clBlue = 0x00FF0000;
+inline constexpr TColor clAqua = 0x00FFFF00;
+inline constexpr TColor clYellow = 0x0000FFFF;
+inline constexpr TColor clOlive = 0x00008080;
+inline constexpr TColor clFuchsia = 0x00FF00FF;
+inline constexpr TColor clBtnFace = 0xFF00000F;
+inline constexpr TColor cl3DDkShadow = 0xFF000015;
+inline constexpr TColor clWindow = 0xFF000005;
+inline constexpr TColor clWindowText = 0xFF000008;
+inline constexpr TColor clNone = platform::kNoColor;
+
+// Pixels of a button's off-screen face left in this colour are see-through on screen.
+inline constexpr TColor kFaceKeyColor = clFuchsia;
+
+}  // namespace widgets
