@@ -1,0 +1,23 @@
+// Start-up of the updater: the application object, the main window, the event loop.
+#include <exception>
+
+#include "app/build_constants.h"
+#include "app/unit1.h"
+#include "platform/application.h"
+#include "platform/guarded.h"
+#include "updater/install_record.h"
+
+int main() {
+  namespace application = platform::application;
+  application::restrictDllSearch();
+  application::setTitle(app::kApplicationTitle);
+  try {
+    const updater::InstallRecord record(app::kRecordKeyNumber);
+    app::TForm1 form1(record);
+    form1.form().show();
+    return application::run();
+  } catch (const std::exception& e) {
+    application::reportError(platform::errorReportText(e.what()));
+    return 1;
+  }
+}

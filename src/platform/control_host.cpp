@@ -1,0 +1,131 @@
+#include "platform/control_host.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/graphic_control.h"
+
+namespace platform {
+namespace {
+
+Point toControl(const GraphicControl& c, Point at) {
+  return {at.x - c.bounds().left, at.y - c.bounds().top};
+}
+
+}  // namespace
+
+void ControlHost::attach(GraphicControl& control) {
+  controls_.push_back(&control);
+}
+
+void ControlHost::detach(GraphicControl& control) {
+  std::erase(controls_, &control);
+  if (captured_ == &control) {
+    captured_ = nullptr;
+    setMouseCapture(false);
+  }
+  if (hot_ == &control) hot_ = nullptr;
+}
+
+GraphicControl* ControlHost::controlAt(Point at, bool allowDisabled) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    GraphicControl* c = *it;
+    if (c->visible() && (allowDisabled || c->enabled()) && c->bounds().contains(at)) return c;
+  }
+  return nullptr;
+}
+
+void ControlHost::handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick) {
+  handleMouseMove(at);
+  GraphicControl* target = captured_ ? captured_ : controlAt(at, false);
+  if (!target) return;
+  if (button == MouseButton::kLeft && !captured_) {
+    captured_ = target;
+    setMouseCapture(true);
+  }
+  if (doubleClick && button == MouseButton::kLeft) {
+    target->doubleClick(shift, toControl(*target, at));
+  } else {
+    target->mouseDown(button, shift, toControl(*target, at));
+  }
+}
+
+void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
+  // A left release belongs to the control that took the press, wherever it happens.
+  GraphicControl* target = captured_                      ? captured_
+                           : button == MouseButton::kLeft ? nullptr
+                                                          : controlAt(at, false);
+  if (!target) return;
+  const Point local = toControl(*target, at);
+  if (button == MouseButton::kLeft && captured_) {
+    captured_ = nullptr;
+    setMouseCapture(false);
+    // The click comes before the release step, so a click handler runs while the control
+    // still shows itself pressed.
+    if (Rect{0, 0, target->width(), target->height()}.contains(local)) target->click();
+  }
+  // The click handler may have removed the control; only a control still here gets the release.
+  if (std::find(controls_.begin(), controls_.end(), target) != controls_.end()) {
+    target->mouseUp(button, shift, local);
+  }
+  handleMouseMove(at);
+}
+
+void ControlHost::handleMouseMove(Point at) {
+  // While a control holds the capture, the pointer counts as over it only when it is.
+  GraphicControl* under = controlAt(at, true);
+  if (captured_ && under != captured_) under = nullptr;
+  if (under == hot_) return;
+  GraphicControl* const left = hot_;
+  hot_ = under;
+  if (left) left->mouseLeave();
+  if (hot_) hot_->mouseEnter();
+}
+
+void ControlHost::handlePointerLeft() {
+  if (captured_) return;  // the release outside still belongs to the captured control
+  if (GraphicControl* const left = std::exchange(hot_, nullptr)) left->mouseLeave();
+}
+
+void ControlHost::handleCaptureLost() {
+  if (!captured_) return;
+  GraphicControl* const lost = std::exchange(captured_, nullptr);
+  lost->mouseUp(MouseButton::kLeft, 0, {-1, -1});
+}
+
+bool ControlHost::handleDialogChar(char c) {
+  // Copy: a control's handler may add or remove controls.
+  const auto snapshot = controls_;
+  for (GraphicControl* control : snapshot) {
+    if (std::find(controls_.begin(), controls_.end(), control) == controls_.end()) continue;
+    if (control->dialogChar(c)) return true;
+  }
+  return false;
+}
+
+void ControlHost::paintControls(Canvas& canvas, const Rect& clip) {
+  for (GraphicControl* control : controls_) {
+    const Rect& b = control->bounds();
+    const bool meets =
+        b.left < clip.right && clip.left < b.right && b.top < clip.bottom && clip.top < b.bottom;
+    if (control->visible() && meets) paintControl(canvas, *control);
+  }
+}
+
+void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
+  if (control.width() <= 0 || control.height() <= 0) return;
+  const auto buffer = createBitmap(control.width(), control.height());
+  Canvas& canvas = buffer->canvas();
+  canvas.setBrushColor(backgroundColor());
+  canvas.fillRect({0, 0, control.width(), control.height()});
+  control.paint(canvas);
+  buffer->setOpaque();
+  target.draw(control.bounds().left, control.bounds().top, *buffer);
+}
+
+Cursor ControlHost::cursorAt(Point at) const {
+  const GraphicControl* c = controlAt(at, true);
+  return c ? c->cursor() : Cursor::kDefault;
+}
+
+}  // namespace platform

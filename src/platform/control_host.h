@@ -1,0 +1,61 @@
+#pragma once
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/color.h"
+#include "platform/geometry.h"
+#include "platform/input.h"
+
+namespace platform {
+
+class GraphicControl;
+
+// A window that hosts graphic controls. The rules of routing mouse input (capture, the click
+// rule, enter and leave), accelerator characters and painting live here once; a backend feeds
+// it its window's events and supplies the few services below.
+class ControlHost {
+ public:
+  ControlHost() = default;
+  ControlHost(const ControlHost&) = delete;
+  ControlHost& operator=(const ControlHost&) = delete;
+  virtual ~ControlHost() = default;
+
+  const std::vector<GraphicControl*>& controls() const { return controls_; }
+  // The control that would take mouse input at `at`: the last added visible one there.
+  GraphicControl* controlAt(Point at, bool allowDisabled) const;
+  GraphicControl* hotControl() const { return hot_; }
+
+  // Events from the backend, in the host's client coordinates.
+  void handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick);
+  void handleMouseUp(MouseButton button, unsigned shift, Point at);
+  void handleMouseMove(Point at);
+  void handlePointerLeft();
+  void handleCaptureLost();
+  bool handleDialogChar(char c);
+  // Paints every visible control that meets `clip` onto a canvas of the host's client area.
+  void paintControls(Canvas& canvas, const Rect& clip);
+  Cursor cursorAt(Point at) const;
+
+  // Services of the backend.
+  virtual Color backgroundColor() const = 0;
+  virtual void invalidateRect(const Rect& r) = 0;
+  virtual void paintControlNow(GraphicControl& control) = 0;
+  virtual void setMouseCapture(bool on) = 0;
+  virtual Point clientToScreen(Point at) const = 0;
+  virtual int colorDepth() const = 0;
+
+ protected:
+  // Draws one control double-buffered: its background, then its face, copied in one step.
+  void paintControl(Canvas& target, GraphicControl& control);
+
+ private:
+  friend class GraphicControl;
+  void attach(GraphicControl& control);
+  void detach(GraphicControl& control);
+
+  std::vector<GraphicControl*> controls_;  // not owned; in the order they were added
+  GraphicControl* captured_ = nullptr;
+  GraphicControl* hot_ = nullptr;
+};
+
+}  // namespace platform

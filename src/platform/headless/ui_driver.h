@@ -1,0 +1,38 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/control_host.h"
+#include "platform/form.h"
+#include "platform/timer.h"
+
+// The headless toolkit keeps its windows in memory; tests drive them and read what a person
+// would have seen through this interface.
+namespace platform::headless {
+
+enum class BoxIcon { kError, kInformation, kStop };
+
+struct ShownBox {
+  std::string title;
+  std::string text;
+  BoxIcon icon;
+};
+
+// Every modal box shown so far (message dialogs and error reports), in order.
+const std::vector<ShownBox>& shownBoxes();
+// Called while a box is "open", before it returns to its caller.
+void setBoxObserver(std::function<void(const ShownBox&)> observer);
+
+// Ticks every enabled timer once, in the order they were made.
+void tickTimers();
+// A key press anywhere in the form.
+void pressKey(Form& form, int key, unsigned shift);
+// Times a control host was painted outside its paint cycle, and was invalidated.
+int immediatePaints(const ControlHost& host);
+int invalidations(const ControlHost& host);
+
+// Forgets the boxes, the termination request and the observer.
+void resetUi();
+
+}  // namespace platform::headless

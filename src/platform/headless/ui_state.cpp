@@ -1,0 +1,84 @@
+#include "platform/headless/ui_state.h"
+
+#include <algorithm>
+
+#include "platform/application.h"
+#include "platform/message_dialog.h"
+
+namespace platform {
+namespace headless {
+
+UiState& uiState() {
+  static UiState state;
+  return state;
+}
+
+void showBox(ShownBox box) {
+  uiState().boxes.push_back(box);
+  if (uiState().boxObserver) uiState().boxObserver(box);
+}
+
+const std::vector<ShownBox>& shownBoxes() {
+  return uiState().boxes;
+}
+
+void setBoxObserver(std::function<void(const ShownBox&)> observer) {
+  uiState().boxObserver = std::move(observer);
+}
+
+void tickTimers() {
+  const auto timers = uiState().timers;  // a tick may make or destroy timers
+  for (Timer* t : timers) {
+    if (std::find(uiState().timers.begin(), uiState().timers.end(), t) != uiState().timers.end()) t->tick();
+  }
+}
+
+void pressKey(Form& form, int key, unsigned shift) {
+  form.previewKeyDown(key, shift);
+}
+
+void resetUi() {
+  auto& s = uiState();
+  s.boxes.clear();
+  s.boxObserver = nullptr;
+  s.terminationRequested = false;
+}
+
+}  // namespace headless
+
+namespace application {
+
+void restrictDllSearch() {}
+void setTitle(std::string_view title) {
+  headless::uiState().title = title;
+}
+std::string title() {
+  return headless::uiState().title;
+}
+
+int run() {
+  // Nothing arrives from outside on the host: events are driven by the tests.
+  return 0;
+}
+
+void terminate() {
+  headless::uiState().terminationRequested = true;
+}
+bool terminationRequested() {
+  return headless::uiState().terminationRequested;
+}
+void processMessages() {}
+
+void reportError(std::string_view text) {
+  headless::showBox({title(), std::string(text), headless::BoxIcon::kStop});
+}
+
+}  // namespace application
+
+void showMessageDialog(std::string_view text, DialogKind kind) {
+  const bool error = kind == DialogKind::kError;
+  headless::showBox({error ? "Error" : "Information", std::string(text),
+                     error ? headless::BoxIcon::kError : headless::BoxIcon::kInformation});
+}
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+#include <vector>
+
+#include "platform/headless/ui_driver.h"
+
+namespace platform::headless {
+
+// Shared between the headless toolkit's parts.
+struct UiState {
+  std::vector<ShownBox> boxes;
+  std::function<void(const ShownBox&)> boxObserver;
+  std::vector<Timer*> timers;
+  std::vector<Form*> forms;
+  bool terminationRequested = false;
+  std::string title;
+};
+
+UiState& uiState();
+void showBox(ShownBox box);
+
+}  // namespace platform::headless

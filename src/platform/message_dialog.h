@@ -1,0 +1,12 @@
+#pragma once
+#include <string_view>
+
+namespace platform {
+
+enum class DialogKind { kError, kInformation };
+
+// A modal message box centred on the screen, titled "Error" or "Information" with the system's
+// matching icon and one OK button; returns when the user dismisses it.
+void showMessageDialog(std::string_view text, DialogKind kind);
+
+}  // namespace platform

@@ -1,0 +1,97 @@
+#include "platform/application.h"
+
+#include <windows.h>
+
+#include "platform/win32/toolkit.h"
+
+namespace platform::application {
+namespace {
+
+std::string& titleText() {
+  static std::string text;
+  return text;
+}
+
+bool& terminated() {
+  static bool flag = false;
+  return flag;
+}
+
+// Keys go to the form before the focused control sees them, and Alt+character is offered to
+// the form's controls as an accelerator. True when the message is used up.
+bool preTranslate(const MSG& m) {
+  Form* form = m.hwnd ? win32::formOf(m.hwnd) : nullptr;
+  if (!form) return false;
+  if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) {
+    form->previewKeyDown(static_cast<int>(m.wParam), win32::shiftState());
+  } else if (m.message == WM_SYSCHAR) {
+    return win32::routeDialogChar(*form, static_cast<char>(m.wParam));
+  }
+  return false;
+}
+
+void dispatch(const MSG& m) {
+  if (!preTranslate(m)) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+}
+
+}  // namespace
+
+void restrictDllSearch() {
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const auto entry = kernel ? GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr;
+  if (entry) {
+    reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(entry))(
+        LOAD_LIBRARY_SEARCH_SYSTEM32);
+  }
+  SetDllDirectoryA("");  // also takes the current folder out of the search where the above is missing
+}
+
+void setTitle(std::string_view title) {
+  titleText() = title;
+}
+std::string title() {
+  return titleText();
+}
+
+int run() {
+  MSG m;
+  while (!terminated()) {
+    const BOOL got = GetMessageA(&m, nullptr, 0, 0);
+    if (got <= 0) break;
+    dispatch(m);
+  }
+  return 0;
+}
+
+void terminate() {
+  terminated() = true;
+  PostQuitMessage(0);
+}
+
+bool terminationRequested() {
+  return terminated();
+}
+
+void processMessages() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      terminated() = true;
+      PostQuitMessage(static_cast<int>(m.wParam));  // the event loop must still see it
+      return;
+    }
+    dispatch(m);
+  }
+}
+
+void reportError(std::string_view text) {
+  const std::string message(text);
+  MessageBoxA(nullptr, message.c_str(), titleText().c_str(),
+              MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+}  // namespace platform::application

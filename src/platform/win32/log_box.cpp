@@ -1,0 +1,62 @@
+#include "platform/log_box.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "platform/win32/toolkit.h"
+
+namespace platform {
+
+struct LogBox::Impl {
+  Panel* parent = nullptr;
+  win32::UniqueFont font;
+  win32::UniqueWindow window;
+};
+
+LogBox::LogBox(Panel& parent, const Rect& bounds, Color color, const Font& font)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->parent = &parent;
+  // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+  const HWND hwnd =
+      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width(),
+                      bounds.height(), win32::windowOf(parent), nullptr, win32::instance(), nullptr);
+  if (!hwnd) throw std::runtime_error("Cannot create the log box");
+  impl_->window.reset(hwnd);
+  impl_->font = win32::createFont(font);
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
+  SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
+  win32::setChildColor(parent, hwnd, color);
+  win32::setFocusTarget(parent.form(), hwnd);
+}
+
+LogBox::~LogBox() {
+  if (impl_->window) win32::forgetChild(*impl_->parent, impl_->window.get());
+  win32::setFocusTarget(impl_->parent->form(), nullptr);
+}
+
+void LogBox::appendLine(std::string_view line) {
+  const HWND hwnd = impl_->window.get();
+  const std::string text = std::string(line) + "\r\n";
+  const int end = GetWindowTextLengthA(hwnd);
+  SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+  SendMessageA(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string LogBox::text() const {
+  const HWND hwnd = impl_->window.get();
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::vector<std::string> LogBox::lines() const {
+  return splitLines(text());
+}
+
+void LogBox::focus() {
+  SetFocus(impl_->window.get());
+}
+
+}  // namespace platform

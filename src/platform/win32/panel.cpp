@@ -1,0 +1,189 @@
+#include "platform/panel.h"
+
+#include <windows.h>
+#include <windowsx.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "platform/graphic_control.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/toolkit.h"
+
+namespace platform {
+
+struct Panel::Impl {
+  Panel* owner = nullptr;
+  win32::UniqueWindow window;
+  bool trackingLeave = false;
+  // Colours of child edit controls, which ask their parent for them when they paint.
+  std::map<HWND, std::pair<COLORREF, win32::UniqueBrush>> childColors;
+};
+
+namespace {
+
+constexpr char kClassName[] = "UpTK294QPanel";
+
+Panel::Impl* implOf(HWND hwnd) {
+  return reinterpret_cast<Panel::Impl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+Point pointOf(LPARAM lParam) {
+  return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+void onPaint(Panel& panel, HWND hwnd) {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd, &ps);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  if (client.right > 0 && client.bottom > 0) {
+    // Composed off-screen and copied in one step, so that nothing flickers.
+    const auto buffer = createBitmap(client.right, client.bottom);
+    panel.paint(buffer->canvas(), {ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
+    buffer->setOpaque();
+    win32::GdiCanvas screen(dc);
+    screen.draw(0, 0, *buffer);
+  }
+  EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  Panel::Impl* impl = implOf(hwnd);
+  if (!impl || !impl->owner) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  Panel& panel = *impl->owner;
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    case WM_PAINT:
+      onPaint(panel, hwnd);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      panel.handleMouseDown(MouseButton::kLeft, win32::shiftStateFromMouse(wParam), pointOf(lParam),
+                            msg == WM_LBUTTONDBLCLK);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      panel.handleMouseDown(MouseButton::kRight, win32::shiftStateFromMouse(wParam), pointOf(lParam), false);
+      return 0;
+    case WM_LBUTTONUP:
+      panel.handleMouseUp(MouseButton::kLeft, win32::shiftStateFromMouse(wParam), pointOf(lParam));
+      return 0;
+    case WM_RBUTTONUP:
+      panel.handleMouseUp(MouseButton::kRight, win32::shiftStateFromMouse(wParam), pointOf(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      if (!impl->trackingLeave) {
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd, 0};
+        impl->trackingLeave = TrackMouseEvent(&tme) != FALSE;
+      }
+      panel.handleMouseMove(pointOf(lParam));
+      return 0;
+    case WM_MOUSELEAVE:
+      impl->trackingLeave = false;
+      panel.handlePointerLeft();
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd) panel.handleCaptureLost();
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd, &p);
+        const bool hand = panel.cursorAt({p.x, p.y}) == Cursor::kHandPoint;
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(hand ? IDC_HAND : IDC_ARROW)));
+        return TRUE;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: {
+      const auto it = impl->childColors.find(reinterpret_cast<HWND>(lParam));
+      if (it == impl->childColors.end()) break;
+      SetBkColor(reinterpret_cast<HDC>(wParam), it->second.first);
+      return reinterpret_cast<LRESULT>(it->second.second.get());
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+Panel::Panel(Form& parent, const Rect& bounds, Color color)
+    : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
+  impl_->owner = this;
+  const HWND hwnd =
+      CreateWindowExA(0, win32::registerClass(kClassName, panelProc, CS_DBLCLKS, nullptr), "",
+                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.width(),
+                      bounds.height(), win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
+  if (!hwnd) throw std::runtime_error("Cannot create the panel");
+  impl_->window.reset(hwnd);
+  win32::registerHost(parent, *this);
+}
+
+Panel::~Panel() {
+  win32::unregisterHost(form_, *this);
+  impl_->owner = nullptr;
+}
+
+void Panel::invalidateRect(const Rect& r) {
+  const RECT rect{r.left, r.top, r.right, r.bottom};
+  InvalidateRect(impl_->window.get(), &rect, FALSE);
+}
+
+void Panel::paintControlNow(GraphicControl& control) {
+  const HWND hwnd = impl_->window.get();
+  const HDC dc = GetDC(hwnd);
+  {
+    win32::GdiCanvas screen(dc);
+    paintControl(screen, control);
+  }
+  ReleaseDC(hwnd, dc);
+}
+
+void Panel::setMouseCapture(bool on) {
+  const HWND hwnd = impl_->window.get();
+  if (on) {
+    SetCapture(hwnd);
+  } else if (GetCapture() == hwnd) {
+    ReleaseCapture();
+  }
+}
+
+Point Panel::clientToScreen(Point at) const {
+  POINT p{at.x, at.y};
+  ClientToScreen(impl_->window.get(), &p);
+  return {p.x, p.y};
+}
+
+int Panel::colorDepth() const {
+  const HDC dc = GetDC(impl_->window.get());
+  const int bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+  ReleaseDC(impl_->window.get(), dc);
+  return bits;
+}
+
+namespace win32 {
+
+HWND windowOf(const Panel& panel) {
+  return panel.impl().window.get();
+}
+
+void setChildColor(const Panel& panel, HWND child, Color color) {
+  const COLORREF ref = toColorRef(color);
+  panel.impl().childColors[child] = {ref, UniqueBrush(CreateSolidBrush(ref))};
+}
+
+void forgetChild(const Panel& panel, HWND child) {
+  panel.impl().childColors.erase(child);
+}
+
+}  // namespace win32
+}  // namespace platform

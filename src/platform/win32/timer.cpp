@@ -1,0 +1,45 @@
+#include "platform/timer.h"
+
+#include <windows.h>
+
+#include <map>
+
+namespace platform {
+namespace {
+
+std::map<UINT_PTR, Timer*>& liveTimers() {
+  static std::map<UINT_PTR, Timer*> timers;
+  return timers;
+}
+
+void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto it = liveTimers().find(id);
+  if (it != liveTimers().end()) it->second->tick();
+}
+
+}  // namespace
+
+struct Timer::Impl {
+  UINT_PTR id = 0;
+};
+
+Timer::Timer(Form&, unsigned intervalMs) : interval_(intervalMs), impl_(std::make_unique<Impl>()) {}
+
+Timer::~Timer() {
+  setEnabled(false);
+}
+
+void Timer::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (enabled) {
+    impl_->id = SetTimer(nullptr, 0, interval_, timerProc);
+    if (impl_->id) liveTimers()[impl_->id] = this;
+  } else if (impl_->id) {
+    KillTimer(nullptr, impl_->id);
+    liveTimers().erase(impl_->id);
+    impl_->id = 0;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,60 @@
+#include "platform/win32/toolkit.h"
+
+#include <map>
+#include <string>
+
+namespace platform::win32 {
+
+HINSTANCE instance() {
+  return GetModuleHandleA(nullptr);
+}
+
+const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon) {
+  static std::map<std::string, bool> registered;
+  if (!registered[name]) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance();
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+    registered[name] = true;
+  }
+  return name;
+}
+
+UniqueFont createFont(const Font& font) {
+  return UniqueFont(CreateFontA(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                                (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
+                                (font.style & kFontStrikeOut) != 0, static_cast<BYTE>(font.charset),
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
+
+COLORREF toColorRef(Color c) {
+  return isSystemColor(c) ? GetSysColor(systemColorIndex(c)) : static_cast<COLORREF>(c & 0x00FFFFFF);
+}
+
+unsigned shiftState() {
+  unsigned s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= kShiftKey;
+  if (GetKeyState(VK_CONTROL) < 0) s |= kCtrlKey;
+  if (GetKeyState(VK_MENU) < 0) s |= kAltKey;
+  return s;
+}
+
+unsigned shiftStateFromMouse(WPARAM wParam) {
+  unsigned s = 0;
+  if (wParam & MK_SHIFT) s |= kShiftKey;
+  if (wParam & MK_CONTROL) s |= kCtrlKey;
+  if (GetKeyState(VK_MENU) < 0) s |= kAltKey;
+  if (wParam & MK_LBUTTON) s |= kLeftButton;
+  if (wParam & MK_RBUTTON) s |= kRightButton;
+  if (wParam & MK_MBUTTON) s |= kMiddleButton;
+  return s;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/control_host.h"
+#include "platform/font.h"
+#include "platform/form.h"
+#include "platform/panel.h"
+#include "platform/win32/handles.h"
+
+// What the parts of the Windows toolkit share.
+namespace platform::win32 {
+
+HINSTANCE instance();
+// Registers a window class once; the class name is returned for CreateWindowEx.
+const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
+UniqueFont createFont(const Font& font);
+COLORREF toColorRef(Color c);
+unsigned shiftState();
+unsigned shiftStateFromMouse(WPARAM wParam);
+
+// The form that a window belongs to, if it is one of the toolkit's.
+Form* formOf(HWND anyWindowOfIt);
+void registerHost(Form& form, ControlHost& host);
+void unregisterHost(Form& form, ControlHost& host);
+// Offers a typed accelerator character to the form's controls; true when one took it.
+bool routeDialogChar(Form& form, char c);
+void setFocusTarget(Form& form, HWND window);
+HWND windowOf(const Form& form);
+HWND windowOf(const Panel& panel);
+// The background colour a child control of the panel asks for when it paints.
+void setChildColor(const Panel& panel, HWND child, Color color);
+void forgetChild(const Panel& panel, HWND child);
+
+}  // namespace platform::win32
