@@ -24,13 +24,14 @@ wine_env_start() {
       sleep 0.1
     done
   fi
+  mkdir -p "$WINEPREFIX"
+  # One server for the whole run: without it every program start waits for a cold one.
+  "$WINESERVER" -p 2>/dev/null || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
     "$WINE" wineboot.exe -i >/dev/null 2>&1
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   fi
-  "$WINESERVER" -p
   "$WINE" cmd.exe /c exit >/dev/null 2>&1 || true  # warm-up: later starts take ~0.1 s
 }
 

@@ -1,7 +1,7 @@
 // Runs the updater's whole job on a prepared installation, as a person would, and reports what
 // they would have seen: the log after the check, the confirmation, the new record and whether
 // the installed file is now the carried one. Screenshots go to the output folder as BMP files.
-//   demo_driver <updater.exe> <output folder>
+//   demo_driver <updater.exe> <output folder> [check-only]
 #include <cstdio>
 #include <string>
 
@@ -38,10 +38,11 @@ std::string recordValue(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: demo_driver <updater.exe> <output folder>\n");
+  if (argc < 3 || argc > 4 || (argc == 4 && std::string(argv[3]) != "check-only")) {
+    std::fprintf(stderr, "usage: demo_driver <updater.exe> <output folder> [check-only]\n");
     return 2;
   }
+  const bool install = argc == 3;
   const std::string updater = argv[1];
   const std::string out = std::string(argv[2]) + "\\";
   driver::Process process("\"" + updater + "\"");
@@ -53,11 +54,11 @@ int main(int argc, char** argv) {
   const std::string checked = driver::waitForLogLines(*window, 1, 10000);
   std::printf("window: %s\n", driver::windowText(window->form).c_str());
   Sleep(300);  // let the last paint land before the picture
-  driver::saveScreenshot(window->form, out + "1-after-check.bmp");
+  driver::saveScreenshot(window->form, out + (install ? "1-after-check.bmp" : "4-next-run.bmp"));
   printLog("log after the check:", checked);
 
   int status = 0;
-  if (checked.find("Cale ") != std::string::npos) {
+  if (install && checked.find("Cale ") != std::string::npos) {
     std::printf("clicking \"Actualizare la versiunea ...\"\n");
     driver::clickButton(*window, kUpgradeButton);
     const auto box = driver::waitForMessageBox(process.id(), 30000);
