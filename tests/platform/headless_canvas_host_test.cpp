@@ -27,6 +27,9 @@ TEST(HeadlessCanvas, WrapsGreedilyAndDropsSpacesAtBreaks) {
   Rect r{0, 0, 60, 0};  // ten characters
   c.drawText("one two three four", r, kDtCalcRect | kDtWordBreak);
   EXPECT_EQ(r, (Rect{0, 0, 60, 26}));  // "one two" and "three four", which just fits
+  Rect spaces{0, 0, 24, 0};
+  c.drawText("ab  cd", spaces, kDtCalcRect | kDtWordBreak);
+  EXPECT_EQ(spaces, (Rect{0, 0, 12, 26}));  // "ab" and "cd": the spaces between go
   Rect lines{0, 0, 300, 0};
   c.drawText("first\r\nsecond\nthird", lines, kDtCalcRect);
   EXPECT_EQ(lines, (Rect{0, 0, 36, 39}));
