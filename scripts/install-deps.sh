@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config libgtest-dev googletest libbenchmark-dev libpng-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 libwine fonts-wine xvfb xauth xdotool imagemagick x11-utils clang-format
+  wine64 libwine fonts-wine xvfb xauth xdotool imagemagick x11-utils clang-format python3
 )
 
 missing=()

@@ -38,6 +38,72 @@ HWND childOfClass(HWND parent, const char* cls) {
   return FindWindowExA(parent, nullptr, cls, nullptr);
 }
 
+// What the screen shows in a rectangle, as 32-bit pixels.
+std::vector<DWORD> screenPixels(const RECT& r) {
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  for (DWORD& p : pixels) p &= 0x00FFFFFF;
+  return pixels;
+}
+
+// A system icon drawn as the box would draw it: on the box's own background, whose colour the
+// icon's corner shows.
+std::vector<DWORD> systemIconPixels(LPCSTR icon, int w, int h, DWORD background) {
+  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(dc, bitmap);
+  for (int i = 0; i < w * h; ++i) static_cast<DWORD*>(bits)[i] = background;
+  DrawIconEx(dc, 0, 0, LoadIconA(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  for (int i = 0; i < w * h; ++i)
+    pixels[static_cast<std::size_t>(i)] = static_cast<DWORD*>(bits)[i] & 0x00FFFFFF;
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// Which system icon a message box shows, judged by the pixels on the screen: icon handles
+// mean nothing outside their process.
+BoxIcon iconShownIn(HWND iconControl) {
+  RECT r;
+  GetWindowRect(iconControl, &r);
+  const auto shown = screenPixels(r);
+  if (shown.empty()) return BoxIcon::kNone;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (shown == systemIconPixels(reinterpret_cast<LPCSTR>(IDI_ERROR), w, h, shown[0])) return BoxIcon::kError;
+  if (shown == systemIconPixels(reinterpret_cast<LPCSTR>(IDI_INFORMATION), w, h, shown[0])) {
+    return BoxIcon::kInformation;
+  }
+  return BoxIcon::kOther;
+}
+
 LPARAM pointParam(int x, int y) {
   return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
@@ -128,23 +194,21 @@ std::optional<ShownBox> waitForMessageBox(DWORD processId, DWORD timeoutMs) {
     return std::nullopt;
   ShownBox shown;
   shown.hwnd = box;
+  HWND iconChild = nullptr;
   shown.title = windowText(box);
   GetWindowRect(box, &shown.bounds);
   // The text is the box's static control that is not an icon.
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (className(child) != "Static") continue;
     if (GetWindowLongA(child, GWL_STYLE) & SS_ICON) {
-      const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-      if (icon == LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ERROR))) {
-        shown.icon = BoxIcon::kError;
-      } else if (icon == LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION))) {
-        shown.icon = BoxIcon::kInformation;
-      } else if (icon) {
-        shown.icon = BoxIcon::kOther;
-      }
+      if (IsWindowVisible(child)) iconChild = child;
     } else {
       shown.text = windowText(child);
     }
+  }
+  if (iconChild) {
+    Sleep(100);  // the box must have painted itself
+    shown.icon = iconShownIn(iconChild);
   }
   return shown;
 }

@@ -1,0 +1,45 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "process.h"
+#include "ui_driver.h"
+
+namespace e2e {
+
+inline constexpr RECT kUpgradeButton{16, 120, 217, 151};
+inline constexpr RECT kCloseButton{300, 120, 408, 151};
+inline constexpr char kRecordKey[] = "Software\\Kerovana\\37";
+
+// Each test starts from a prefix without the record and with an empty install folder of its
+// own, and runs the real updater.
+class UpdaterTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The install folder of this test, made empty; the old stand-in goes in when asked.
+  std::string prepareInstallFolder(bool withOldTarget);
+  void storeRecord(const std::optional<std::string>& cale, const std::optional<std::string>& ver);
+  std::optional<std::string> recordValue(const char* name) const;
+
+  // Starts the updater and waits for its check to have written `logLines` lines.
+  driver::UpdaterWindow startUpdater(int logLines);
+  void screenshot(HWND window, const std::string& name) const;
+  // Waits for the updater to end; its exit code.
+  std::optional<DWORD> exitCode(DWORD timeoutMs = 10000);
+
+  std::string targetFile() const { return installFolder_ + "\\Ralvt.exe"; }
+  std::unique_ptr<driver::Process> updater_;
+
+ private:
+  std::string installFolder_;
+};
+
+std::string fileBytes(const std::string& path);
+
+}  // namespace e2e

@@ -1,0 +1,142 @@
+#!/usr/bin/env python3
+"""Checks the shipped 32-bit updater without running it (32-bit programs cannot run here):
+its machine and subsystem, that it imports system DLLs only, and its resources: the carried
+payload byte for byte, the icon, the version block, the manifest and the arrow bitmap.
+
+    inspect_pe.py <UpTK294Q.exe> <payload file> <build version>
+"""
+import struct
+import sys
+
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll"}
+RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 3, 14, 16, 24
+
+
+class Pe:
+    def __init__(self, data):
+        self.data = data
+        if data[:2] != b"MZ":
+            raise ValueError("not an MZ executable")
+        pe = struct.unpack_from("<I", data, 0x3C)[0]
+        if data[pe:pe + 4] != b"PE\0\0":
+            raise ValueError("no PE signature")
+        self.machine, sections, _, _, _, opt_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        opt = pe + 24
+        self.magic = struct.unpack_from("<H", data, opt)[0]
+        self.subsystem = struct.unpack_from("<H", data, opt + 68)[0]
+        dirs = opt + (96 if self.magic == 0x10B else 112)
+        self.directories = [struct.unpack_from("<II", data, dirs + 8 * i) for i in range(16)]
+        self.sections = []
+        table = opt + opt_size
+        for i in range(sections):
+            _, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, table + 40 * i)
+            self.sections.append((va, max(vsize, rawsize), rawptr))
+
+    def offset(self, rva):
+        for va, size, raw in self.sections:
+            if va <= rva < va + size:
+                return raw + rva - va
+        raise ValueError("address 0x%x outside every section" % rva)
+
+    def cstring(self, rva):
+        at = self.offset(rva)
+        return self.data[at:self.data.index(b"\0", at)].decode("ascii")
+
+    def imports(self):
+        rva, _ = self.directories[1]
+        names, at = [], self.offset(rva)
+        while True:
+            fields = struct.unpack_from("<IIIII", self.data, at)
+            if not any(fields):
+                return names
+            names.append(self.cstring(fields[3]))
+            at += 20
+
+    def resources(self):
+        """{(type, name, language): bytes}; string ids are upper-case text, numeric ids ints."""
+        base_rva, _ = self.directories[2]
+        base = self.offset(base_rva)
+        found = {}
+
+        def entries(at):
+            named, numbered = struct.unpack_from("<HH", self.data, at + 12)
+            for i in range(named + numbered):
+                ident, target = struct.unpack_from("<II", self.data, at + 16 + 8 * i)
+                if ident & 0x80000000:
+                    s = base + (ident & 0x7FFFFFFF)
+                    length = struct.unpack_from("<H", self.data, s)[0]
+                    ident = self.data[s + 2:s + 2 + 2 * length].decode("utf-16-le").upper()
+                yield ident, target
+
+        for rtype, t in entries(base):
+            for name, n in entries(base + (t & 0x7FFFFFFF)):
+                for lang, leaf in entries(base + (n & 0x7FFFFFFF)):
+                    data_rva, size = struct.unpack_from("<II", self.data, base + leaf)
+                    at = self.offset(data_rva)
+                    found[(rtype, name, lang)] = self.data[at:at + size]
+        return found
+
+
+def main(exe_path, payload_path, version):
+    checks = []
+
+    def check(name, ok, detail=""):
+        checks.append(ok)
+        print("%s %s%s" % ("PASS" if ok else "FAIL", name, (": " + detail) if detail and not ok else ""))
+
+    with open(exe_path, "rb") as f:
+        pe = Pe(f.read())
+    with open(payload_path, "rb") as f:
+        payload = f.read()
+
+    check("32-bit x86 program", pe.machine == 0x14C and pe.magic == 0x10B, hex(pe.machine))
+    check("GUI subsystem", pe.subsystem == 2, str(pe.subsystem))
+    dlls = sorted(d.lower() for d in pe.imports())
+    check("imports system DLLs only", set(dlls) <= SYSTEM_DLLS, ", ".join(dlls))
+    check("no msimg32 import", "msimg32.dll" not in dlls)
+
+    res = pe.resources()
+    carried = res.get(("EXE", "UPGRADE", 1048))
+    check("payload resource EXE/UPGRADE in language 1048", carried is not None, str(sorted(map(str, res))))
+    if carried is not None:
+        check("payload size equals the payload file", len(carried) == len(payload),
+              "%d != %d" % (len(carried), len(payload)))
+        check("payload bytes equal the payload file", carried == payload)
+
+    group = [v for (t, n, _), v in res.items() if t == RT_GROUP_ICON and n == "MAINICON"]
+    check("icon group MAINICON", len(group) == 1)
+    if group:
+        _, _, count = struct.unpack_from("<HHH", group[0], 0)
+        w, h, _, _, planes, bits, _, icon_id = struct.unpack_from("<BBBBHHIH", group[0], 6)
+        check("MAINICON holds one 32 x 32 image at 24 bpp", count == 1 and (w, h, bits) == (32, 32, 24),
+              "%d images, %dx%d %d bpp" % (count, w, h, bits))
+        image = [v for (t, n, _), v in res.items() if t == RT_ICON and n == icon_id]
+        check("MAINICON image present", len(image) == 1)
+
+    versions = [v for (t, _, _), v in res.items() if t == RT_VERSION]
+    check("version block", len(versions) == 1)
+    if versions:
+        text = versions[0].decode("utf-16-le", errors="replace")
+        check("version block names the build version", "FileVersion\0" + version in text.replace("\0\0", "\0"))
+
+    manifests = [v for (t, _, _), v in res.items() if t == RT_MANIFEST]
+    check("one application manifest", len(manifests) == 1)
+    if manifests:
+        check("manifest requires an administrator",
+              b'requestedExecutionLevel level="requireAdministrator"' in manifests[0])
+
+    arrows = [v for (t, n, _), v in res.items() if t == RT_BITMAP and n == "LBARROW"]
+    check("bitmap LBARROW", len(arrows) == 1)
+    if arrows:
+        _, w, h, _, bits = struct.unpack_from("<IiiHH", arrows[0], 0)
+        check("LBARROW is 5 x 3 at 4 bpp", (w, h, bits) == (5, 3, 4), "%dx%d %d bpp" % (w, h, bits))
+
+    failed = checks.count(False)
+    print("%d passed, %d failed" % (len(checks) - failed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    sys.exit(main(*sys.argv[1:]))
