@@ -14,20 +14,41 @@ for preset in host win64 win32; do
 done
 
 status=0
-ctest --preset host -j "$jobs" || status=1
+summary="$(mktemp)"
+# Runs one ctest preset, keeping its summary line for the total at the end.
+run_ctest() {
+  local rc=0
+  ctest "$@" 2>&1 | tee -a "$summary" || rc=$?
+  [ "$rc" -eq 0 ] || status=1
+}
+run_ctest --preset host -j "$jobs"
 
 source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"
 wine_env_start "$prefix/wine" --xvfb
 export UPDATER_TEST_OUTPUT="$root/build/test-output"
+rm -rf "$UPDATER_TEST_OUTPUT"
 mkdir -p "$UPDATER_TEST_OUTPUT"
-ctest --preset win64 || status=1
+run_ctest --preset win64
 wine_env_stop
 rm -rf "$prefix"
+# Screenshots of every state the end-to-end tests went through, for a person to look at.
+for bmp in "$UPDATER_TEST_OUTPUT"/*.bmp; do
+  [ -e "$bmp" ] || continue
+  convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
+done
+echo "Test output (screenshots, gallery): build/test-output/"
 
-ctest --preset win32 || status=1
+run_ctest --preset win32
 
-if [ "$status" -ne 0 ]; then
-  echo "SOME TESTS FAILED" >&2
-fi
+total=0
+failed=0
+while read -r f n; do
+  total=$((total + n))
+  failed=$((failed + f))
+done < <(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$summary")
+rm -f "$summary"
+# A build or test binary that never ran counts as a failure even if no test says so.
+[ "$status" -ne 0 ] && [ "$failed" -eq 0 ] && failed=1
+echo "$((total - failed)) passed, $failed failed"
 exit "$status"
