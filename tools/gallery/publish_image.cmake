@@ -1,0 +1,15 @@
+# Turns the gallery's output into a PNG where it is a BMP (Windows builds), then copies the PNG
+# to $UPDATER_TEST_OUTPUT when that is set.  cmake -DINPUT=... -DOUTPUT=... -P publish_image.cmake
+if(INPUT MATCHES "\\.bmp$")
+  find_program(CONVERT convert REQUIRED)
+  execute_process(COMMAND ${CONVERT} ${INPUT} ${OUTPUT} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "convert ${INPUT} ${OUTPUT} failed: ${status}")
+  endif()
+endif()
+if(NOT EXISTS ${OUTPUT})
+  message(FATAL_ERROR "${OUTPUT} was not written")
+endif()
+if(DEFINED ENV{UPDATER_TEST_OUTPUT} AND NOT "$ENV{UPDATER_TEST_OUTPUT}" STREQUAL "")
+  file(COPY ${OUTPUT} DESTINATION $ENV{UPDATER_TEST_OUTPUT})
+endif()
