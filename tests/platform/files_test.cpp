@@ -118,6 +118,10 @@ struct FaultCase {
   FileError expected;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class InjectedWriteFault : public Files, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(InjectedWriteFault, StopsExactlyAtTheLimit) {

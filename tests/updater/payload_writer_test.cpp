@@ -34,6 +34,10 @@ struct OldFile {
   std::optional<std::size_t> size;  // none: no target yet
 };
 
+void PrintTo(const OldFile& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class OverAnyOldFile : public InstallPayload, public ::testing::WithParamInterface<OldFile> {};
 
 TEST_P(OverAnyOldFile, LeavesExactlyThePayloadAndNothingElse) {
@@ -109,6 +113,10 @@ struct Fault {
   WriteFaultKind kind;
   InstallOutcome outcome;
 };
+
+void PrintTo(const Fault& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class UnderAWriteFault : public InstallPayload, public ::testing::WithParamInterface<Fault> {};
 

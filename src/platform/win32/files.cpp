@@ -84,12 +84,20 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
+  Opened opened;
+  if (how == How::kExisting) {
+    // Windows refuses to open a read-only file for writing; Wine run by root does not, so ask.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+      opened.error = FileError::kAccessDenied;
+      return opened;
+    }
+  }
   const DWORD access = how == How::kForReading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD disposition = how == How::kNew ? CREATE_NEW : OPEN_EXISTING;
   // Share mode 0: while open, nobody else may read, write, delete or rename the file.
   const HANDLE handle =
       CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  Opened opened;
   if (handle == INVALID_HANDLE_VALUE) {
     opened.error = lastError();
   } else {
