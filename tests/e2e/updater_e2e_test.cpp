@@ -155,6 +155,28 @@ TEST_F(UpdaterTest, VersionThatIsNoNumberIsReportedWithAPeriod) {
   EXPECT_TRUE(driver::noMessageBoxFor(updater_->id(), kNoBoxWait));
 }
 
+TEST_F(UpdaterTest, CaptionIgnoresARegionalDecimalComma) {
+  HKEY international = nullptr;
+  ASSERT_EQ(
+      RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0, KEY_ALL_ACCESS, &international),
+      ERROR_SUCCESS);
+  char saved[16] = {};
+  DWORD size = sizeof saved;
+  const bool hadValue = RegQueryValueExA(international, "sDecimal", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS;
+  RegSetValueExA(international, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(","), 2);
+  storeRecord("C:\\Ralvento", "Ralvento v.2.50");
+  const auto window = startUpdater(2);
+  EXPECT_EQ(driver::windowText(window.form), "Ralvento - UpGrade v.2.63");
+  EXPECT_EQ(driver::logText(window), "Cale Ralvento : C:\\Ralvento\r\nVersiune instalata     : 2.50\r\n");
+  if (hadValue) {
+    RegSetValueExA(international, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), size);
+  } else {
+    RegDeleteValueA(international, "sDecimal");
+  }
+  RegCloseKey(international);
+}
+
 class EscapeKey : public UpdaterTest, public ::testing::WithParamInterface<unsigned> {};
 
 TEST_P(EscapeKey, EndsTheProgramWithAnyModifier) {
