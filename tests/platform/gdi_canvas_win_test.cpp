@@ -37,17 +37,30 @@ TEST(GdiCanvas, WrapsAForeignDcAndRestoresItsState) {
   EXPECT_EQ(target.canvas().pixel(9, 9), 0x000000FFu);
 }
 
-TEST(GdiBitmap, ImportsOnlyGdiForTransparentCopies) {
-  // The see-through copy must not need msimg32: a copy with a transparent colour works in a
-  // program that never loaded it.
-  EXPECT_EQ(GetModuleHandleA("msimg32.dll"), nullptr);
-  GdiBitmap sprite(2, 1);
+// A DC the canvas does not own has no pixels in reach: the see-through copy goes through a
+// scratch bitmap and must still leave the key colour's pixels alone, also at the edges.
+TEST(GdiCanvas, CopiesSeeThroughIntoAForeignDc) {
+  GdiBitmap target(4, 3);
+  target.canvas().setBrushColor(0x00112233);
+  target.canvas().fillRect({0, 0, 4, 3});
+  GdiBitmap sprite(3, 2);
   sprite.canvas().setBrushColor(0x00FF00FF);
-  sprite.canvas().fillRect({0, 0, 1, 1});
+  sprite.canvas().fillRect({0, 0, 3, 2});
+  sprite.canvas().setBrushColor(0x00445566);
+  sprite.canvas().fillRect({1, 0, 2, 2});
+  sprite.canvas().fillRect({2, 1, 3, 2});
   sprite.setTransparentColor(0x00FF00FF);
-  GdiBitmap target(2, 1);
-  target.canvas().draw(0, 0, sprite);
-  EXPECT_EQ(target.canvas().pixel(0, 0), 0u);
+  {
+    GdiCanvas foreign(target.dc());
+    foreign.draw(2, 1, sprite);  // the last column falls outside
+  }
+  const char* expected[] = {"....", "...o", "...o"};
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(target.canvas().pixel(x, y), expected[y][x] == 'o' ? 0x00445566u : 0x00112233u)
+          << x << ", " << y;
+    }
+  }
   EXPECT_EQ(GetModuleHandleA("msimg32.dll"), nullptr);
 }
 

@@ -155,6 +155,20 @@ std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
   return got;
 }
 
+std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span<std::byte> buffer) {
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD got = 0;
+  const auto request = static_cast<DWORD>(std::min(buffer.size(), kMaxRequest));
+  if (!ReadFile(asHandle(handle_), buffer.data(), request, &got, &at)) {
+    // Reading at or past the end is not an error, only an empty read.
+    if (GetLastError() == ERROR_HANDLE_EOF) return 0;
+    return std::nullopt;
+  }
+  return got;
+}
+
 FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
   // Some implementations park the old file under an rf*.tmp name of their own even when given a
   // backup name, and leave it there when they fail; whatever appears here during the call is

@@ -45,7 +45,7 @@ GdiBitmap::GdiBitmap(int width, int height) : dc_(createMemoryDc()) {
   Dib dib = createDib(width, height);
   if (dib.handle) originalBitmap_ = SelectObject(dc_.get(), dib.handle.get());
   dib_ = std::move(dib.handle);
-  view_ = {static_cast<const std::uint32_t*>(dib.bits), width, height};
+  view_ = {static_cast<std::uint32_t*>(dib.bits), width, height};
   canvas_ = std::make_unique<GdiCanvas>(dc_.get(), &view_);
 }
 
@@ -72,7 +72,7 @@ void GdiBitmap::setSize(int width, int height) {
     originalBitmap_ = nullptr;
   }
   dib_ = std::move(resized.handle);
-  view_ = {static_cast<const std::uint32_t*>(resized.bits), width, height};
+  view_ = {static_cast<std::uint32_t*>(resized.bits), width, height};
 }
 
 void GdiBitmap::setTransparentColor(Color c) {

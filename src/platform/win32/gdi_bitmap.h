@@ -19,6 +19,7 @@ class GdiBitmap final : public Bitmap {
   GdiBitmap& operator=(const GdiBitmap&) = delete;
 
   HDC dc() const { return dc_.get(); }
+  const DibView& pixels() const { return view_; }
 
   int width() const override { return view_.width; }
   int height() const override { return view_.height; }

@@ -8,9 +8,10 @@
 
 namespace platform::win32 {
 
-// The pixels of a 32-bit top-down DIB section, for exact reads without GetPixel.
+// The pixels of a 32-bit top-down DIB section, for exact reads without GetPixel and for
+// see-through copies done in memory.
 struct DibView {
-  const std::uint32_t* bits = nullptr;  // 0x00RRGGBB
+  std::uint32_t* bits = nullptr;  // 0x00RRGGBB
   int width = 0;
   int height = 0;
 };
@@ -56,6 +57,7 @@ class GdiCanvas final : public Canvas {
  private:
   void selectFont();
   void blit(int x, int y, const Bitmap& bitmap, bool useTransparency);
+  void drawSeeThrough(int x, int y, const DibView& source, HDC sourceDc, Color seeThrough);
 
   HDC dc_;
   const DibView* dib_;

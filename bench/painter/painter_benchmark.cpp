@@ -1,0 +1,32 @@
+// Host figures through Google Benchmark, over the headless canvas.
+#include <benchmark/benchmark.h>
+
+#include "gold_frame.h"
+
+namespace {
+
+void goldFrame(benchmark::State& state, bench::FrameLook look) {
+  const auto screen = platform::createBitmap(200, 60);
+  for (auto _ : state) {
+    bench::paintGoldFrame(screen->canvas(), look);
+    benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
+  }
+}
+
+void emptyFrame(benchmark::State& state) {
+  const auto screen = platform::createBitmap(200, 60);
+  for (auto _ : state) {
+    bench::copyEmptyFrame(screen->canvas());
+    benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
+  }
+}
+
+BENCHMARK_CAPTURE(goldFrame, up, bench::FrameLook::kUp)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(goldFrame, hot, bench::FrameLook::kHot)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(goldFrame, down, bench::FrameLook::kDown)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(goldFrame, up_with_menu, bench::FrameLook::kUpWithMenu)->Unit(benchmark::kMicrosecond);
+BENCHMARK(emptyFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
