@@ -245,6 +245,23 @@ TEST(Bitmap, ResizingKeepsTheTopLeftAndBlackensNewArea) {
   EXPECT_EQ(bitmap->canvas().pixel(1, 1), 0u);
 }
 
+// Backends may recycle what a released bitmap held; a new one must not show any of it.
+TEST(Bitmap, NewBitmapsStartBlackWithTheCurrentPointAtTheOrigin) {
+  for (int round = 0; round < 3; ++round) {
+    auto bitmap = createBitmap(4, 2);
+    Canvas& c = bitmap->canvas();
+    for (int y = 0; y < 2; ++y) {
+      for (int x = 0; x < 4; ++x) ASSERT_EQ(c.pixel(x, y), 0u) << round << ": " << x << ", " << y;
+    }
+    c.setPenColor(kPen);
+    c.lineTo(3, 0);
+    EXPECT_EQ(picture(c, 4, 2), "###?\n????\n") << round;
+    c.setBrushColor(kInk);
+    c.fillRect({0, 0, 4, 2});
+    c.moveTo(2, 1);
+  }
+}
+
 TEST(Bitmap, CloneIsIndependentAndKeepsTransparency) {
   auto original = paper(2, 2);
   original->setTransparentColor(kInk);

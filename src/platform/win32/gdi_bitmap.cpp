@@ -1,68 +1,39 @@
 #include "platform/win32/gdi_bitmap.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
 namespace platform::win32 {
-namespace {
 
-struct Dib {
-  UniqueBitmap handle;
-  void* bits = nullptr;
-};
-
-// Zero-sized bitmaps have no DIB section at all: GDI refuses to make one.
-Dib createDib(int width, int height) {
-  Dib dib;
-  if (width == 0 || height == 0) return dib;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  dib.handle.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &dib.bits, nullptr, 0));
-  if (!dib.handle) {
-    throw std::runtime_error("CreateDIBSection failed for " + std::to_string(width) + " x " +
-                             std::to_string(height) + " (error " + std::to_string(GetLastError()) + ")");
-  }
-  return dib;
-}
-
-UniqueDc createMemoryDc() {
-  UniqueDc dc(CreateCompatibleDC(nullptr));
-  if (!dc)
-    throw std::runtime_error("CreateCompatibleDC failed (error " + std::to_string(GetLastError()) + ")");
-  return dc;
-}
-
-}  // namespace
-
-GdiBitmap::GdiBitmap(int width, int height) : dc_(createMemoryDc()) {
+GdiBitmap::GdiBitmap(int width, int height) {
   requireBitmapSize(width, height);
-  Dib dib = createDib(width, height);
-  if (dib.handle) originalBitmap_ = SelectObject(dc_.get(), dib.handle.get());
-  dib_ = std::move(dib.handle);
-  view_ = {static_cast<std::uint32_t*>(dib.bits), width, height};
+  dc_ = takeMemoryDc();
+  dib_ = takeDib(width, height);
+  if (dib_.handle) originalBitmap_ = SelectObject(dc_.get(), dib_.handle.get());
+  view_ = {dib_.bits, width, height};
   canvas_ = std::make_unique<GdiCanvas>(dc_.get(), &view_);
 }
 
 GdiBitmap::~GdiBitmap() {
   canvas_.reset();
   if (originalBitmap_ != nullptr) SelectObject(dc_.get(), originalBitmap_);
+  giveBackDib(std::move(dib_));
+  giveBackMemoryDc(std::move(dc_));
 }
 
 void GdiBitmap::setSize(int width, int height) {
   requireBitmapSize(width, height);
   if (width == view_.width && height == view_.height) return;
-  Dib resized = createDib(width, height);
-  if (resized.handle && dib_) {
-    const UniqueDc scratch = createMemoryDc();
-    const ScopedSelection selection(scratch.get(), resized.handle.get());
-    BitBlt(scratch.get(), 0, 0, std::min(width, view_.width), std::min(height, view_.height), dc_.get(), 0, 0,
-           SRCCOPY);
+  PooledDib resized = takeDib(width, height);
+  if (resized.handle && dib_.handle) {
+    GdiFlush();
+    const int keepWidth = std::min(width, view_.width);
+    for (int y = 0; y < std::min(height, view_.height); ++y) {
+      std::copy_n(view_.bits + static_cast<std::size_t>(y) * view_.width, keepWidth,
+                  resized.bits + static_cast<std::size_t>(y) * width);
+    }
   }
   if (resized.handle) {
     const HGDIOBJ previous = SelectObject(dc_.get(), resized.handle.get());
@@ -71,8 +42,9 @@ void GdiBitmap::setSize(int width, int height) {
     SelectObject(dc_.get(), originalBitmap_);
     originalBitmap_ = nullptr;
   }
-  dib_ = std::move(resized.handle);
-  view_ = {static_cast<std::uint32_t*>(resized.bits), width, height};
+  giveBackDib(std::move(dib_));
+  dib_ = std::move(resized);
+  view_ = {dib_.bits, width, height};
 }
 
 void GdiBitmap::setTransparentColor(Color c) {
@@ -125,10 +97,12 @@ std::unique_ptr<Bitmap> loadBitmapResource(std::string_view name) {
   BITMAP info{};
   GetObjectA(loaded.get(), sizeof(info), &info);
   auto bitmap = std::make_unique<win32::GdiBitmap>(info.bmWidth, info.bmHeight);
-  const win32::UniqueDc scratch(CreateCompatibleDC(nullptr));
-  if (!scratch) throw std::runtime_error("CreateCompatibleDC failed while loading '" + resourceName + "'");
-  const win32::ScopedSelection selection(scratch.get(), loaded.get());
-  BitBlt(bitmap->dc(), 0, 0, info.bmWidth, info.bmHeight, scratch.get(), 0, 0, SRCCOPY);
+  win32::UniqueDc scratch = win32::takeMemoryDc();
+  {
+    const win32::ScopedSelection selection(scratch.get(), loaded.get());
+    BitBlt(bitmap->dc(), 0, 0, info.bmWidth, info.bmHeight, scratch.get(), 0, 0, SRCCOPY);
+  }
+  win32::giveBackMemoryDc(std::move(scratch));
   return bitmap;
 }
 

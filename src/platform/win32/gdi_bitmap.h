@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/gdi_surface_pool.h"
 
 namespace platform::win32 {
 
@@ -39,7 +40,7 @@ class GdiBitmap final : public Bitmap {
 
   UniqueDc dc_;
   HGDIOBJ originalBitmap_ = nullptr;
-  UniqueBitmap dib_;
+  PooledDib dib_;
   DibView view_;
   std::unique_ptr<GdiCanvas> canvas_;
   Transparency transparency_ = Transparency::kOpaque;
