@@ -54,6 +54,9 @@ class ExclusiveFile {
   FileError flush();
   // Reads up to buffer.size() bytes from the current position; 0 bytes means the end.
   std::optional<std::size_t> read(std::span<std::byte> buffer);
+  // Reads up to buffer.size() bytes at `offset`; 0 bytes means the end. The next write goes
+  // where it would have gone anyway when `offset` + the bytes read is the current position.
+  std::optional<std::size_t> readAt(std::uint64_t offset, std::span<std::byte> buffer);
   // Closes now rather than at destruction. Further use of the object is an error.
   void close();
 

@@ -16,7 +16,8 @@ namespace {
 using platform::ExclusiveFile;
 using platform::FileError;
 
-// Read-back works through a window of this size: the payload itself is never copied.
+// The payload is written and read back in pieces of this size, through one window of this
+// size: the payload itself is never copied.
 constexpr std::size_t kVerifyChunk = std::size_t{1} << 20;
 
 struct SplitPath {
@@ -70,19 +71,33 @@ class TemporaryFile {
   bool kept_ = false;
 };
 
-bool readsBackAs(const std::string& path, std::span<const std::byte> payload) {
-  ExclusiveFile::Opened opened = ExclusiveFile::openForReading(path);
-  if (!opened.file) return false;
-  std::vector<std::byte> window(kVerifyChunk);
-  std::size_t offset = 0;
-  for (;;) {
-    const std::optional<std::size_t> got = opened.file->read(window);
-    if (!got) return false;
-    if (*got == 0) return offset == payload.size();
-    if (*got > payload.size() - offset) return false;
-    if (std::memcmp(window.data(), payload.data() + offset, *got) != 0) return false;
+// Whether the file holds exactly `expected` at `offset`, read through `window`.
+bool holdsAt(ExclusiveFile& file, std::uint64_t offset, std::span<const std::byte> expected,
+             std::span<std::byte> window) {
+  while (!expected.empty()) {
+    const std::optional<std::size_t> got = file.readAt(offset, window.first(expected.size()));
+    if (!got || *got == 0) return false;
+    if (std::memcmp(window.data(), expected.data(), *got) != 0) return false;
     offset += *got;
+    expected = expected.subspan(*got);
   }
+  return true;
+}
+
+// Writes the payload a piece at a time and reads each piece back while it is still in the
+// processor's cache, which costs a fraction of a second pass over the whole file; then makes
+// sure nothing follows the payload.
+InstallOutcome writeChecked(ExclusiveFile& file, std::span<const std::byte> payload) {
+  std::vector<std::byte> window(kVerifyChunk);
+  for (std::size_t offset = 0; offset < payload.size(); offset += kVerifyChunk) {
+    const std::span<const std::byte> piece =
+        payload.subspan(offset, std::min(kVerifyChunk, payload.size() - offset));
+    if (file.writeAll(piece) != FileError::kNone) return InstallOutcome::kWriteFailed;
+    if (!holdsAt(file, offset, piece, window)) return InstallOutcome::kVerifyFailed;
+  }
+  const std::optional<std::size_t> beyond = file.readAt(payload.size(), std::span(window).first(1));
+  if (beyond != std::size_t{0}) return InstallOutcome::kVerifyFailed;
+  return InstallOutcome::kInstalled;
 }
 
 }  // namespace
@@ -132,10 +147,12 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
   ExclusiveFile::Created created = ExclusiveFile::createUnique(prefix, kTempSuffix);
   if (!created.file) return InstallOutcome::kCannotCreateTemp;
   TemporaryFile temp(std::move(created));
-  if (temp.file().writeAll(payload) != FileError::kNone) return InstallOutcome::kWriteFailed;
+  if (const InstallOutcome written = writeChecked(temp.file(), payload);
+      written != InstallOutcome::kInstalled) {
+    return written;
+  }
   if (temp.file().flush() != FileError::kNone) return InstallOutcome::kWriteFailed;
   temp.file().close();
-  if (!readsBackAs(temp.path(), payload)) return InstallOutcome::kVerifyFailed;
 
   current.file.reset();
   if (targetExists) {

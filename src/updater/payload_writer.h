@@ -24,7 +24,7 @@ std::string_view describe(InstallOutcome outcome);
 // Puts `payload` in place of the file `filePath` so that after any fault the file is either
 // the whole old one or the whole new one. The new bytes go to a temporary file beside the target
 // (named after it, so that one left by an interrupted run is recognised and removed by the next),
-// are flushed and read back, and then replace the target in one step. A target that someone
+// are read back and flushed, and then replace the target in one step. A target that someone
 // holds open is left alone before anything is written.
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath);
 

@@ -110,6 +110,27 @@ TEST_F(Files, WritesMoreThanOneRequestAndReadsItBack) {
   EXPECT_TRUE(sameBytes(back, data));
 }
 
+TEST_F(Files, ReadsAtAnOffsetAndWritesOnWhereTheLastReadEnded) {
+  const auto data = patternBytes(10'000, 13);
+  ExclusiveFile::Opened created = ExclusiveFile::createNew(scratch.path("f.bin"));
+  ASSERT_TRUE(created.file);
+  ExclusiveFile& file = *created.file;
+  ASSERT_EQ(file.writeAll(std::span(data).first(6000)), FileError::kNone);
+
+  std::vector<std::byte> window(4000);
+  EXPECT_EQ(file.readAt(1000, window), std::optional<std::size_t>(4000));
+  EXPECT_TRUE(sameBytes(window, std::span(data).subspan(1000, 4000)));
+  EXPECT_EQ(file.readAt(5000, window), std::optional<std::size_t>(1000));
+  EXPECT_TRUE(sameBytes(std::span(window).first(1000), std::span(data).subspan(5000, 1000)));
+  EXPECT_EQ(file.readAt(6000, window), std::optional<std::size_t>(0));
+  EXPECT_EQ(file.readAt(60'000, window), std::optional<std::size_t>(0));
+
+  ASSERT_EQ(file.readAt(5000, std::span(window).first(1000)), std::optional<std::size_t>(1000));
+  ASSERT_EQ(file.writeAll(std::span(data).subspan(6000)), FileError::kNone);
+  file.close();
+  EXPECT_TRUE(sameBytes(readFile(scratch.path("f.bin")), data));
+}
+
 struct FaultCase {
   std::string_view name;
   std::size_t size;

@@ -174,6 +174,15 @@ std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
   }
 }
 
+std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span<std::byte> buffer) {
+  for (;;) {
+    const ssize_t got = ::pread(static_cast<int>(handle_), buffer.data(),
+                                std::min(buffer.size(), kMaxRequest), static_cast<off_t>(offset));
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
 FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
   struct stat info {};
   if (::stat(target.c_str(), &info) != 0) return lastError();
