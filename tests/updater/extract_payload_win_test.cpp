@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "platform/files.h"
 #include "platform/resources.h"
 #include "support/child_process.h"
 #include "support/scratch_folder.h"
@@ -128,6 +129,34 @@ TEST_F(ExtractPayloadOnWindows, ARunningTargetStaysUntilItEnds) {
     TerminateProcess(process.get(), 0);
     WaitForSingleObject(process.get(), 30000);
   }
+  EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
+  expectPayloadInstalled();
+}
+
+TEST_F(ExtractPayloadOnWindows, AnOldFileStillRunningAfterTheReplaceIsRemovedByTheNextRun) {
+  // The user may start the target between the check and the replace. The replace then succeeds
+  // (a running program's file can be renamed), and the old file, under its backup name, cannot
+  // be deleted until the program ends.
+  writeFile(target(), readFile(ChildProcess::helperPath("fake_target")));
+  writeFile(scratch.path("new.bin"), patternBytes(1000, 6));
+  const std::string backup = scratch.path("Ralvt.exe.upd-1-0.old.tmp");
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  NamedEvent ready("payload-test-race-" + std::to_string(GetCurrentProcessId()));
+  std::string commandLine = ChildProcess::quoted(target()) + " " + ready.name();
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &info));
+  const test_support::UniqueHandle process(info.hProcess);
+  const test_support::UniqueHandle thread(info.hThread);
+  ASSERT_TRUE(ready.wait());
+
+  EXPECT_EQ(platform::replaceFile(target(), scratch.path("new.bin"), backup), platform::FileError::kNone);
+  EXPECT_NE(platform::removeFile(backup), platform::FileError::kNone);
+  EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", "Ralvt.exe.upd-1-0.old.tmp"}));
+
+  TerminateProcess(process.get(), 0);
+  WaitForSingleObject(process.get(), 30000);
   EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
   expectPayloadInstalled();
 }
