@@ -67,8 +67,8 @@ GdiCanvas::GdiCanvas(HDC dc, const DibView* dib)
       dib_(dib),
       originalPen_(SelectObject(dc, GetStockObject(DC_PEN))),
       originalBrush_(SelectObject(dc, GetStockObject(DC_BRUSH))),
-      originalPenColor_(SetDCPenColor(dc, colorRef(penColor_))),
-      originalBrushColor_(SetDCBrushColor(dc, colorRef(brushColor_))),
+      originalPenColor_(SetDCPenColor(dc, colorRef(kDefaultPenColor))),
+      originalBrushColor_(SetDCBrushColor(dc, colorRef(kDefaultBrushColor))),
       originalTextColor_(GetTextColor(dc)),
       originalBackgroundMode_(SetBkMode(dc, TRANSPARENT)) {}
 

@@ -69,9 +69,12 @@ class GdiCanvas final : public Canvas {
   COLORREF originalTextColor_;
   int originalBackgroundMode_;
 
-  Color penColor_ = 0;
+  // GDI's defaults: a black pen and a white brush.
+  static constexpr Color kDefaultPenColor = 0;
+  static constexpr Color kDefaultBrushColor = 0x00FFFFFF;
+  Color penColor_ = kDefaultPenColor;
   PenStyle penStyle_ = PenStyle::kSolid;
-  Color brushColor_ = 0x00FFFFFF;
+  Color brushColor_ = kDefaultBrushColor;
   BrushStyle brushStyle_ = BrushStyle::kSolid;
   Font font_;
   UniqueFont gdiFont_;
