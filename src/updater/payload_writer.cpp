@@ -44,6 +44,28 @@ bool isTempOf(std::string_view candidate, std::string_view fileName) {
          sameNoCase(candidate.substr(candidate.size() - kTempSuffix.size()), kTempSuffix);
 }
 
+constexpr std::string_view kBackupSuffix = ".old.tmp";
+
+bool endsWithNoCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                    [](char x, char y) {
+                      return std::tolower(static_cast<unsigned char>(x)) ==
+                             std::tolower(static_cast<unsigned char>(y));
+                    });
+}
+
+// A run cut off inside the replace, after the old file was renamed to its backup name and
+// before the new one took its place, leaves no target: the old file goes back.
+void restoreOrphanedBackup(const SplitPath& target) {
+  for (const std::string& name : platform::filesInFolder(target.folder)) {
+    if (isTempOf(name, target.fileName) && endsWithNoCase(name, kBackupSuffix) &&
+        platform::moveIntoPlace(target.folder + name, target.folder + target.fileName) == FileError::kNone) {
+      return;
+    }
+  }
+}
+
 // Files of earlier runs that were cut off (power loss, killed process) or whose old target
 // could not be deleted at once. One still held open, by a run going on right now, stays.
 void removeLeftovers(const SplitPath& target) {
@@ -106,8 +128,6 @@ std::string_view describe(InstallOutcome outcome) {
   switch (outcome) {
     case InstallOutcome::kInstalled:
       return "installed";
-    case InstallOutcome::kNoPayload:
-      return "no payload";
     case InstallOutcome::kNoFileName:
       return "no file name";
     case InstallOutcome::kTargetInUse:
@@ -134,6 +154,10 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
   // nothing. Holding it keeps the target from being started or opened until the new file is
   // ready, which narrows the race with a user starting the program to the replace itself.
   ExclusiveFile::Opened current = ExclusiveFile::openExisting(filePath);
+  if (current.error == FileError::kNotFound) {
+    restoreOrphanedBackup(target);
+    current = ExclusiveFile::openExisting(filePath);
+  }
   if (!current.file) {
     if (current.error == FileError::kInUse) return InstallOutcome::kTargetInUse;
     if (current.error == FileError::kAccessDenied) return InstallOutcome::kTargetDenied;
@@ -158,7 +182,7 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
   if (targetExists) {
     // The old file's last name: removed at once, or by the next run if it is still held.
     const std::string backup =
-        temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + ".old" + std::string(kTempSuffix);
+        temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + std::string(kBackupSuffix);
     if (platform::replaceFile(filePath, temp.path(), backup) != FileError::kNone) {
       return InstallOutcome::kReplaceFailed;
     }

@@ -9,7 +9,6 @@ namespace updater {
 // How an installation ended; only kInstalled changed anything.
 enum class InstallOutcome {
   kInstalled,
-  kNoPayload,         // this program carries no such resource
   kNoFileName,        // the path names a folder, not a file
   kTargetInUse,       // a running program or another holder keeps the target open
   kTargetDenied,      // the target is read-only, or not ours to write

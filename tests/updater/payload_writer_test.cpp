@@ -160,6 +160,24 @@ TEST_F(InstallPayload, LeftoversOfInterruptedRunsAreRemovedAndOtherFilesKept) {
   EXPECT_EQ(scratch.fileNames(), expected);
 }
 
+TEST_F(InstallPayload, AnOldFileLeftOnlyUnderItsBackupNameComesBack) {
+  // A run cut off between the two renames of a replace: the old file under its backup name, the
+  // new one still under its temporary name, no target.
+  const auto old = patternBytes(5000, 14);
+  writeFile(scratch.path("Ralvt.exe.upd-5-0.old.tmp"), old);
+  writeFile(scratch.path("Ralvt.exe.upd-5-0.tmp"), payload);
+
+  platform::injectWriteFault(1000, WriteFaultKind::kFail);
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kWriteFailed);
+  EXPECT_TRUE(sameBytes(readFile(target()), old));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+
+  platform::clearWriteFault();
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+}
+
 TEST_F(InstallPayload, ATemporaryFileInUseByAnotherRunIsNotTouched) {
   const std::string other = "Ralvt.exe.upd-77-0.tmp";
   writeFile(scratch.path(other), patternBytes(100, 10));
