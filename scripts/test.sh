@@ -21,14 +21,14 @@ run_ctest() {
   ctest "$@" 2>&1 | tee -a "$summary" || rc=$?
   [ "$rc" -eq 0 ] || status=1
 }
+export UPDATER_TEST_OUTPUT="$root/build/test-output"
+rm -rf "$UPDATER_TEST_OUTPUT"
+mkdir -p "$UPDATER_TEST_OUTPUT"
 run_ctest --preset host -j "$jobs"
 
 source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"
 wine_env_start "$prefix/wine" --xvfb
-export UPDATER_TEST_OUTPUT="$root/build/test-output"
-rm -rf "$UPDATER_TEST_OUTPUT"
-mkdir -p "$UPDATER_TEST_OUTPUT"
 run_ctest --preset win64
 wine_env_stop
 rm -rf "$prefix"
