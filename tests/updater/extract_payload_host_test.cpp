@@ -40,9 +40,5 @@ TEST_F(ExtractOwnPayload, WithoutSuchResourceFailsAndTouchesNothing) {
   EXPECT_EQ(scratch.fileNames(), std::set<std::string>{"Ralvt.exe"});
 }
 
-TEST_F(ExtractOwnPayload, FailsWhenTheTargetCannotBeWritten) {
-  EXPECT_FALSE(ExtractPayload("Exe", "UpGrade", scratch.path("gone") + "/Ralvt.exe"));
-}
-
 }  // namespace
 }  // namespace updater

@@ -52,11 +52,6 @@ TEST(OwnPayload, IsFoundWhateverTheCaseOfItsNamesAndViewedInsideTheImage) {
   EXPECT_EQ(static_cast<char>(payload[1]), 'Z');
 }
 
-TEST(OwnPayload, UnknownResourcesAreNotFound) {
-  EXPECT_FALSE(platform::findOwnResource("EXE", "DOWNGRADE"));
-  EXPECT_FALSE(platform::findOwnResource("DLL", "UPGRADE"));
-}
-
 class ExtractPayloadOnWindows : public ::testing::Test {
  protected:
   std::string target() const { return scratch.path("Ralvt.exe"); }
@@ -84,7 +79,9 @@ TEST_F(ExtractPayloadOnWindows, WritesTheWholePayloadOverALargerAndASmallerFile)
 TEST_F(ExtractPayloadOnWindows, WithoutThePayloadResourceTouchesNothing) {
   const auto old = patternBytes(1000, 2);
   writeFile(target(), old);
+  EXPECT_FALSE(platform::findOwnResource("Exe", "Missing"));
   EXPECT_FALSE(ExtractPayload("Exe", "Missing", target()));
+  EXPECT_FALSE(ExtractPayload("Dll", "UpGrade", target()));
   expectUnchanged(old);
 }
 
