@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/graphic_control.h"
+#include "platform/guarded.h"
 
 namespace platform {
 namespace {
@@ -62,7 +63,10 @@ void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
     setMouseCapture(false);
     // The click comes before the release step, so a click handler runs while the control
     // still shows itself pressed.
-    if (Rect{0, 0, target->width(), target->height()}.contains(local)) target->click();
+    // A failing click handler is reported, and the release step still runs so the control
+    // does not stay pressed.
+    if (Rect{0, 0, target->width(), target->height()}.contains(local))
+      runGuarded([target] { target->click(); });
   }
   // The click handler may have removed the control; only a control still here gets the release.
   if (std::find(controls_.begin(), controls_.end(), target) != controls_.end()) {
@@ -119,8 +123,7 @@ void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
   canvas.setBrushColor(backgroundColor());
   canvas.fillRect({0, 0, control.width(), control.height()});
   control.paint(canvas);
-  buffer->setOpaque();
-  target.draw(control.bounds().left, control.bounds().top, *buffer);
+  target.drawOpaque(control.bounds().left, control.bounds().top, *buffer);
 }
 
 Cursor ControlHost::cursorAt(Point at) const {

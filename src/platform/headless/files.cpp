@@ -65,6 +65,12 @@ class Descriptor {
   int fd_;
 };
 
+// Callers write paths as on Windows, where "\\" separates folders as "/" does.
+std::string hostPath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
 std::string folderOf(const std::string& path) {
   const std::size_t end = path.find_last_of('/');
   return end == std::string::npos ? std::string(".") : path.substr(0, end + 1);
@@ -87,7 +93,8 @@ struct DirCloser {
 
 }  // namespace
 
-ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
+ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How how) {
+  const std::string path = hostPath(windowsPath);
   Opened opened;
   int flags = O_CLOEXEC;
   switch (how) {
@@ -183,7 +190,11 @@ std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span
   }
 }
 
-FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
+FileError replaceFile(const std::string& windowsTarget, const std::string& windowsReplacement,
+                      const std::string& windowsBackup) {
+  const std::string target = hostPath(windowsTarget);
+  const std::string replacement = hostPath(windowsReplacement);
+  const std::string backup = hostPath(windowsBackup);
   struct stat info {};
   if (::stat(target.c_str(), &info) != 0) return lastError();
   if (heldBySomeoneElse(target) || heldBySomeoneElse(replacement)) return FileError::kInUse;
@@ -203,19 +214,23 @@ FileError replaceFile(const std::string& target, const std::string& replacement,
   return FileError::kNone;
 }
 
-FileError moveIntoPlace(const std::string& from, const std::string& to) {
+FileError moveIntoPlace(const std::string& windowsFrom, const std::string& windowsTo) {
+  const std::string from = hostPath(windowsFrom);
+  const std::string to = hostPath(windowsTo);
   if (heldBySomeoneElse(from) || heldBySomeoneElse(to)) return FileError::kInUse;
   if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
   syncFolderOf(to);
   return FileError::kNone;
 }
 
-FileError removeFile(const std::string& path) {
+FileError removeFile(const std::string& windowsPath) {
+  const std::string path = hostPath(windowsPath);
   if (heldBySomeoneElse(path)) return FileError::kInUse;
   return ::unlink(path.c_str()) == 0 ? FileError::kNone : lastError();
 }
 
-std::vector<std::string> filesInFolder(const std::string& folder) {
+std::vector<std::string> filesInFolder(const std::string& windowsFolder) {
+  const std::string folder = hostPath(windowsFolder);
   std::vector<std::string> names;
   const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
   if (!dir) return names;

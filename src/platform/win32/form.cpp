@@ -33,7 +33,16 @@ Form::Impl* implOf(HWND hwnd) {
   return reinterpret_cast<Form::Impl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// No exception may unwind through the system's code.
 LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  runGuarded([&] { result = handleMessage(hwnd, msg, wParam, lParam); });
+  return result;
+}
+
+LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));

@@ -17,6 +17,20 @@ struct IconDeleter {
 };
 
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
+
+// A window's device context from GetDC, released with it.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() { ReleaseDC(hwnd_, dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 

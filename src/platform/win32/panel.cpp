@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/graphic_control.h"
+#include "platform/guarded.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/toolkit.h"
 
@@ -32,23 +33,47 @@ Point pointOf(LPARAM lParam) {
   return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
+// BeginPaint and EndPaint in pairs, whatever happens in between.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  ~PaintScope() { EndPaint(hwnd_, &ps_); }
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return ps_.rcPaint; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
 void onPaint(Panel& panel, HWND hwnd) {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(hwnd, &ps);
+  const PaintScope scope(hwnd);
+  const RECT& area = scope.area();
   RECT client;
   GetClientRect(hwnd, &client);
   if (client.right > 0 && client.bottom > 0) {
     // Composed off-screen and copied in one step, so that nothing flickers.
     const auto buffer = createBitmap(client.right, client.bottom);
-    panel.paint(buffer->canvas(), {ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
-    buffer->setOpaque();
-    win32::GdiCanvas screen(dc);
-    screen.draw(0, 0, *buffer);
+    panel.paint(buffer->canvas(), {area.left, area.top, area.right, area.bottom});
+    win32::GdiCanvas screen(scope.dc());
+    screen.drawOpaque(0, 0, *buffer);
   }
-  EndPaint(hwnd, &ps);
 }
 
+LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// No exception may unwind through the system's code: one that leaves a handler is reported and
+// the message counts as handled.
 LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  runGuarded([&] { result = handleMessage(hwnd, msg, wParam, lParam); });
+  return result;
+}
+
+LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
@@ -139,13 +164,9 @@ void Panel::invalidateRect(const Rect& r) {
 }
 
 void Panel::paintControlNow(GraphicControl& control) {
-  const HWND hwnd = impl_->window.get();
-  const HDC dc = GetDC(hwnd);
-  {
-    win32::GdiCanvas screen(dc);
-    paintControl(screen, control);
-  }
-  ReleaseDC(hwnd, dc);
+  const win32::WindowDc dc(impl_->window.get());
+  win32::GdiCanvas screen(dc.get());
+  paintControl(screen, control);
 }
 
 void Panel::setMouseCapture(bool on) {
@@ -164,10 +185,8 @@ Point Panel::clientToScreen(Point at) const {
 }
 
 int Panel::colorDepth() const {
-  const HDC dc = GetDC(impl_->window.get());
-  const int bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-  ReleaseDC(impl_->window.get(), dc);
-  return bits;
+  const win32::WindowDc dc(impl_->window.get());
+  return GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
 }
 
 namespace win32 {

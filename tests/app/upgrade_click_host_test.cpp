@@ -1,0 +1,127 @@
+// The upgrade click over the headless toolkit, the in-memory record and real files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/unit1.h"
+#include "platform/application.h"
+#include "platform/headless/own_resources.h"
+#include "platform/headless/registry_store.h"
+#include "platform/headless/ui_driver.h"
+#include "support/scratch_folder.h"
+
+namespace app {
+namespace {
+
+using platform::headless::BoxIcon;
+using platform::headless::shownBoxes;
+using test_support::patternBytes;
+using test_support::readFile;
+using test_support::sameBytes;
+using test_support::ScratchFolder;
+using test_support::writeFile;
+
+class UpgradeClick : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::headless::resetRegistry();
+    platform::headless::resetUi();
+    platform::application::setTitle("UpTK294Q");
+    platform::registerOwnResource("EXE", "UPGRADE", payload);
+    writeFile(target(), oldFile);
+  }
+  void TearDown() override {
+    platform::unregisterOwnResource("EXE", "UPGRADE");
+    platform::headless::resetRegistry();
+    platform::headless::resetUi();
+  }
+
+  // The install folder as the record holds it: without the trailing separator.
+  std::string installFolder() const {
+    const std::string folder = scratch.folder();
+    return folder.substr(0, folder.size() - 1);
+  }
+  std::string target() const { return scratch.path("Ralvt.exe"); }
+
+  void checkInstalled(std::string_view folder) {
+    record.WriteInstallValue("CALE", folder);
+    record.WriteInstallValue("VER", "Ralvento v.2.50");
+    window.form().show();
+    platform::headless::tickTimers();
+    ASSERT_TRUE(window.Button2.enabled());
+  }
+  void clickUpgrade() {
+    const auto& b = window.Button2.bounds();
+    const platform::Point inside{b.left + 20, b.top + 10};
+    window.Panel1.handleMouseDown(platform::MouseButton::kLeft, 0, inside, false);
+    window.Panel1.handleMouseUp(platform::MouseButton::kLeft, 0, inside);
+  }
+
+  ScratchFolder scratch;
+  const std::vector<std::byte> payload = patternBytes(300'000, 7);
+  const std::vector<std::byte> oldFile = patternBytes(500'000, 3);
+  updater::InstallRecord record{37};
+  TForm1 window{record};
+};
+
+TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
+  checkInstalled(installFolder());
+  bool pressedWhileConfirming = false;
+  platform::headless::setBoxObserver([&](const auto&) { pressedWhileConfirming = window.Button2.down(); });
+  clickUpgrade();
+
+  ASSERT_EQ(shownBoxes().size(), 1u);
+  EXPECT_EQ(shownBoxes()[0].title, "Information");
+  EXPECT_EQ(shownBoxes()[0].text, "Ralvento a fost actualizata la versiunea 2.63.");
+  EXPECT_EQ(shownBoxes()[0].icon, BoxIcon::kInformation);
+  EXPECT_TRUE(pressedWhileConfirming) << "the click runs before the button comes up";
+  EXPECT_FALSE(window.Button2.down());
+  EXPECT_FALSE(window.Button2.enabled());
+  EXPECT_EQ(window.Memo1.lines().back(), "Versiune actualizata.");
+  EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.63");
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+}
+
+TEST_F(UpgradeClick, InstallFolderWithTrailingSeparatorWorks) {
+  checkInstalled(scratch.folder());
+  clickUpgrade();
+  ASSERT_EQ(shownBoxes().size(), 1u);
+  EXPECT_EQ(shownBoxes()[0].title, "Information");
+  EXPECT_TRUE(sameBytes(readFile(target()), payload));
+}
+
+TEST_F(UpgradeClick, FailureAsksToCloseTheTargetAndChangesNothing) {
+  checkInstalled(scratch.path("missing-folder"));
+  const auto logBefore = window.Memo1.text();
+  clickUpgrade();
+
+  ASSERT_EQ(shownBoxes().size(), 1u);
+  EXPECT_EQ(shownBoxes()[0].title, "Error");
+  EXPECT_EQ(shownBoxes()[0].text, "Inchideti mai intai Ralvento!");
+  EXPECT_EQ(shownBoxes()[0].icon, BoxIcon::kError);
+  EXPECT_TRUE(window.Button2.enabled()) << "the user may close the target and try again";
+  EXPECT_EQ(window.Memo1.text(), logBefore);
+  EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.50");
+  EXPECT_TRUE(sameBytes(readFile(target()), oldFile));
+}
+
+TEST_F(UpgradeClick, VersionThatCannotBeRecordedIsReportedWithoutConfirmation) {
+  checkInstalled(installFolder());
+  platform::headless::registryFaults().failWrite = true;
+  clickUpgrade();
+
+  ASSERT_EQ(shownBoxes().size(), 1u);
+  EXPECT_EQ(shownBoxes()[0].title, "UpTK294Q");
+  EXPECT_EQ(shownBoxes()[0].text, "Failed to set data for 'VER'");
+  EXPECT_EQ(shownBoxes()[0].icon, BoxIcon::kStop);
+  EXPECT_FALSE(window.Button2.down()) << "the failing handler must not leave the button pressed";
+  EXPECT_FALSE(window.Button2.enabled());
+  EXPECT_EQ(window.Memo1.lines().back(), "Versiune actualizata.");
+  EXPECT_TRUE(sameBytes(readFile(target()), payload)) << "the new executable is in place";
+  platform::headless::registryFaults().failWrite = false;
+  EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.50");
+}
+
+}  // namespace
+}  // namespace app
