@@ -9,11 +9,21 @@ using Color = std::uint32_t;
 
 inline constexpr Color kNoColor = 0x1FFFFFFF;
 
-constexpr bool isSystemColor(Color c) { return (c >> 24) == 0xFF; }
-constexpr int systemColorIndex(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr std::uint8_t red(Color c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t green(Color c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t blue(Color c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+constexpr bool isSystemColor(Color c) {
+  return (c >> 24) == 0xFF;
+}
+constexpr int systemColorIndex(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr std::uint8_t red(Color c) {
+  return static_cast<std::uint8_t>(c & 0xFF);
+}
+constexpr std::uint8_t green(Color c) {
+  return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t blue(Color c) {
+  return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 constexpr Color rgb(unsigned r, unsigned g, unsigned b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }

@@ -14,7 +14,7 @@ inline constexpr Color kWindowTextColor = 0xFF000008;
 // A font description: a value, copied wherever it is used.
 struct Font {
   std::string name = "MS Sans Serif";
-  int height = -11;  // negative: character height without internal leading, in pixels
+  int height = -11;    // negative: character height without internal leading, in pixels
   unsigned style = 0;  // FontStyle bits
   Color color = kWindowTextColor;
   int charset = kDefaultCharset;
