@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace platform {
 
@@ -34,6 +35,22 @@ ExclusiveFile::Opened ExclusiveFile::openForReading(const std::string& path) {
 
 ExclusiveFile::Opened ExclusiveFile::createNew(const std::string& path) {
   return open(path, How::kNew);
+}
+
+// Moving and destroying are the same on every backend; only close() knows the handle.
+ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)) {}
+
+ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
+  if (this != &other) {
+    close();
+    handle_ = std::exchange(other.handle_, kClosed);
+  }
+  return *this;
+}
+
+ExclusiveFile::~ExclusiveFile() {
+  close();
 }
 
 ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, std::string_view suffix) {

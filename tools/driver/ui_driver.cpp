@@ -38,17 +38,22 @@ HWND childOfClass(HWND parent, const char* cls) {
   return FindWindowExA(parent, nullptr, cls, nullptr);
 }
 
-// What the screen shows in a rectangle, as 32-bit pixels.
-std::vector<DWORD> screenPixels(const RECT& r) {
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+BITMAPINFO topDown32(int w, int h) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = w;
   info.bmiHeader.biHeight = -h;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
+  return info;
+}
+
+// What the screen shows in a rectangle, as 32-bit pixels.
+std::vector<DWORD> screenPixels(const RECT& r) {
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  BITMAPINFO info = topDown32(w, h);
   const HDC screen = GetDC(nullptr);
   const HDC memory = CreateCompatibleDC(screen);
   const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
@@ -67,12 +72,7 @@ std::vector<DWORD> screenPixels(const RECT& r) {
 // icon's corner shows.
 std::vector<DWORD> systemIconPixels(LPCSTR icon, int w, int h, DWORD background) {
   std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = topDown32(w, h);
   void* bits = nullptr;
   const HDC dc = CreateCompatibleDC(nullptr);
   const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

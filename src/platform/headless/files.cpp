@@ -128,21 +128,6 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How ho
   return opened;
 }
 
-ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
-ExclusiveFile::~ExclusiveFile() {
-  close();
-}
-
 void ExclusiveFile::close() {
   if (handle_ != kClosed) ::close(static_cast<int>(std::exchange(handle_, kClosed)));
 }

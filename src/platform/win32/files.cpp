@@ -106,21 +106,6 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
   return opened;
 }
 
-ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
-
-ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = std::exchange(other.handle_, kClosed);
-  }
-  return *this;
-}
-
-ExclusiveFile::~ExclusiveFile() {
-  close();
-}
-
 void ExclusiveFile::close() {
   if (handle_ != kClosed) CloseHandle(asHandle(std::exchange(handle_, kClosed)));
 }

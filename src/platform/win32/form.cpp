@@ -30,23 +30,10 @@ constexpr char kClassName[] = "UpTK294QForm";
 bool mainFormMade = false;
 
 Form::Impl* implOf(HWND hwnd) {
-  return reinterpret_cast<Form::Impl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
-
-LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-// No exception may unwind through the system's code.
-LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  runGuarded([&] { result = handleMessage(hwnd, msg, wParam, lParam); });
-  return result;
+  return win32::windowData<Form::Impl>(hwnd);
 }
 
 LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
   Form::Impl* impl = implOf(hwnd);
   if (!impl) return DefWindowProcA(hwnd, msg, wParam, lParam);
   switch (msg) {
@@ -88,10 +75,10 @@ Form::Form(const FormOptions& options) : options_(options), impl_(std::make_uniq
       (options.stayOnTop ? WS_EX_TOPMOST : 0) | (options.backgroundSeeThrough ? WS_EX_LAYERED : 0);
   RECT r{0, 0, options.clientWidth, options.clientHeight};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const HWND hwnd =
-      CreateWindowExA(exStyle, win32::registerClass(kClassName, formProc, 0, nullptr),
-                      options.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                      r.bottom - r.top, nullptr, nullptr, win32::instance(), impl_.get());
+  const HWND hwnd = CreateWindowExA(
+      exStyle, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, 0, nullptr),
+      options.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
+      nullptr, nullptr, win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the window");
   impl_->window.reset(hwnd);
   if (options.backgroundSeeThrough) {

@@ -26,7 +26,7 @@ namespace {
 constexpr char kClassName[] = "UpTK294QPanel";
 
 Panel::Impl* implOf(HWND hwnd) {
-  return reinterpret_cast<Panel::Impl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return win32::windowData<Panel::Impl>(hwnd);
 }
 
 Point pointOf(LPARAM lParam) {
@@ -63,21 +63,7 @@ void onPaint(Panel& panel, HWND hwnd) {
   }
 }
 
-LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
-// No exception may unwind through the system's code: one that leaves a handler is reported and
-// the message counts as handled.
-LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  runGuarded([&] { result = handleMessage(hwnd, msg, wParam, lParam); });
-  return result;
-}
-
 LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
   Panel::Impl* impl = implOf(hwnd);
   if (!impl || !impl->owner) return DefWindowProcA(hwnd, msg, wParam, lParam);
   Panel& panel = *impl->owner;
@@ -144,10 +130,10 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 Panel::Panel(Form& parent, const Rect& bounds, Color color)
     : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
   impl_->owner = this;
-  const HWND hwnd =
-      CreateWindowExA(0, win32::registerClass(kClassName, panelProc, CS_DBLCLKS, nullptr), "",
-                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.width(),
-                      bounds.height(), win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
+  const HWND hwnd = CreateWindowExA(
+      0, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, CS_DBLCLKS, nullptr), "",
+      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.width(), bounds.height(),
+      win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the panel");
   impl_->window.reset(hwnd);
   win32::registerHost(parent, *this);
