@@ -1,6 +1,8 @@
 // The real updater under Wine, driven from outside as a person would drive it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "e2e_fixture.h"
 #include "payload_compare.h"
 #include "platform/registry.h"
@@ -21,6 +23,48 @@ TEST_F(UpdaterTest, NotInstalledGivesOneLineAndAnInertUpgradeButton) {
   driver::clickButton(window, kUpgradeButton);
   EXPECT_TRUE(driver::noMessageBoxFor(updater_->id(), kNoBoxWait));
   EXPECT_EQ(driver::logText(window), kNotInstalled);
+  driver::pressKey(window, VK_ESCAPE, 0);
+  EXPECT_EQ(exitCode(), DWORD{0});
+}
+
+// What the screen shows at a point of a window's client area, as 0x00BBGGRR.
+COLORREF pixelAt(HWND window, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(window, &p);
+  const HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+TEST_F(UpdaterTest, WindowIsTheDesignedFixedTopmostWindowCentredOnTheScreen) {
+  const auto window = startUpdater(1);
+  RECT client;
+  GetClientRect(window.form, &client);
+  EXPECT_EQ(client.right, 441);
+  EXPECT_EQ(client.bottom, 179);
+  RECT frame;
+  GetWindowRect(window.form, &frame);
+  EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
+  EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
+
+  const LONG style = GetWindowLongA(window.form, GWL_STYLE);
+  const LONG exStyle = GetWindowLongA(window.form, GWL_EXSTYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) << "fixed, no minimise or maximise";
+  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+  EXPECT_TRUE(exStyle & WS_EX_LAYERED) << "the background colour is a see-through key";
+
+  const LONG logStyle = GetWindowLongA(window.log, GWL_STYLE);
+  EXPECT_TRUE(logStyle & ES_MULTILINE);
+  EXPECT_TRUE(logStyle & ES_READONLY);
+  EXPECT_FALSE(logStyle & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL)) << "no scroll bars, long lines wrap";
+
+  Sleep(200);
+  RECT logBox;
+  GetClientRect(window.log, &logBox);
+  EXPECT_EQ(pixelAt(window.log, logBox.right - 3, logBox.bottom - 3), COLORREF{0x00AFE7E6});
+  EXPECT_EQ(pixelAt(window.panel, 12, 116), COLORREF{0x005BCECB}) << "the panel between log and buttons";
   driver::pressKey(window, VK_ESCAPE, 0);
   EXPECT_EQ(exitCode(), DWORD{0});
 }
