@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every test: host (headless backend), win64 under Wine in Xvfb, and the inspection of the
+# Runs every test: host (headless backend), win64 under Wine in Xvfb, and the static check of the
 # shipped win32 exe. Installs what is missing first. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -3,7 +3,7 @@
 its machine and subsystem, that it imports system DLLs only, and its resources: the carried
 payload byte for byte, the icon, the version block, the manifest and the arrow bitmap.
 
-    inspect_pe.py <UpTK294Q.exe> <payload file> <build version>
+    check_exe.py <UpTK294Q.exe> <payload file> <build version>
 """
 import struct
 import sys
