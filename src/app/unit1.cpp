@@ -22,7 +22,6 @@ platform::FormOptions mainFormOptions() {
   o.color = 0x001B5655;
   o.backgroundSeeThrough = true;  // the margin around the panel shows what lies behind
   o.stayOnTop = true;
-  o.font = platform::Font{};
   o.iconResource = "MAINICON";
   return o;
 }

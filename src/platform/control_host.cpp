@@ -62,9 +62,8 @@ void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
     captured_ = nullptr;
     setMouseCapture(false);
     // The click comes before the release step, so a click handler runs while the control
-    // still shows itself pressed.
-    // A failing click handler is reported, and the release step still runs so the control
-    // does not stay pressed.
+    // still shows itself pressed. A failing handler is reported and the release step still
+    // runs, so the control does not stay pressed.
     if (Rect{0, 0, target->width(), target->height()}.contains(local))
       runGuarded([target] { target->click(); });
   }

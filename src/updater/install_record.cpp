@@ -1,5 +1,6 @@
 #include "updater/install_record.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/registry.h"

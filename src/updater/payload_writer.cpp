@@ -31,28 +31,24 @@ SplitPath split(const std::string& path) {
   return {path.substr(0, end + 1), path.substr(end + 1)};
 }
 
+bool equalNoCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
 bool isTempOf(std::string_view candidate, std::string_view fileName) {
-  const auto sameNoCase = [](std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-  };
   const std::size_t start = fileName.size() + kTempInfix.size();
   return candidate.size() > start + kTempSuffix.size() &&
-         sameNoCase(candidate.substr(0, fileName.size()), fileName) &&
-         sameNoCase(candidate.substr(fileName.size(), kTempInfix.size()), kTempInfix) &&
-         sameNoCase(candidate.substr(candidate.size() - kTempSuffix.size()), kTempSuffix);
+         equalNoCase(candidate.substr(0, fileName.size()), fileName) &&
+         equalNoCase(candidate.substr(fileName.size(), kTempInfix.size()), kTempInfix) &&
+         equalNoCase(candidate.substr(candidate.size() - kTempSuffix.size()), kTempSuffix);
 }
 
 constexpr std::string_view kBackupSuffix = ".old.tmp";
 
 bool endsWithNoCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() &&
-         std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                    [](char x, char y) {
-                      return std::tolower(static_cast<unsigned char>(x)) ==
-                             std::tolower(static_cast<unsigned char>(y));
-                    });
+  return text.size() >= end.size() && equalNoCase(text.substr(text.size() - end.size()), end);
 }
 
 // A run cut off inside the replace, after the old file was renamed to its backup name and

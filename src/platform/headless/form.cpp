@@ -1,10 +1,6 @@
 #include "platform/form.h"
 
-#include <algorithm>
-
-#include "platform/application.h"
 #include "platform/guarded.h"
-#include "platform/headless/ui_state.h"
 
 namespace platform {
 
@@ -28,12 +24,9 @@ Form::Form(const FormOptions& options) : options_(options), impl_(std::make_uniq
   const int w = options.clientWidth + 2 * kFrameX;
   const int h = options.clientHeight + kCaptionHeight + 2 * kFrameX;
   impl_->screenBounds = {0, 0, w, h};
-  headless::uiState().forms.push_back(this);
 }
 
-Form::~Form() {
-  std::erase(headless::uiState().forms, this);
-}
+Form::~Form() = default;
 
 void Form::setCaption(std::string_view caption) {
   impl_->caption = caption;

@@ -1,7 +1,5 @@
 #include "platform/panel.h"
 
-#include <map>
-
 #include "platform/headless/ui_driver.h"
 
 namespace platform {
@@ -9,7 +7,6 @@ namespace platform {
 struct Panel::Impl {
   int immediatePaints = 0;
   int invalidations = 0;
-  bool captured = false;
 };
 
 Panel::Panel(Form& parent, const Rect& bounds, Color color)
@@ -25,9 +22,7 @@ void Panel::paintControlNow(GraphicControl&) {
   ++impl_->immediatePaints;
 }
 
-void Panel::setMouseCapture(bool on) {
-  impl_->captured = on;
-}
+void Panel::setMouseCapture(bool) {}
 
 Point Panel::clientToScreen(Point at) const {
   const Rect window = form_.screenBounds();

@@ -10,7 +10,6 @@ struct UiState {
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> boxObserver;
   std::vector<Timer*> timers;
-  std::vector<Form*> forms;
   bool terminationRequested = false;
   std::string title;
 };
