@@ -89,11 +89,7 @@ void processMessages() {
 }
 
 void reportError(std::string_view text) {
-  const std::string message(text);
-  const HWND active = GetActiveWindow();
-  MessageBoxA(nullptr, message.c_str(), titleText().c_str(),
-              MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
-  if (active && IsWindow(active)) SetActiveWindow(active);
+  win32::showModalBox(text, titleText().c_str(), MB_ICONSTOP);
 }
 
 }  // namespace platform::application

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -102,11 +101,7 @@ void Form::setCaption(std::string_view caption) {
 }
 
 std::string Form::caption() const {
-  if (!impl_->window) return {};
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(impl_->window.get())) + 1, '\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextA(impl_->window.get(), text.data(), static_cast<int>(text.size()))));
-  return text;
+  return impl_->window ? win32::windowText(impl_->window.get()) : std::string();
 }
 
 Rect Form::screenBounds() const {

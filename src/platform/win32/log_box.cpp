@@ -45,10 +45,7 @@ void LogBox::appendLine(std::string_view line) {
 }
 
 std::string LogBox::text() const {
-  const HWND hwnd = impl_->window.get();
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return win32::windowText(impl_->window.get());
 }
 
 std::vector<std::string> LogBox::lines() const {

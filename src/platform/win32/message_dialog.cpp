@@ -1,19 +1,12 @@
 #include "platform/message_dialog.h"
 
-#include <windows.h>
-
-#include <string>
+#include "platform/win32/toolkit.h"
 
 namespace platform {
 
 void showMessageDialog(std::string_view text, DialogKind kind) {
-  const std::string message(text);
   const bool error = kind == DialogKind::kError;
-  // No owner: the box is centred on the screen. Task-modal and topmost, so that it blocks the
-  // window and is not hidden behind it, although the window stays on top.
-  MessageBoxA(
-      nullptr, message.c_str(), error ? "Error" : "Information",
-      MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION) | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  win32::showModalBox(text, error ? "Error" : "Information", error ? MB_ICONERROR : MB_ICONINFORMATION);
 }
 
 }  // namespace platform

@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "platform/graphic_control.h"
-#include "platform/guarded.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/toolkit.h"
 

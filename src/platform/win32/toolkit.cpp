@@ -34,6 +34,22 @@ UniqueFont createFont(const Font& font) {
                                 DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
+std::string windowText(HWND hwnd) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void showModalBox(std::string_view text, const char* title, UINT icon) {
+  const std::string message(text);
+  const HWND active = GetActiveWindow();
+  // No owner: the box is centred on the screen. Task-modal and topmost, so that it blocks the
+  // window and is not hidden behind it, although the window stays on top.
+  MessageBoxA(nullptr, message.c_str(), title, MB_OK | icon | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  // Without an owner nothing hands the activation back; the user goes on where they were.
+  if (active && IsWindow(active)) SetActiveWindow(active);
+}
+
 COLORREF toColorRef(Color c) {
   return isSystemColor(c) ? GetSysColor(systemColorIndex(c)) : static_cast<COLORREF>(c & 0x00FFFFFF);
 }

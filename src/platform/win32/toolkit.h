@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "platform/control_host.h"
 #include "platform/font.h"
 #include "platform/form.h"
@@ -35,6 +38,9 @@ LRESULT CALLBACK guardedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 // Registers a window class once; the class name is returned for CreateWindowEx.
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
 UniqueFont createFont(const Font& font);
+std::string windowText(HWND hwnd);
+// The system's message box with one OK button and `icon`, modal for the whole program.
+void showModalBox(std::string_view text, const char* title, UINT icon);
 COLORREF toColorRef(Color c);
 unsigned shiftState();
 unsigned shiftStateFromMouse(WPARAM wParam);
