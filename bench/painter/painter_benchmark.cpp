@@ -21,11 +21,23 @@ void emptyFrame(benchmark::State& state) {
   }
 }
 
+void controlFrame(benchmark::State& state) {
+  bench::GoldButtonWindow window;
+  for (auto _ : state) window.frame();
+}
+
+void controlEnterAndLeave(benchmark::State& state) {
+  bench::GoldButtonWindow window;
+  for (auto _ : state) window.enterAndLeave();
+}
+
 BENCHMARK_CAPTURE(goldFrame, up, bench::FrameLook::kUp)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, hot, bench::FrameLook::kHot)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, down, bench::FrameLook::kDown)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, up_with_menu, bench::FrameLook::kUpWithMenu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(emptyFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(controlFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(controlEnterAndLeave)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

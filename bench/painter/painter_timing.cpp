@@ -45,5 +45,8 @@ int main() {
   report("gold frame, up with menu",
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUpWithMenu); }));
   report("empty frame (baseline)", microsecondsPerFrame([&] { bench::copyEmptyFrame(c); }));
+  bench::GoldButtonWindow window;
+  report("control frame onto the panel", microsecondsPerFrame([&] { window.frame(); }));
+  report("control enter + leave", microsecondsPerFrame([&] { window.enterAndLeave(); }));
   return 0;
 }

@@ -26,6 +26,30 @@ platform::FormOptions mainFormOptions() {
   return o;
 }
 
+// The gold look that both buttons share, with a font colour of their own.
+widgets::TLbSpeedButton& makeButton(platform::Form& owner, platform::Panel& parent, std::string_view name,
+                                    const platform::Rect& bounds, std::string_view caption) {
+  auto& button = owner.own<widgets::TLbSpeedButton>();
+  button.beginLoading();  // nothing is drawn until every setting is in
+  button.setName(name);
+  button.setParent(&parent);
+  button.setBounds(bounds);
+  button.setCaption(caption);
+  button.setStyle(widgets::bsModern);
+  button.setColor(0x0000C0C0);
+  button.setHotTrackColor(0x0000DFDF);
+  button.setLightColor(widgets::clYellow);
+  button.setShadowColor(widgets::clOlive);
+  button.setAlignment(widgets::taCenter);
+  button.setCursor(platform::Cursor::kHandPoint);
+  platform::Font font;
+  font.style = platform::kFontBold;
+  font.color = 0x00005555;
+  button.setFont(font);
+  button.endLoading();
+  return button;
+}
+
 std::string buildVersionText() {
   return updater::formatGeneral(kBuildVersion);
 }
@@ -37,18 +61,12 @@ TForm1::TForm1(const updater::InstallRecord& record)
       form_(mainFormOptions()),
       Panel1(form_, {8, 8, 8 + 425, 8 + 161}, 0x005BCECB),
       Memo1(Panel1, {16, 16, 16 + 393, 16 + 97}, 0x00AFE7E6, form_.options().font),
-      LbSpeedButton1(Panel1, {300, 120, 300 + 108, 120 + 31}),
-      Button2(Panel1, {16, 120, 16 + 201, 120 + 31}),
+      LbSpeedButton1(makeButton(form_, Panel1, "LbSpeedButton1", {300, 120, 300 + 108, 120 + 31}, "Inchide")),
+      Button2(makeButton(form_, Panel1, "Button2", {16, 120, 16 + 201, 120 + 31}, "Cautare...")),
       Timer1(form_, 1000) {
-  for (widgets::PushButton* button : {&LbSpeedButton1, &Button2}) {
-    button->setCursor(platform::Cursor::kHandPoint);
-    button->setFont(form_.options().font);
-  }
-  LbSpeedButton1.setCaption("Inchide");
-  LbSpeedButton1.onClick = [this] { Button1Click(); };
-  Button2.setCaption("Cautare...");
+  LbSpeedButton1.onClick = [this](platform::Component&) { Button1Click(); };
   Button2.setEnabled(false);
-  Button2.onClick = [this] { Button2Click(); };
+  Button2.onClick = [this](platform::Component&) { Button2Click(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
   form_.onShow = [this] { FormShow(); };
   form_.onKeyDown = [this](int key, unsigned shift) { FormKeyDown(key, shift); };

@@ -7,7 +7,7 @@
 #include "platform/panel.h"
 #include "platform/timer.h"
 #include "updater/install_record.h"
-#include "widgets/push_button.h"
+#include "widgets/lb_speed_button.h"
 
 namespace app {
 
@@ -39,8 +39,8 @@ class TForm1 {
   // The window's controls, public so that tests can look at them as a person would.
   platform::Panel Panel1;
   platform::LogBox Memo1;
-  widgets::PushButton LbSpeedButton1;
-  widgets::PushButton Button2;
+  widgets::TLbSpeedButton& LbSpeedButton1;  // owned by the form
+  widgets::TLbSpeedButton& Button2;
   platform::Timer Timer1;
 };
 

@@ -5,15 +5,20 @@
 
 #include "platform/graphic_control.h"
 #include "platform/guarded.h"
+#include "platform/offset_canvas.h"
 
 namespace platform {
 namespace {
 
 Point toControl(const GraphicControl& c, Point at) {
-  return {at.x - c.bounds().left, at.y - c.bounds().top};
+  return {at.x - c.left(), at.y - c.top()};
 }
 
 }  // namespace
+
+ControlHost::~ControlHost() {
+  for (GraphicControl* control : controls_) control->parent_ = nullptr;
+}
 
 void ControlHost::attach(GraphicControl& control) {
   controls_.push_back(&control);
@@ -28,6 +33,10 @@ void ControlHost::detach(GraphicControl& control) {
   if (hot_ == &control) hot_ = nullptr;
 }
 
+bool ControlHost::holds(const GraphicControl* control) const {
+  return std::find(controls_.begin(), controls_.end(), control) != controls_.end();
+}
+
 GraphicControl* ControlHost::controlAt(Point at, bool allowDisabled) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     GraphicControl* c = *it;
@@ -37,17 +46,18 @@ GraphicControl* ControlHost::controlAt(Point at, bool allowDisabled) const {
 }
 
 void ControlHost::handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick) {
-  handleMouseMove(at);
+  moveOver(at);
   GraphicControl* target = captured_ ? captured_ : controlAt(at, false);
   if (!target) return;
   if (button == MouseButton::kLeft && !captured_) {
     captured_ = target;
     setMouseCapture(true);
   }
+  const Point local = toControl(*target, at);
   if (doubleClick && button == MouseButton::kLeft) {
-    target->doubleClick(shift, toControl(*target, at));
+    runGuarded([&] { target->doubleClick(shift, local); });
   } else {
-    target->mouseDown(button, shift, toControl(*target, at));
+    runGuarded([&] { target->mouseDown(button, shift, local); });
   }
 }
 
@@ -67,41 +77,52 @@ void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
     if (Rect{0, 0, target->width(), target->height()}.contains(local))
       runGuarded([target] { target->click(); });
   }
-  // The click handler may have removed the control; only a control still here gets the release.
-  if (std::find(controls_.begin(), controls_.end(), target) != controls_.end()) {
-    target->mouseUp(button, shift, local);
-  }
-  handleMouseMove(at);
+  // The click handler may have taken the control away; only a control still here gets the release.
+  if (holds(target)) runGuarded([&] { target->mouseUp(button, shift, local); });
+  moveOver(at);
 }
 
-void ControlHost::handleMouseMove(Point at) {
+void ControlHost::handleMouseMove(Point at, unsigned shift) {
+  moveOver(at);
+  GraphicControl* target = captured_ ? captured_ : controlAt(at, false);
+  if (target) runGuarded([&] { target->mouseMove(shift, toControl(*target, at)); });
+}
+
+void ControlHost::moveOver(Point at) {
   // While a control holds the capture, the pointer counts as over it only when it is.
   GraphicControl* under = controlAt(at, true);
   if (captured_ && under != captured_) under = nullptr;
   if (under == hot_) return;
   GraphicControl* const left = hot_;
   hot_ = under;
-  if (left) left->mouseLeave();
-  if (hot_) hot_->mouseEnter();
+  if (left) runGuarded([left] { left->mouseLeave(); });
+  // A leave handler may have taken the new control away.
+  if (hot_ && holds(hot_)) runGuarded([this] { hot_->mouseEnter(); });
 }
 
 void ControlHost::handlePointerLeft() {
   if (captured_) return;  // the release outside still belongs to the captured control
-  if (GraphicControl* const left = std::exchange(hot_, nullptr)) left->mouseLeave();
+  if (GraphicControl* const left = std::exchange(hot_, nullptr)) runGuarded([left] { left->mouseLeave(); });
 }
 
 void ControlHost::handleCaptureLost() {
   if (!captured_) return;
   GraphicControl* const lost = std::exchange(captured_, nullptr);
-  lost->mouseUp(MouseButton::kLeft, 0, {-1, -1});
+  runGuarded([lost] { lost->mouseUp(MouseButton::kLeft, 0, {-1, -1}); });
 }
 
 bool ControlHost::handleDialogChar(char c) {
   // Copy: a control's handler may add or remove controls.
   const auto snapshot = controls_;
   for (GraphicControl* control : snapshot) {
-    if (std::find(controls_.begin(), controls_.end(), control) == controls_.end()) continue;
-    if (control->dialogChar(c)) return true;
+    if (!holds(control)) continue;
+    bool taken = false;
+    // A handler that fails has still recognised its character: it is reported, not passed on.
+    runGuarded([&] {
+      taken = true;
+      taken = control->dialogChar(c);
+    });
+    if (taken) return true;
   }
   return false;
 }
@@ -111,18 +132,15 @@ void ControlHost::paintControls(Canvas& canvas, const Rect& clip) {
     const Rect& b = control->bounds();
     const bool meets =
         b.left < clip.right && clip.left < b.right && b.top < clip.bottom && clip.top < b.bottom;
-    if (control->visible() && meets) paintControl(canvas, *control);
+    if (control->paintable() && meets) paintControl(canvas, *control);
   }
 }
 
 void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
   if (control.width() <= 0 || control.height() <= 0) return;
-  const auto buffer = createBitmap(control.width(), control.height());
-  Canvas& canvas = buffer->canvas();
-  canvas.setBrushColor(backgroundColor());
-  canvas.fillRect({0, 0, control.width(), control.height()});
-  control.paint(canvas);
-  target.drawOpaque(control.bounds().left, control.bounds().top, *buffer);
+  OffsetCanvas canvas(target, {control.left(), control.top()});
+  // One control that cannot draw must not keep the others from drawing.
+  runGuarded([&] { control.paint(canvas); });
 }
 
 Cursor ControlHost::cursorAt(Point at) const {

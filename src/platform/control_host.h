@@ -3,6 +3,7 @@
 
 #include "platform/canvas.h"
 #include "platform/color.h"
+#include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/input.h"
 
@@ -11,15 +12,19 @@ namespace platform {
 class GraphicControl;
 
 // A window that hosts graphic controls. The rules of routing mouse input (capture, the click
-// rule, enter and leave), accelerator characters and painting live here once; a backend feeds
-// it its window's events and supplies the few services below.
+// rule, enter and leave, moves), accelerator characters and painting live here once; a backend
+// feeds it its window's events and supplies the few services below. Every notification reaches
+// a control under the same guard: an exception from it goes to the application's error report
+// and the event loop goes on.
 class ControlHost {
  public:
   ControlHost() = default;
   ControlHost(const ControlHost&) = delete;
   ControlHost& operator=(const ControlHost&) = delete;
-  virtual ~ControlHost() = default;
+  // Controls still here lose their parent; they stay alive, as their owner decides.
+  virtual ~ControlHost();
 
+  // The host's children in its order: the order they were given this host as parent.
   const std::vector<GraphicControl*>& controls() const { return controls_; }
   // The control that would take mouse input at `at`: the last added visible one there.
   GraphicControl* controlAt(Point at, bool allowDisabled) const;
@@ -28,16 +33,20 @@ class ControlHost {
   // Events from the backend, in the host's client coordinates.
   void handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick);
   void handleMouseUp(MouseButton button, unsigned shift, Point at);
-  void handleMouseMove(Point at);
+  void handleMouseMove(Point at, unsigned shift = 0);
   void handlePointerLeft();
   void handleCaptureLost();
   bool handleDialogChar(char c);
-  // Paints every visible control that meets `clip` onto a canvas of the host's client area.
+  // Paints every visible control that meets `clip` onto a canvas of the host's client area,
+  // over the background that the host has already painted there.
   void paintControls(Canvas& canvas, const Rect& clip);
   Cursor cursorAt(Point at) const;
 
   // Services of the backend.
   virtual Color backgroundColor() const = 0;
+  virtual Font font() const = 0;
+  // The host's window exists and is shown on screen, with its ancestors.
+  virtual bool showing() const = 0;
   virtual void invalidateRect(const Rect& r) = 0;
   virtual void paintControlNow(GraphicControl& control) = 0;
   virtual void setMouseCapture(bool on) = 0;
@@ -45,15 +54,17 @@ class ControlHost {
   virtual int colorDepth() const = 0;
 
  protected:
-  // Draws one control double-buffered: its background, then its face, copied in one step.
-  void paintControl(Canvas& target, GraphicControl& control);
+  // Lets one control draw itself onto `target`, a canvas of the host's client area.
+  static void paintControl(Canvas& target, GraphicControl& control);
 
  private:
   friend class GraphicControl;
   void attach(GraphicControl& control);
   void detach(GraphicControl& control);
+  bool holds(const GraphicControl* control) const;
+  void moveOver(Point at);
 
-  std::vector<GraphicControl*> controls_;  // not owned; in the order they were added
+  std::vector<GraphicControl*> controls_;  // not owned
   GraphicControl* captured_ = nullptr;
   GraphicControl* hot_ = nullptr;
 };

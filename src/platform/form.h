@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/color.h"
+#include "platform/component.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 
@@ -24,16 +25,17 @@ struct FormOptions {
 // A top-level window with a fixed single border, a system menu with a close box and no
 // minimise or maximise. Centred on the screen when first shown. Closing the first form made
 // ends the event loop. Keys go to the form's key handler before the focused control.
-class Form {
+class Form : public Component {
  public:
-  explicit Form(const FormOptions& options);
+  explicit Form(const FormOptions& options, Component* owner = nullptr);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
-  ~Form();
+  ~Form() override;
 
   void setCaption(std::string_view caption);
   std::string caption() const;
   const FormOptions& options() const { return options_; }
+  const Font& font() const { return options_.font; }
   Rect screenBounds() const;
   bool shown() const;
 

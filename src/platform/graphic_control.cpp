@@ -1,18 +1,34 @@
 #include "platform/graphic_control.h"
 
+#include <stdexcept>
+
 #include "platform/control_host.h"
 
 namespace platform {
 
-GraphicControl::GraphicControl(ControlHost& host, const Rect& bounds) : host_(host), bounds_(bounds) {
-  host_.attach(*this);
+GraphicControl::~GraphicControl() {
+  if (parent_) parent_->detach(*this);
 }
 
-GraphicControl::~GraphicControl() {
-  host_.detach(*this);
+void GraphicControl::setParent(ControlHost* parent) {
+  if (parent == parent_) return;
+  if (parent_) {
+    invalidate();
+    parent_->detach(*this);
+  }
+  parent_ = parent;
+  if (parent_) {
+    parent_->attach(*this);
+    invalidate();
+  }
+}
+
+bool GraphicControl::parentShowing() const {
+  return parent_ && parent_->showing();
 }
 
 void GraphicControl::setBounds(const Rect& bounds) {
+  if (bounds == bounds_) return;
   invalidate();
   bounds_ = bounds;
   invalidate();
@@ -33,26 +49,91 @@ void GraphicControl::setEnabled(bool enabled) {
 void GraphicControl::setVisible(bool visible) {
   if (visible_ == visible) return;
   visible_ = visible;
-  host_.invalidateRect(bounds_);
+  // Shown or hidden, the parent repaints the rectangle: its background, then the control or not.
+  if (parent_) parent_->invalidateRect(bounds_);
+}
+
+Color GraphicControl::color() const {
+  return parentColor_ && parent_ ? parent_->backgroundColor() : color_;
+}
+
+void GraphicControl::setColor(Color color) {
+  if (color == this->color()) return;
+  color_ = color;
+  parentColor_ = false;
+  invalidate();
+}
+
+void GraphicControl::setParentColor(bool on) {
+  if (on == parentColor_) return;
+  if (!on) color_ = color();  // keeps showing what it showed
+  parentColor_ = on;
+  invalidate();
+}
+
+Font GraphicControl::font() const {
+  return parentFont_ && parent_ ? parent_->font() : font_;
+}
+
+void GraphicControl::setFont(const Font& font) {
+  font_ = font;
+  parentFont_ = false;
+  invalidate();
+}
+
+void GraphicControl::setParentFont(bool on) {
+  if (on == parentFont_) return;
+  if (!on) font_ = font();
+  parentFont_ = on;
+  invalidate();
 }
 
 void GraphicControl::invalidate() {
-  if (visible_) host_.invalidateRect(bounds_);
+  if (parent_ && (visible_ || designing())) parent_->invalidateRect(bounds_);
 }
 
-void GraphicControl::repaint() {
-  if (visible_) host_.paintControlNow(*this);
+bool GraphicControl::paintable() const {
+  return (visible_ || designing()) && !loading();
 }
 
-void GraphicControl::mouseDown(MouseButton, unsigned, Point) {}
-void GraphicControl::mouseUp(MouseButton, unsigned, Point) {}
+void GraphicControl::paintNow() {
+  if (!paintable()) return;
+  if (!parent_) throwNoParent();
+  parent_->paintControlNow(*this);
+}
+
+int GraphicControl::colorDepth() const {
+  if (!parent_) throwNoParent();
+  return parent_->colorDepth();
+}
+
+Point GraphicControl::clientToScreen(Point at) const {
+  if (!parent_) throwNoParent();
+  return parent_->clientToScreen({at.x + left(), at.y + top()});
+}
+
+void GraphicControl::throwNoParent() const {
+  throw std::runtime_error("Control '" + name() + "' has no parent window");
+}
+
+void GraphicControl::mouseDown(MouseButton button, unsigned shift, Point at) {
+  if (onMouseDown) onMouseDown(*this, button, shift, at);
+}
+
+void GraphicControl::mouseUp(MouseButton button, unsigned shift, Point at) {
+  if (onMouseUp) onMouseUp(*this, button, shift, at);
+}
+
+void GraphicControl::mouseMove(unsigned shift, Point at) {
+  if (onMouseMove) onMouseMove(*this, shift, at);
+}
 
 void GraphicControl::doubleClick(unsigned shift, Point at) {
   mouseDown(MouseButton::kLeft, shift, at);
 }
 
 void GraphicControl::click() {
-  if (onClick) onClick();
+  if (onClick) onClick(*this);
 }
 
 }  // namespace platform

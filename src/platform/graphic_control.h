@@ -4,30 +4,46 @@
 #include <string_view>
 
 #include "platform/canvas.h"
+#include "platform/component.h"
+#include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/input.h"
 
 namespace platform {
 
 class ControlHost;
+class PopupMenu;
+class Action;
 
-// A control without a window of its own: a rectangle of its host window that it paints and
-// whose mouse input the host routes to it. It never takes the keyboard focus; keys reach it
-// only as accelerator characters.
-class GraphicControl {
+using NotifyEvent = std::function<void(Component& sender)>;
+using MouseEvent = std::function<void(Component& sender, MouseButton button, unsigned shift, Point at)>;
+using MouseMoveEvent = std::function<void(Component& sender, unsigned shift, Point at)>;
+
+// A control without a window of its own: a rectangle of its parent that it paints and whose
+// mouse input the parent routes to it. It never takes the keyboard focus; keys reach it only as
+// accelerator characters. It may exist without a parent and be given one later; what needs the
+// parent's surface then fails with a clear error instead of drawing nowhere.
+class GraphicControl : public Component {
  public:
-  GraphicControl(ControlHost& host, const Rect& bounds);
-  GraphicControl(const GraphicControl&) = delete;
-  GraphicControl& operator=(const GraphicControl&) = delete;
-  virtual ~GraphicControl();
+  explicit GraphicControl(Component* owner) : Component(owner) {}
+  ~GraphicControl() override;
 
-  ControlHost& host() const { return host_; }
+  ControlHost* parent() const { return parent_; }
+  // Takes the control from its former parent, if any, and puts it last in the new one's order.
+  void setParent(ControlHost* parent);
+  bool parentShowing() const;
+
   const Rect& bounds() const { return bounds_; }
+  int left() const { return bounds_.left; }
+  int top() const { return bounds_.top; }
   int width() const { return bounds_.width(); }
   int height() const { return bounds_.height(); }
   void setBounds(const Rect& bounds);
+  void setWidth(int width) { setBounds({left(), top(), left() + width, bottom()}); }
+  void setHeight(int height) { setBounds({left(), top(), right(), top() + height}); }
 
   const std::string& caption() const { return caption_; }
+  // An equal text changes nothing.
   virtual void setCaption(std::string_view caption);
   bool enabled() const { return enabled_; }
   virtual void setEnabled(bool enabled);
@@ -36,19 +52,49 @@ class GraphicControl {
   Cursor cursor() const { return cursor_; }
   void setCursor(Cursor cursor) { cursor_ = cursor; }
 
-  std::function<void()> onClick;
+  // While parentColor() is on, color() is the parent's; writing a different colour turns it off.
+  Color color() const;
+  void setColor(Color color);
+  bool parentColor() const { return parentColor_; }
+  void setParentColor(bool on);
+  // The same rule for the font.
+  Font font() const;
+  void setFont(const Font& font);
+  bool parentFont() const { return parentFont_; }
+  void setParentFont(bool on);
 
-  // Asks the host to repaint this control in its next paint cycle, its background first.
+  // References to components that live elsewhere; none by default.
+  PopupMenu* popupMenu() const { return popupMenu_; }
+  void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+  Action* action() const { return action_; }
+  void setAction(Action* action) { action_ = action; }
+
+  NotifyEvent onClick;
+  MouseEvent onMouseDown;
+  MouseEvent onMouseUp;
+  MouseMoveEvent onMouseMove;
+
+  // Asks the parent to repaint this control in its next paint cycle, its background first.
+  // Nothing happens without a parent.
   void invalidate();
-  // Repaints this control now, outside the paint cycle.
-  void repaint();
+  // Paints this control now on the parent's surface, outside the paint cycle. Throws the
+  // no-parent error for a control that would paint but has no parent.
+  void paintNow();
+  // Whether the control draws at all now: visible or designed, and not being loaded.
+  bool paintable() const;
+
+  // What needs the parent's surface; each throws the no-parent error without one.
+  int colorDepth() const;
+  Point clientToScreen(Point at) const;
 
   // Draws the control in its own coordinates: (0, 0) to (width, height).
   virtual void paint(Canvas& canvas) = 0;
 
-  // Input, as the host routes it. Positions are in the control's coordinates.
+  // Input, as the parent routes it, in the control's coordinates. The base raises the mouse
+  // events; a control that extends a step calls the base first.
   virtual void mouseDown(MouseButton button, unsigned shift, Point at);
   virtual void mouseUp(MouseButton button, unsigned shift, Point at);
+  virtual void mouseMove(unsigned shift, Point at);
   virtual void doubleClick(unsigned shift, Point at);
   virtual void click();
   virtual void mouseEnter() {}
@@ -56,13 +102,28 @@ class GraphicControl {
   // An accelerator character typed in the window; true when the control took it.
   virtual bool dialogChar(char) { return false; }
 
+ protected:
+  // "Control '<Name>' has no parent window".
+  [[noreturn]] void throwNoParent() const;
+  void loaded() override { invalidate(); }
+
  private:
-  ControlHost& host_;
+  friend class ControlHost;
+  int right() const { return bounds_.right; }
+  int bottom() const { return bounds_.bottom; }
+
+  ControlHost* parent_ = nullptr;
   Rect bounds_;
   std::string caption_;
   bool enabled_ = true;
   bool visible_ = true;
   Cursor cursor_ = Cursor::kDefault;
+  Color color_ = 0xFF000005;  // the window colour
+  bool parentColor_ = true;
+  Font font_;
+  bool parentFont_ = true;
+  PopupMenu* popupMenu_ = nullptr;
+  Action* action_ = nullptr;
 };
 
 }  // namespace platform

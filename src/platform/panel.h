@@ -14,6 +14,8 @@ class Panel : public ControlHost {
 
   const Rect& bounds() const { return bounds_; }
   Color backgroundColor() const override { return color_; }
+  Font font() const override { return form_.font(); }
+  bool showing() const override;
   void invalidateRect(const Rect& r) override;
   void paintControlNow(GraphicControl& control) override;
   void setMouseCapture(bool on) override;

@@ -7,33 +7,24 @@
 
 #include "platform/canvas.h"
 #include "widgets/lb_buttons.h"
+#include "widgets/lb_face_composer.h"
 
 namespace widgets::testing {
 
-// Every argument of PaintButtonFace, starting from the main window's gold button, up.
-struct FaceArgs {
-  int width = 108;
-  int height = 31;
-  TAlignment alignment = taCenter;
-  std::string caption = "Upgrade";
-  TLbSpeedButtonLayout layout = blGlyphLeft;
-  platform::Font font = boldFont();
-  TColor shadowColor = clOlive;
-  TColor lightColor = clYellow;
-  TColor hotTrackColor = 0x0000DFDF;
-  TColor colorWhenDown = clNone;
-  TColor color = 0x0000C0C0;
-  TLbSpeedButtonStyle style = bsModern;
-  bool hasPopupMenu = false;
-  bool wordWrap = false;
-  bool flat = false;
-  bool enabled = true;
-  bool transparent = false;
-  bool mouseInside = false;
-  bool down = false;
-  const platform::Bitmap* glyph = nullptr;  // none when null
-  int numGlyphs = 0;
-  int fadeStep = 0;
+// The main window's gold button, up: what most face tests start from.
+struct FaceArgs : TLbButtonFace {
+  FaceArgs() {
+    width = 108;
+    height = 31;
+    alignment = taCenter;
+    caption = "Upgrade";
+    font = boldFont();
+    shadowColor = clOlive;
+    lightColor = clYellow;
+    hotTrackColor = 0x0000DFDF;
+    color = 0x0000C0C0;
+    style = bsModern;
+  }
 
   static platform::Font boldFont() {
     platform::Font f;
@@ -43,22 +34,8 @@ struct FaceArgs {
   }
 };
 
-// Composes a face as the button control does: a fresh bitmap, the key colour beneath faces
-// that leave parts of it see-through, then the painter.
-inline std::unique_ptr<platform::Bitmap> paintFace(const FaceArgs& a) {
-  auto face = platform::createBitmap(a.width, a.height);
-  platform::Canvas& canvas = face->canvas();
-  if (a.transparent || a.style == bsModern || a.style == bsShape || a.style == bsQuicken) {
-    canvas.setBrushColor(kFaceKeyColor);
-    canvas.fillRect({0, 0, a.width, a.height});
-    face->setTransparentColor(kFaceKeyColor);
-  }
-  const auto noGlyph = platform::createBitmap(0, 0);
-  PaintButtonFace(canvas, a.width, a.height, a.alignment, a.caption, a.layout, a.font, a.shadowColor,
-                  a.lightColor, a.hotTrackColor, a.colorWhenDown, a.color, a.style, a.hasPopupMenu,
-                  a.wordWrap, a.flat, a.enabled, a.transparent, a.mouseInside, a.down,
-                  a.glyph ? *a.glyph : *noGlyph, a.numGlyphs, a.fadeStep);
-  return face;
+inline std::unique_ptr<platform::Bitmap> paintFace(const TLbButtonFace& a) {
+  return ComposeButtonFace(a);
 }
 
 // The smallest rectangle holding every pixel of the given colour; empty when there is none.

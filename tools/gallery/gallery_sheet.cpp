@@ -7,6 +7,7 @@
 
 #include "widgets/lb_buttons.h"
 #include "widgets/lb_color_styles.h"
+#include "widgets/lb_face_composer.h"
 
 namespace gallery {
 namespace {
@@ -88,21 +89,31 @@ std::unique_ptr<platform::Bitmap> makeGlyphStrip() {
   return strip;
 }
 
-// Composes the face off-screen the way the button control does, then copies it see-through.
+// Composed off-screen the way the button control does, then copied see-through.
 void drawButton(platform::Canvas& sheet, int x, int y, const ButtonSetup& s, const Look& look,
-                const platform::Bitmap& glyph, const platform::Bitmap& noGlyph) {
-  auto face = platform::createBitmap(kFaceW, kFaceH);
-  platform::Canvas& c = face->canvas();
-  if (s.transparent || s.style == bsModern || s.style == bsShape || s.style == bsQuicken) {
-    c.setBrushColor(kFaceKeyColor);
-    c.fillRect({0, 0, kFaceW, kFaceH});
-    face->setTransparentColor(kFaceKeyColor);
-  }
-  PaintButtonFace(c, kFaceW, kFaceH, taCenter, s.caption, blGlyphLeft, s.font, s.shadowColor, s.lightColor,
-                  s.hotTrackColor, s.colorWhenDown, s.color, s.style, s.popup, false, s.flat, look.enabled,
-                  s.transparent, look.mouseInside, look.down, s.glyph ? glyph : noGlyph, s.glyph ? 4 : 0,
-                  look.fadeStep);
-  sheet.draw(x, y, *face);
+                const platform::Bitmap& glyph) {
+  TLbButtonFace face;
+  face.width = kFaceW;
+  face.height = kFaceH;
+  face.alignment = taCenter;
+  face.caption = s.caption;
+  face.font = s.font;
+  face.shadowColor = s.shadowColor;
+  face.lightColor = s.lightColor;
+  face.hotTrackColor = s.hotTrackColor;
+  face.colorWhenDown = s.colorWhenDown;
+  face.color = s.color;
+  face.style = s.style;
+  face.hasPopupMenu = s.popup;
+  face.flat = s.flat;
+  face.enabled = look.enabled;
+  face.transparent = s.transparent;
+  face.mouseInside = look.mouseInside;
+  face.down = look.down;
+  face.glyph = s.glyph ? &glyph : nullptr;
+  face.numGlyphs = s.glyph ? 4 : 0;
+  face.fadeStep = look.fadeStep;
+  sheet.draw(x, y, *ComposeButtonFace(face));
 }
 
 void drawChecker(platform::Canvas& sheet, const platform::Rect& area) {
@@ -208,7 +219,6 @@ std::unique_ptr<platform::Bitmap> drawGallerySheet() {
   c.fillRect({0, 0, kSheetW, height});
 
   const auto glyph = makeGlyphStrip();
-  const auto noGlyph = platform::createBitmap(0, 0);
   int y = kMargin;
   platform::Font title;
   title.height = -22;
@@ -232,8 +242,7 @@ std::unique_ptr<platform::Bitmap> drawGallerySheet() {
       if (row.setup.transparent)
         drawChecker(c, {kMargin + kLabelW - 6, y - 4, kSheetW - kMargin, y + kFaceH + 4});
       for (std::size_t i = 0; i < kLooks.size(); ++i) {
-        drawButton(c, kMargin + kLabelW + static_cast<int>(i) * kColumnW, y, row.setup, kLooks[i], *glyph,
-                   *noGlyph);
+        drawButton(c, kMargin + kLabelW + static_cast<int>(i) * kColumnW, y, row.setup, kLooks[i], *glyph);
       }
       y += kRowH;
     }

@@ -19,7 +19,8 @@ struct Form::Impl {
   bool shown = false;
 };
 
-Form::Form(const FormOptions& options) : options_(options), impl_(std::make_unique<Impl>()) {
+Form::Form(const FormOptions& options, Component* owner)
+    : Component(owner), options_(options), impl_(std::make_unique<Impl>()) {
   impl_->caption = options.caption;
   const int w = options.clientWidth + 2 * kFrameX;
   const int h = options.clientHeight + kCaptionHeight + 2 * kFrameX;

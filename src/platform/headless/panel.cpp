@@ -1,25 +1,39 @@
 #include "platform/panel.h"
 
+#include <stdexcept>
+#include <type_traits>
+
 #include "platform/headless/ui_driver.h"
 
 namespace platform {
 
+// The panel's screen: a bitmap of its size that immediate paints draw on and that paintHost()
+// runs the paint cycle into, so that tests can read what a person would see.
 struct Panel::Impl {
+  std::unique_ptr<Bitmap> surface;
   int immediatePaints = 0;
   int invalidations = 0;
+  int colorDepth = 32;
 };
 
 Panel::Panel(Form& parent, const Rect& bounds, Color color)
-    : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {}
+    : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
+  impl_->surface = createBitmap(bounds.width(), bounds.height());
+}
 
 Panel::~Panel() = default;
+
+bool Panel::showing() const {
+  return form_.shown();
+}
 
 void Panel::invalidateRect(const Rect&) {
   ++impl_->invalidations;
 }
 
-void Panel::paintControlNow(GraphicControl&) {
+void Panel::paintControlNow(GraphicControl& control) {
   ++impl_->immediatePaints;
+  paintControl(impl_->surface->canvas(), control);
 }
 
 void Panel::setMouseCapture(bool) {}
@@ -30,16 +44,38 @@ Point Panel::clientToScreen(Point at) const {
 }
 
 int Panel::colorDepth() const {
-  return 32;
+  return impl_->colorDepth;
 }
 
 namespace headless {
+namespace {
+
+template <class Host>
+auto& panelOf(Host& host) {
+  using PanelType = std::conditional_t<std::is_const_v<Host>, const Panel, Panel>;
+  auto* panel = dynamic_cast<PanelType*>(&host);
+  if (!panel) throw std::logic_error("The headless toolkit's only control host is the panel");
+  return *panel;
+}
+
+}  // namespace
 
 int immediatePaints(const ControlHost& host) {
-  return static_cast<const Panel&>(host).impl().immediatePaints;
+  return panelOf(host).impl().immediatePaints;
 }
 int invalidations(const ControlHost& host) {
-  return static_cast<const Panel&>(host).impl().invalidations;
+  return panelOf(host).impl().invalidations;
+}
+void setColorDepth(ControlHost& host, int bitsPerPixel) {
+  panelOf(host).impl().colorDepth = bitsPerPixel;
+}
+void paintHost(ControlHost& host) {
+  Panel& panel = panelOf(host);
+  Canvas& canvas = panel.impl().surface->canvas();
+  panel.paint(canvas, {0, 0, panel.bounds().width(), panel.bounds().height()});
+}
+const Canvas& hostSurface(const ControlHost& host) {
+  return panelOf(host).impl().surface->canvas();
 }
 
 }  // namespace headless

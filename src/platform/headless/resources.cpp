@@ -17,8 +17,15 @@ struct Registered {
   std::span<const std::byte> bytes;
 };
 
-std::mutex resourcesMutex;
-std::vector<Registered> resources;
+// Made on first use: programs register their resources while their statics are made.
+struct Registry {
+  std::mutex mutex;
+  std::vector<Registered> resources;
+};
+Registry& registry() {
+  static Registry r;
+  return r;
+}
 
 bool sameNoCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -27,7 +34,7 @@ bool sameNoCase(std::string_view a, std::string_view b) {
 }
 
 void eraseLocked(std::string_view type, std::string_view name) {
-  std::erase_if(resources, [&](const Registered& resource) {
+  std::erase_if(registry().resources, [&](const Registered& resource) {
     return sameNoCase(resource.type, type) && sameNoCase(resource.name, name);
   });
 }
@@ -35,21 +42,21 @@ void eraseLocked(std::string_view type, std::string_view name) {
 }  // namespace
 
 std::optional<std::span<const std::byte>> findOwnResource(std::string_view type, std::string_view name) {
-  const std::lock_guard lock(resourcesMutex);
-  for (const Registered& resource : resources) {
+  const std::lock_guard lock(registry().mutex);
+  for (const Registered& resource : registry().resources) {
     if (sameNoCase(resource.type, type) && sameNoCase(resource.name, name)) return resource.bytes;
   }
   return std::nullopt;
 }
 
 void registerOwnResource(std::string_view type, std::string_view name, std::span<const std::byte> bytes) {
-  const std::lock_guard lock(resourcesMutex);
+  const std::lock_guard lock(registry().mutex);
   eraseLocked(type, name);
-  resources.push_back(Registered{std::string(type), std::string(name), bytes});
+  registry().resources.push_back(Registered{std::string(type), std::string(name), bytes});
 }
 
 void unregisterOwnResource(std::string_view type, std::string_view name) {
-  const std::lock_guard lock(resourcesMutex);
+  const std::lock_guard lock(registry().mutex);
   eraseLocked(type, name);
 }
 

@@ -31,6 +31,12 @@ void pressKey(Form& form, int key, unsigned shift);
 // Times a control host was painted outside its paint cycle, and was invalidated.
 int immediatePaints(const ControlHost& host);
 int invalidations(const ControlHost& host);
+// The colour depth the host reports for its display; 32 unless set.
+void setColorDepth(ControlHost& host, int bitsPerPixel);
+// Runs the host's paint cycle over its whole surface: background, then its controls.
+void paintHost(ControlHost& host);
+// What the host shows: immediate paints and paint cycles land here.
+const Canvas& hostSurface(const ControlHost& host);
 
 // Forgets the boxes, the termination request and the observer.
 void resetUi();

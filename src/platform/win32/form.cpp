@@ -59,7 +59,8 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-Form::Form(const FormOptions& options) : options_(options), impl_(std::make_unique<Impl>()) {
+Form::Form(const FormOptions& options, Component* owner)
+    : Component(owner), options_(options), impl_(std::make_unique<Impl>()) {
   impl_->owner = this;
   impl_->endsApplication = !mainFormMade;
   mainFormMade = true;

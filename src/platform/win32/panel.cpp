@@ -143,6 +143,10 @@ Panel::~Panel() {
   impl_->owner = nullptr;
 }
 
+bool Panel::showing() const {
+  return IsWindowVisible(impl_->window.get()) != FALSE;
+}
+
 void Panel::invalidateRect(const Rect& r) {
   const RECT rect{r.left, r.top, r.right, r.bottom};
   InvalidateRect(impl_->window.get(), &rect, FALSE);

@@ -1,0 +1,232 @@
+#include "widgets/lb_speed_button.h"
+
+#include <vector>
+
+#include "platform/control_host.h"
+#include "platform/form.h"
+#include "widgets/lb_color_styles.h"
+
+namespace widgets {
+
+TLbSpeedButton::TLbSpeedButton(platform::Component* owner)
+    : GraphicControl(owner), glyph_(platform::createBitmap(0, 0)) {
+  setHeight(23);
+  setWidth(100);
+  // A button made by a form speaks in the form's font when hot, unless told otherwise.
+  if (const auto* form = dynamic_cast<const platform::Form*>(owner)) hotTrackFont_ = form->font();
+}
+
+TLbSpeedButton::~TLbSpeedButton() {
+  markDestroying();
+}
+
+void TLbSpeedButton::refresh() {
+  if (transparent_) {
+    invalidate();  // the parent's background must be drawn beneath the see-through face first
+  } else {
+    paintNow();
+  }
+}
+
+bool TLbSpeedButton::reachable() const {
+  return enabled() && visible() && parentShowing();
+}
+
+void TLbSpeedButton::setAlignment(TAlignment value) {
+  alignment_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setColorWhenDown(TColor value) {
+  colorWhenDown_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setFlat(bool value) {
+  flat_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setLayout(TLbSpeedButtonLayout value) {
+  layout_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setLightColor(TColor value) {
+  lightColor_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setShadowColor(TColor value) {
+  shadowColor_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setWordWrap(bool value) {
+  wordWrap_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setGroupIndex(int value) {
+  groupIndex_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setDown(bool value) {
+  if (value == down_) return;
+  if (groupIndex_ != 0 && parent()) {
+    // A copy: releasing a button repaints it, and nothing may change the list under the loop.
+    const std::vector<platform::GraphicControl*> siblings = parent()->controls();
+    for (platform::GraphicControl* sibling : siblings) {
+      auto* button = dynamic_cast<TLbSpeedButton*>(sibling);
+      if (button && button != this && button->groupIndex_ == groupIndex_) button->setDown(false);
+    }
+  }
+  down_ = value;
+  refresh();
+}
+
+void TLbSpeedButton::setCaption(std::string_view caption) {
+  if (caption == this->caption()) {
+    invalidate();
+  } else {
+    GraphicControl::setCaption(caption);  // invalidates
+  }
+}
+
+void TLbSpeedButton::setGlyph(const platform::Bitmap* picture) {
+  if (!picture) {
+    glyph_->setSize(0, 0);
+    numGlyphs_ = 0;
+  } else {
+    glyph_->setSize(picture->width(), picture->height());
+    glyph_->canvas().drawOpaque(0, 0, *picture);
+    numGlyphs_ = picture->height() == 0 ? 0 : picture->width() / picture->height();
+  }
+  invalidate();
+}
+
+void TLbSpeedButton::setNumGlyphs(int value) {
+  numGlyphs_ = value;
+  invalidate();
+}
+
+void TLbSpeedButton::setStyle(TLbSpeedButtonStyle value) {
+  // The gradient of bsModern turns to bands on a palette display. Asking the display needs the
+  // parent's surface, so without a parent this fails before anything is stored.
+  if (value == bsModern && !designing() && colorDepth() <= 8) value = bsNormal;
+  style_ = value;
+  invalidate();
+}
+
+void TLbSpeedButton::setSlowDecease(bool value) {
+  slowDecease_ = value;
+  invalidate();
+}
+
+void TLbSpeedButton::setTransparent(bool value) {
+  transparent_ = value;
+  if (value) {
+    invalidate();
+  } else {
+    paintNow();
+  }
+}
+
+void TLbSpeedButton::setColorStyle(TLbColorStyle value) {
+  if (value == lcsCustom) return;
+  const TLbColorStylePreset preset = GetColorStylePreset(value);
+  // Straight into the state: one repaint at the end instead of one per colour.
+  lightColor_ = preset.lightColor;
+  shadowColor_ = preset.shadowColor;
+  colorWhenDown_ = preset.colorWhenDown;
+  hotTrackColor_ = preset.hotTrackColor;
+  flat_ = preset.flat;
+  setColor(preset.color);
+  platform::Font font = this->font();
+  font.color = preset.fontColor;
+  setFont(font);
+  style_ = preset.style;  // a preset is what its author chose, whatever the display
+  paintNow();
+}
+
+TLbButtonFace TLbSpeedButton::face() const {
+  TLbButtonFace f;
+  f.width = width();
+  f.height = height();
+  f.alignment = alignment_;
+  f.caption = caption();
+  f.layout = layout_;
+  f.font = mouseInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
+  f.shadowColor = shadowColor_;
+  f.lightColor = lightColor_;
+  f.hotTrackColor = hotTrackColor_;
+  f.colorWhenDown = colorWhenDown_;
+  f.color = color();
+  f.style = style_;
+  f.hasPopupMenu = popupMenu() != nullptr;
+  f.wordWrap = wordWrap_;
+  f.flat = flat_;
+  f.enabled = enabled();
+  f.transparent = transparent_;
+  f.mouseInside = mouseInside_;
+  f.down = down_;
+  f.glyph = glyph_.get();
+  f.numGlyphs = numGlyphs_;
+  f.fadeStep = fadeStep_;
+  return f;
+}
+
+void TLbSpeedButton::paint(platform::Canvas& canvas) {
+  if (!paintable()) return;
+  const auto frame = ComposeButtonFace(face());
+  canvas.draw(0, 0, *frame);
+}
+
+void TLbSpeedButton::click() {
+  if (clicking_) return;
+  clicking_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{clicking_};
+  GraphicControl::click();
+}
+
+void TLbSpeedButton::mouseEnter() {
+  if (!reachable()) return;
+  mouseInside_ = true;
+  fadeStep_ = 8;
+  refresh();
+  if (onMouseEnter) onMouseEnter(*this);
+}
+
+void TLbSpeedButton::mouseLeave() {
+  mouseInside_ = false;
+  fadeStep_ = 0;
+  refresh();
+  if (reachable() && onMouseExit) onMouseExit(*this);
+}
+
+void TLbSpeedButton::mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) {
+  if (clicking_) return;
+  GraphicControl::mouseDown(button, shift, at);
+  if (button != platform::MouseButton::kLeft) return;
+  if (groupIndex_ == 0 || !down_) {
+    setDown(true);
+  } else if (allowAllUp_) {
+    setDown(false);
+  }
+}
+
+void TLbSpeedButton::mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) {
+  if (clicking_) return;
+  GraphicControl::mouseUp(button, shift, at);
+  if (groupIndex_ == 0) setDown(false);
+}
+
+void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
+  mouseDown(platform::MouseButton::kLeft, shift, at);
+}
+
+}  // namespace widgets

@@ -1,0 +1,129 @@
+#pragma once
+#include <memory>
+#include <string_view>
+
+#include "platform/font.h"
+#include "platform/graphic_control.h"
+#include "widgets/lb_button_types.h"
+#include "widgets/lb_colors.h"
+#include "widgets/lb_face_composer.h"
+
+namespace widgets {
+
+// A custom-painted speed button without a window of its own: hot tracking, a latching down
+// state with groups, a glyph strip, six face styles and colour-style presets. Every frame is
+// composed off-screen and drawn in one operation.
+//
+// Refresh: a change that shows repaints at once, or, on a transparent button, waits for the
+// parent's paint cycle so that the background beneath is drawn first. Which setters refresh,
+// which only invalidate and which only store is part of each property's contract below.
+class TLbSpeedButton : public platform::GraphicControl {
+ public:
+  explicit TLbSpeedButton(platform::Component* owner);
+  ~TLbSpeedButton() override;
+
+  // Refresh.
+  TAlignment alignment() const { return alignment_; }
+  void setAlignment(TAlignment value);
+  TColor colorWhenDown() const { return colorWhenDown_; }
+  void setColorWhenDown(TColor value);
+  bool flat() const { return flat_; }
+  void setFlat(bool value);
+  TLbSpeedButtonLayout layout() const { return layout_; }
+  void setLayout(TLbSpeedButtonLayout value);
+  TColor lightColor() const { return lightColor_; }
+  void setLightColor(TColor value);
+  TColor shadowColor() const { return shadowColor_; }
+  void setShadowColor(TColor value);
+  bool wordWrap() const { return wordWrap_; }
+  void setWordWrap(bool value);
+  // Refreshes; no other button of the group is touched.
+  int groupIndex() const { return groupIndex_; }
+  void setGroupIndex(int value);
+  // An equal value changes nothing. A grouped button with a parent first releases every other
+  // button of its group under that parent, whichever value is written.
+  bool down() const { return down_; }
+  void setDown(bool value);
+
+  // Store only.
+  bool allowAllUp() const { return allowAllUp_; }
+  void setAllowAllUp(bool value) { allowAllUp_ = value; }
+  TColor hotTrackColor() const { return hotTrackColor_; }
+  void setHotTrackColor(TColor value) { hotTrackColor_ = value; }
+  const platform::Font& hotTrackFont() const { return hotTrackFont_; }
+  void setHotTrackFont(const platform::Font& value) { hotTrackFont_ = value; }
+  bool useHotTrackFont() const { return useHotTrackFont_; }
+  void setUseHotTrackFont(bool value) { useHotTrackFont_ = value; }
+
+  // Invalidate.
+  void setCaption(std::string_view caption) override;
+  // The glyph strip, owned. Changing it in place neither counts its frames nor repaints.
+  platform::Bitmap& glyph() { return *glyph_; }
+  const platform::Bitmap& glyph() const { return *glyph_; }
+  // Copies the picture (none empties the glyph) and counts its frames: width / height, whole.
+  void setGlyph(const platform::Bitmap* picture);
+  // Stored as given, without any range test.
+  int numGlyphs() const { return numGlyphs_; }
+  void setNumGlyphs(int value);
+  // bsModern becomes bsNormal on a display of 8 bits per pixel or less, outside design mode.
+  TLbSpeedButtonStyle style() const { return style_; }
+  void setStyle(TLbSpeedButtonStyle value);
+  bool slowDecease() const { return slowDecease_; }
+  void setSlowDecease(bool value);
+  // Invalidates when switched on, repaints at once when switched off.
+  bool transparent() const { return transparent_; }
+  void setTransparent(bool value);
+
+  // Applies a ready-made colour style and repaints at once; lcsCustom does nothing. The style
+  // itself is not kept: this always reads lcsCustom.
+  TLbColorStyle colorStyle() const { return lcsCustom; }
+  void setColorStyle(TLbColorStyle value);
+
+  bool mouseInside() const { return mouseInside_; }
+  int fadeStep() const { return fadeStep_; }
+
+  platform::NotifyEvent onMouseEnter;
+  platform::NotifyEvent onMouseExit;
+
+  // What the next frame is drawn from.
+  TLbButtonFace face() const;
+
+  void paint(platform::Canvas& canvas) override;
+  void click() override;
+  void mouseEnter() override;
+  void mouseLeave() override;
+  void mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) override;
+  void mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) override;
+  void doubleClick(unsigned shift, platform::Point at) override;
+
+ private:
+  void refresh();
+  // Enabled, visible, and shown on a parent that is showing.
+  bool reachable() const;
+
+  TAlignment alignment_ = taLeftJustify;
+  bool allowAllUp_ = false;
+  TColor colorWhenDown_ = clNone;
+  bool down_ = false;
+  bool flat_ = false;
+  bool wordWrap_ = false;
+  std::unique_ptr<platform::Bitmap> glyph_;
+  int groupIndex_ = 0;
+  TColor hotTrackColor_ = clNone;
+  platform::Font hotTrackFont_;
+  TLbSpeedButtonLayout layout_ = blGlyphLeft;
+  TColor lightColor_ = clWhite;
+  int numGlyphs_ = 0;
+  TColor shadowColor_ = clBlack;
+  TLbSpeedButtonStyle style_ = bsNormal;
+  bool transparent_ = false;
+  bool useHotTrackFont_ = false;
+  bool mouseInside_ = false;
+  bool slowDecease_ = false;
+  int fadeStep_ = 0;
+  // A click handler that opens a modal dialog lets queued input through; this button takes
+  // none of it until its handler has returned.
+  bool clicking_ = false;
+};
+
+}  // namespace widgets

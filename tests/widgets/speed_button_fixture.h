@@ -1,0 +1,45 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/form.h"
+#include "platform/headless/ui_driver.h"
+#include "platform/panel.h"
+#include "widgets/lb_speed_button.h"
+
+namespace widgets::testing {
+
+// A shown form with a panel, and buttons on it: what the control needs of a window.
+class SpeedButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::headless::resetUi();
+    form.show();
+  }
+  void TearDown() override { platform::headless::resetUi(); }
+
+  // A new button owned by the form, on `parent` (the panel unless told otherwise).
+  TLbSpeedButton& addButton(const platform::Rect& bounds, platform::ControlHost* parent = nullptr) {
+    auto& b = form.own<TLbSpeedButton>();
+    b.setName("Button" + std::to_string(form.ownedComponents().size()));
+    b.setParent(parent ? parent : &panel);
+    b.setBounds(bounds);
+    return b;
+  }
+
+  int paints() const { return platform::headless::immediatePaints(panel); }
+  int invalidations() const { return platform::headless::invalidations(panel); }
+
+  static platform::FormOptions options() {
+    platform::FormOptions o;
+    o.clientWidth = 300;
+    o.clientHeight = 200;
+    return o;
+  }
+
+  platform::Form form{options()};
+  platform::Panel panel{form, {0, 0, 300, 200}, 0x005BCECB};
+};
+
+}  // namespace widgets::testing
