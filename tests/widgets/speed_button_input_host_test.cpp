@@ -129,12 +129,18 @@ TEST_F(SpeedButtonInput, HotTrackingFollowsThePointerOnlyWhileReachable) {
   auto& b = addButton({10, 10, 110, 40});
   b.setColorStyle(lcsGold);
   record(b);
+  platform::Font hotFont;
+  hotFont.name = "Arial";
+  b.setHotTrackFont(hotFont);
+  b.setUseHotTrackFont(true);
   panel.handleMouseMove({30, 20});
   EXPECT_TRUE(b.mouseInside());
   EXPECT_EQ(b.fadeStep(), 8);
+  EXPECT_EQ(b.face().font, hotFont);
   panel.handleMouseMove(outside);
   EXPECT_FALSE(b.mouseInside());
   EXPECT_EQ(b.fadeStep(), 0);
+  EXPECT_EQ(b.face().font, b.font());
 
   b.setEnabled(false);
   panel.handleMouseMove({30, 20});
