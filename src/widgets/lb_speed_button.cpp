@@ -28,48 +28,46 @@ void TLbSpeedButton::refresh() {
   }
 }
 
+template <class T>
+void TLbSpeedButton::storeAndRefresh(T& field, T value) {
+  field = value;
+  refresh();
+}
+
 bool TLbSpeedButton::reachable() const {
   return enabled() && visible() && parentShowing();
 }
 
 void TLbSpeedButton::setAlignment(TAlignment value) {
-  alignment_ = value;
-  refresh();
+  storeAndRefresh(alignment_, value);
 }
 
 void TLbSpeedButton::setColorWhenDown(TColor value) {
-  colorWhenDown_ = value;
-  refresh();
+  storeAndRefresh(colorWhenDown_, value);
 }
 
 void TLbSpeedButton::setFlat(bool value) {
-  flat_ = value;
-  refresh();
+  storeAndRefresh(flat_, value);
 }
 
 void TLbSpeedButton::setLayout(TLbSpeedButtonLayout value) {
-  layout_ = value;
-  refresh();
+  storeAndRefresh(layout_, value);
 }
 
 void TLbSpeedButton::setLightColor(TColor value) {
-  lightColor_ = value;
-  refresh();
+  storeAndRefresh(lightColor_, value);
 }
 
 void TLbSpeedButton::setShadowColor(TColor value) {
-  shadowColor_ = value;
-  refresh();
+  storeAndRefresh(shadowColor_, value);
 }
 
 void TLbSpeedButton::setWordWrap(bool value) {
-  wordWrap_ = value;
-  refresh();
+  storeAndRefresh(wordWrap_, value);
 }
 
 void TLbSpeedButton::setGroupIndex(int value) {
-  groupIndex_ = value;
-  refresh();
+  storeAndRefresh(groupIndex_, value);
 }
 
 void TLbSpeedButton::setDown(bool value) {

@@ -98,6 +98,8 @@ class TLbSpeedButton : public platform::GraphicControl {
 
  private:
   void refresh();
+  template <class T>
+  void storeAndRefresh(T& field, T value);
   // Enabled, visible, and shown on a parent that is showing.
   bool reachable() const;
 
