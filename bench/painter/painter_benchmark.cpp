@@ -21,6 +21,10 @@ void emptyFrame(benchmark::State& state) {
   }
 }
 
+void arrowLoad(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(platform::loadBitmapResource("LBARROW"));
+}
+
 void controlFrame(benchmark::State& state) {
   bench::GoldButtonWindow window;
   for (auto _ : state) window.frame();
@@ -35,6 +39,7 @@ BENCHMARK_CAPTURE(goldFrame, up, bench::FrameLook::kUp)->Unit(benchmark::kMicros
 BENCHMARK_CAPTURE(goldFrame, hot, bench::FrameLook::kHot)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, down, bench::FrameLook::kDown)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, up_with_menu, bench::FrameLook::kUpWithMenu)->Unit(benchmark::kMicrosecond);
+BENCHMARK(arrowLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(emptyFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(controlFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(controlEnterAndLeave)->Unit(benchmark::kMicrosecond);

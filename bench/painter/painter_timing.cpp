@@ -44,6 +44,8 @@ int main() {
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kDown); }));
   report("gold frame, up with menu",
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUpWithMenu); }));
+  report("popup arrow load alone",
+         microsecondsPerFrame([] { (void)platform::loadBitmapResource("LBARROW"); }));
   report("empty frame (baseline)", microsecondsPerFrame([&] { bench::copyEmptyFrame(c); }));
   bench::GoldButtonWindow window;
   report("control frame onto the panel", microsecondsPerFrame([&] { window.frame(); }));
