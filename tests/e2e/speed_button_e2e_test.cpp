@@ -218,7 +218,7 @@ void expectWorkedExample(const driver::ScreenGrab& g, Look look) {
   EXPECT_EQ(inkBounds(g, otherInk).right, 0) << "no pixel in " << hex(otherInk);
 }
 
-class SpeedButtonTest : public UpdaterTest {
+class SpeedButtonOnScreen : public UpdaterTest {
  protected:
   // Waits for the button to show the look, checks every pixel and keeps a screenshot; what the
   // screen showed last.
@@ -249,7 +249,7 @@ class SpeedButtonTest : public UpdaterTest {
   driver::RealMouse mouse_;
 };
 
-TEST_F(SpeedButtonTest, AtRestTheCloseButtonIsUpAndTheUpgradeButtonDisabledWithoutAnInstallation) {
+TEST_F(SpeedButtonOnScreen, AtRestTheCloseButtonIsUpAndTheUpgradeButtonDisabledWithoutAnInstallation) {
   const auto window = startUpdater(1);
   expectWorkedExample(expectLook(window, kCloseButton, kCloseCaption, Look::kUp, "close-up"), Look::kUp);
   expectWorkedExample(expectLook(window, kUpgradeButton, "Cautare...", Look::kDisabled, "upgrade-disabled"),
@@ -264,7 +264,7 @@ TEST_F(SpeedButtonTest, AtRestTheCloseButtonIsUpAndTheUpgradeButtonDisabledWitho
   EXPECT_FALSE(exitCode(0));
 }
 
-TEST_F(SpeedButtonTest, CloseButtonGoesHotUnderThePointerIsDrawnPressedWhileHeldAndClicksOnRelease) {
+TEST_F(SpeedButtonOnScreen, CloseButtonGoesHotUnderThePointerIsDrawnPressedWhileHeldAndClicksOnRelease) {
   const auto window = startUpdater(1);
   const RECT upInk =
       inkBounds(expectLook(window, kCloseButton, kCloseCaption, Look::kUp, "close-up"), kCaptionColor);
@@ -285,7 +285,7 @@ TEST_F(SpeedButtonTest, CloseButtonGoesHotUnderThePointerIsDrawnPressedWhileHeld
   EXPECT_EQ(exitCode(), DWORD{0});
 }
 
-TEST_F(SpeedButtonTest, PressDraggedOffTheCloseButtonStaysDownAndGivesNoClickWhenReleasedOutside) {
+TEST_F(SpeedButtonOnScreen, PressDraggedOffTheCloseButtonStaysDownAndGivesNoClickWhenReleasedOutside) {
   const auto window = startUpdater(1);
   pointAt(window, kCloseButton);
   mouse_.pressLeft();
@@ -306,7 +306,7 @@ TEST_F(SpeedButtonTest, PressDraggedOffTheCloseButtonStaysDownAndGivesNoClickWhe
   EXPECT_EQ(exitCode(), DWORD{0});
 }
 
-TEST_F(SpeedButtonTest, UpgradeButtonStaysPressedWhileItsClickRunsAndIsDisabledByASuccessfulOne) {
+TEST_F(SpeedButtonOnScreen, UpgradeButtonStaysPressedWhileItsClickRunsAndIsDisabledByASuccessfulOne) {
   const std::string folder = prepareInstallFolder(true);
   storeRecord(folder, "Ralvento v.2.50");
   test_support::UniqueHandle heldOpen(CreateFileA(targetFile().c_str(), GENERIC_READ, 0, nullptr,
