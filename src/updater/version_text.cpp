@@ -30,7 +30,18 @@ std::string formatGeneral(TenThousandths value) {
 }
 
 std::string cutVersionText(std::string_view versionText) {
-  if (versionText.size() > 4) versionText.remove_prefix(versionText.size() - 4);
+  std::size_t start = versionText.size();
+  bool pointSeen = false;
+  for (; start > 0; --start) {
+    const char c = versionText[start - 1];
+    if (c == '.') {
+      if (pointSeen) break;
+      pointSeen = true;
+    } else if (c < '0' || c > '9') {
+      break;
+    }
+  }
+  versionText.remove_prefix(start);
   while (!versionText.empty() && (versionText.front() < '1' || versionText.front() > '9')) {
     versionText.remove_prefix(1);
   }
