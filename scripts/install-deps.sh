@@ -8,6 +8,8 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 libwine fonts-wine xvfb xauth xdotool imagemagick x11-utils clang-format python3
 )
+# Release signing (osslsigncode, openssl) and the fuzz targets (clang with libFuzzer).
+packages+=(osslsigncode openssl clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -188,13 +188,13 @@ TEST_F(UpdaterTest, WronglyTypedVersionIsReportedAndLeavesTheLogEmpty) {
 }
 
 TEST_F(UpdaterTest, VersionThatIsNoNumberIsReportedWithAPeriod) {
-  storeRecord("C:\\Ralvento", "Ralvento v.2.6b");
+  storeRecord("C:\\Ralvento", "Ralvento v.2.63125");
   const auto window = startUpdater(2);
   const auto report = driver::waitForMessageBox(updater_->id(), 10000);
   ASSERT_TRUE(report);
-  EXPECT_EQ(report->text, "'2.6b' is not a valid floating point value.");
+  EXPECT_EQ(report->text, "'2.63125' is not a valid floating point value.");
   driver::pressOk(*report);
-  EXPECT_EQ(driver::logText(window), "Cale Ralvento : C:\\Ralvento\r\nVersiune instalata     : 2.6b\r\n");
+  EXPECT_EQ(driver::logText(window), "Cale Ralvento : C:\\Ralvento\r\nVersiune instalata     : 2.63125\r\n");
   driver::clickButton(window, kUpgradeButton);  // left disabled
   EXPECT_TRUE(driver::noMessageBoxFor(updater_->id(), kNoBoxWait));
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Checks the shipped 32-bit updater without running it (32-bit programs cannot run here):
-its machine and subsystem, that it imports system DLLs only, and its resources: the carried
-payload byte for byte, the icon, the version block, the manifest and the arrow bitmap.
+its machine and subsystem, that it imports system DLLs only, that it carries no debug
+information or symbols, whether it is signed, and its resources: the carried payload byte for
+byte, the icon, the version block, the manifest and the arrow bitmap. Given a second exe, it
+also checks that both import the same functions of the same DLLs.
 
-    check_exe.py <UpTK294Q.exe> <payload file> <build version>
+    check_exe.py <UpTK294Q.exe> <payload file> <build version> signed|unsigned [<other exe>]
 """
 import struct
 import sys
@@ -20,7 +22,8 @@ class Pe:
         pe = struct.unpack_from("<I", data, 0x3C)[0]
         if data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("no PE signature")
-        self.machine, sections, _, _, _, opt_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        self.machine, sections, _, self.symbol_table, self.symbols, opt_size, _ = struct.unpack_from(
+            "<HHIIIHH", data, pe + 4)
         opt = pe + 24
         self.magic = struct.unpack_from("<H", data, opt)[0]
         self.subsystem = struct.unpack_from("<H", data, opt + 68)[0]
@@ -28,9 +31,11 @@ class Pe:
         self.directories = [struct.unpack_from("<II", data, dirs + 8 * i) for i in range(16)]
         self.sections = []
         table = opt + opt_size
+        self.section_names = []
         for i in range(sections):
-            _, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, table + 40 * i)
+            name, vsize, va, rawsize, rawptr = struct.unpack_from("<8sIIII", data, table + 40 * i)
             self.sections.append((va, max(vsize, rawsize), rawptr))
+            self.section_names.append(name.rstrip(b"\0").decode("ascii", errors="replace"))
 
     def offset(self, rva):
         for va, size, raw in self.sections:
@@ -51,6 +56,33 @@ class Pe:
                 return names
             names.append(self.cstring(fields[3]))
             at += 20
+
+    def imported_functions(self):
+        """{dll (lower case): sorted names, or #ordinals} of a 32-bit program."""
+        rva, _ = self.directories[1]
+        found, at = {}, self.offset(rva)
+        while True:
+            fields = struct.unpack_from("<IIIII", self.data, at)
+            if not any(fields):
+                return found
+            thunk, functions = self.offset(fields[0] or fields[4]), []
+            while True:
+                entry = struct.unpack_from("<I", self.data, thunk)[0]
+                if entry == 0:
+                    break
+                functions.append("#%d" % (entry & 0xFFFF) if entry & 0x80000000 else self.cstring(entry + 2))
+                thunk += 4
+            found[self.cstring(fields[3]).lower()] = sorted(functions)
+            at += 20
+
+    def signature(self):
+        """Type of the Authenticode certificate entry, or None for an unsigned file. The
+        directory holds a file offset here, not an address."""
+        offset, size = self.directories[4]
+        if size == 0:
+            return None
+        length, _, kind = struct.unpack_from("<IHH", self.data, offset)
+        return kind if offset + length <= len(self.data) else None
 
     def resources(self):
         """{(type, name, language): bytes}; string ids are upper-case text, numeric ids ints."""
@@ -77,7 +109,7 @@ class Pe:
         return found
 
 
-def main(exe_path, payload_path, version):
+def main(exe_path, payload_path, version, signing, other_path=None):
     checks = []
 
     def check(name, ok, detail=""):
@@ -94,6 +126,23 @@ def main(exe_path, payload_path, version):
     dlls = sorted(d.lower() for d in pe.imports())
     check("imports system DLLs only", set(dlls) <= SYSTEM_DLLS, ", ".join(dlls))
     check("no msimg32 import", "msimg32.dll" not in dlls)
+    if other_path:
+        with open(other_path, "rb") as f:
+            other = Pe(f.read()).imported_functions()
+        mine = pe.imported_functions()
+        check("imports the same functions as " + other_path, mine == other,
+              "; ".join("%s: %s" % (d, sorted(set(mine.get(d, [])) ^ set(other.get(d, []))))
+                        for d in sorted(set(mine) | set(other)) if mine.get(d) != other.get(d)))
+
+    debug = [n for n in pe.section_names if n.startswith(".debug") or n.startswith("/")]
+    check("no debug sections", not debug, ", ".join(debug))
+    check("no symbol table", pe.symbol_table == 0 and pe.symbols == 0, "%d symbols" % pe.symbols)
+    win_cert_pkcs_signed_data = 2
+    kind = pe.signature()
+    if signing == "signed":
+        check("Authenticode signature present", kind == win_cert_pkcs_signed_data, str(kind))
+    else:
+        check("unsigned", kind is None, "certificate entry of type %s" % kind)
 
     res = pe.resources()
     carried = res.get(("EXE", "UPGRADE", 1048))
@@ -137,6 +186,6 @@ def main(exe_path, payload_path, version):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) not in (5, 6) or sys.argv[4] not in ("signed", "unsigned"):
         sys.exit(__doc__)
     sys.exit(main(*sys.argv[1:]))

@@ -1,0 +1,20 @@
+# A payload named at configure time must be a Windows executable: stopping here names the option
+# and the file, where the build would only report a missing dependency or embed a broken file.
+function(updater_check_payload option file)
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "${option}: the payload '${file}' does not exist")
+  endif()
+  if(IS_DIRECTORY "${file}")
+    message(FATAL_ERROR "${option}: the payload '${file}' is a folder, not an executable")
+  endif()
+  file(SIZE "${file}" size)
+  if(size EQUAL 0)
+    message(FATAL_ERROR "${option}: the payload '${file}' is empty")
+  endif()
+  file(READ "${file}" head LIMIT 2 HEX)
+  if(NOT head STREQUAL "4d5a")
+    message(FATAL_ERROR "${option}: the payload '${file}' is not a Windows executable (it does not start with \"MZ\")")
+  endif()
+  # Replacing the file later runs these checks again before the next build embeds it.
+  set_property(DIRECTORY "${CMAKE_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${file}")
+endfunction()

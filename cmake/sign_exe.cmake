@@ -1,0 +1,25 @@
+# Signs EXE in place with osslsigncode (run by the build after the link; see signing.cmake).
+# A failed signing removes the exe, so that no unsigned file stands where a signed one belongs.
+set(args sign -h sha256 -n "Actualizare Ralvento")
+if(PKCS12)
+  list(APPEND args -pkcs12 ${PKCS12})
+else()
+  list(APPEND args -certs ${CERT} -key ${KEY})
+endif()
+if(PASSWORD_FILE)
+  list(APPEND args -readpass ${PASSWORD_FILE})
+endif()
+if(TIMESTAMP_URL)
+  list(APPEND args -ts ${TIMESTAMP_URL})
+endif()
+set(signed "${EXE}.signing")
+file(REMOVE "${signed}")
+execute_process(COMMAND ${TOOL} ${args} -in ${EXE} -out ${signed}
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0 OR NOT EXISTS "${signed}")
+  file(REMOVE "${EXE}" "${signed}")
+  message(FATAL_ERROR "Signing ${EXE} failed (${result}); the unsigned exe was removed:\n${output}")
+endif()
+file(CHMOD "${signed}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+     WORLD_READ WORLD_EXECUTE)
+file(RENAME "${signed}" "${EXE}")

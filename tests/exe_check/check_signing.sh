@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the product signed, once with a certificate and key file and once with a PKCS#12 file
+# and a password, using a throwaway self-signed certificate, and checks each result: the
+# signature verifies, a changed byte breaks it, and the exe still carries the payload byte for
+# byte and imports what the unsigned build imports.
+#
+#   check_signing.sh <source dir> <work dir> <unsigned exe> <payload> <build version>
+set -euo pipefail
+source_dir="$1" unsigned="$3" payload="$4" version="$5"
+mkdir -p "$2"
+work="$(cd "$2" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+
+passes=0
+failures=0
+check() {  # check <name> <command...>: runs the command, reports PASS or FAIL
+  local name="$1"
+  shift
+  if "$@" >"$work/last.log" 2>&1; then
+    echo "PASS $name"
+    passes=$((passes + 1))
+  else
+    echo "FAIL $name"
+    sed 's/^/    /' "$work/last.log" | tail -20
+    failures=$((failures + 1))
+  fi
+}
+
+rm -rf "$work/keys"
+mkdir -p "$work/keys"
+keys="$work/keys"
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Kerovana test signer" \
+  -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
+  -keyout "$keys/key.pem" -out "$keys/cert.pem" 2>/dev/null
+printf 'throwaway-%s\n' "$RANDOM" >"$keys/password.txt"
+openssl pkcs12 -export -in "$keys/cert.pem" -inkey "$keys/key.pem" -passout "file:$keys/password.txt" \
+  -out "$keys/signer.p12"
+
+build="$work/build"
+exe="$build/UpTK294Q.exe"
+verify() { osslsigncode verify -CAfile "$keys/cert.pem" -in "$1"; }
+tampered_fails() {
+  python3 -c 'import sys; d = bytearray(open(sys.argv[1], "rb").read()); d[0x400] ^= 1; open(sys.argv[2], "wb").write(d)' \
+    "$exe" "$work/tampered.exe"
+  ! verify "$work/tampered.exe"
+}
+
+configure_and_build() {  # configure_and_build <cmake options...>
+  (cd "$source_dir" && cmake --preset win32 -B "$build" "$@") &&
+    cmake --build "$build" --target UpTK294Q -j "$(nproc)"
+}
+
+signed_build() {  # signed_build <label> <signing options...>
+  local label="$1"
+  shift
+  check "$label: configure and build" configure_and_build \
+    -DUPDATER_PAYLOAD="$payload" -DUPDATER_BUILD_VERSION="$version" "$@"
+  check "$label: osslsigncode verify" verify "$exe"
+  check "$label: one changed byte breaks the signature" tampered_fails
+  check "$label: payload, imports and the rest of the exe" \
+    python3 "$here/check_exe.py" "$exe" "$payload" "$version" signed "$unsigned"
+}
+
+signed_build "certificate and key" -DUPDATER_SIGN_PKCS12= -DUPDATER_SIGN_PASSWORD_FILE= \
+  -DUPDATER_SIGN_CERT="$keys/cert.pem" -DUPDATER_SIGN_KEY="$keys/key.pem"
+signed_build "PKCS#12 with a password" -DUPDATER_SIGN_CERT= -DUPDATER_SIGN_KEY= \
+  -DUPDATER_SIGN_PKCS12="$keys/signer.p12" -DUPDATER_SIGN_PASSWORD_FILE="$keys/password.txt"
+
+# A signing that fails must fail the build and leave no unsigned exe in the product's place.
+printf 'wrong\n' >"$keys/wrong.txt"
+wrong_password_fails() {
+  ! configure_and_build -DUPDATER_SIGN_PASSWORD_FILE="$keys/wrong.txt" && [ ! -e "$exe" ]
+}
+check "a wrong password fails the build and removes the exe" wrong_password_fails
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
