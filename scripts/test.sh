@@ -25,6 +25,8 @@ export UPDATER_TEST_OUTPUT="$root/build/test-output"
 rm -rf "$UPDATER_TEST_OUTPUT"
 mkdir -p "$UPDATER_TEST_OUTPUT"
 run_ctest --preset host -j "$jobs"
+# Fuzz targets (clang, libFuzzer, ASan, UBSan): each for a short fixed time from its seed corpus.
+bash scripts/fuzz.sh build && run_ctest --preset fuzz || status=1
 
 source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"
@@ -40,6 +42,7 @@ done
 echo "Test output (screenshots, gallery): build/test-output/"
 
 run_ctest --preset win32
+python3 tests/exe_check/exe_size.py build/win32/UpTK294Q.exe
 
 total=0
 failed=0

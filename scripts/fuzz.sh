@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UBSan) and runs them.
+#
+#   bash scripts/fuzz.sh build      only configure and build them (the test command then runs
+#                                   `ctest --preset fuzz`: each target for 25 s from its seeds)
+#   bash scripts/fuzz.sh [SECONDS]  run each target for SECONDS (default 600), one after the other,
+#                                   growing build/fuzz/corpus/<target> from run to run
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+[ "${1:-}" = "build" ] && exit 0
+
+seconds="${1:-600}"
+status=0
+for target in parse_decimal format_general cut_version_text record_value; do
+  bash scripts/run-fuzzer.sh "build/fuzz/tests/fuzz/${target}_fuzz" "tests/fuzz/corpus/$target" \
+    "build/fuzz/corpus/$target" "$seconds" || status=1
+done
+exit "$status"
