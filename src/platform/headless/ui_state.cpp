@@ -4,6 +4,7 @@
 
 #include "platform/application.h"
 #include "platform/message_dialog.h"
+#include "platform/thread_handoff.h"
 
 namespace platform {
 namespace headless {
@@ -57,7 +58,8 @@ std::string title() {
 }
 
 int run() {
-  // Nothing arrives from outside on the host: events are driven by the tests.
+  // Only workers hand anything in on the host; input is driven by the tests.
+  serveHandedOffCalls([] { return terminationRequested(); });
   return 0;
 }
 
@@ -67,7 +69,9 @@ void terminate() {
 bool terminationRequested() {
   return headless::uiState().terminationRequested;
 }
-void processMessages() {}
+void processMessages() {
+  runHandedOffCalls();
+}
 
 void reportError(std::string_view text) {
   headless::showBox({title(), std::string(text), headless::BoxIcon::kStop});

@@ -1,0 +1,103 @@
+#pragma once
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+// Worker threads for the GUI: a worker starts parked, is parked and resumed by the GUI thread,
+// and hands calls synchronously to the GUI thread, whose event loop runs them (modal loops too).
+namespace platform {
+
+// A failure of the thread service, with the text the error report shows.
+class ThreadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+  // "Thread creation error: <text>": the thread could not be started.
+  static ThreadError creation(const std::system_error& cause);
+  // "Thread Error: <text> (<number>)": parking or resuming failed in the system.
+  static ThreadError system(const std::system_error& cause);
+};
+
+using SleepFunction = std::function<void(std::chrono::milliseconds)>;
+// What starts the system thread; it may throw std::system_error.
+using ThreadLauncher = std::function<std::thread(std::function<void()>)>;
+
+// The system's sleep.
+void realSleep(std::chrono::milliseconds duration);
+
+struct ThreadOptions {
+  SleepFunction sleep = realSleep;
+  ThreadLauncher launch = [](std::function<void()> run) { return std::thread(std::move(run)); };
+};
+
+class Thread;
+
+// What a worker's body uses, on the worker. Every call here is a park point: while the worker
+// is parked it waits there, so a park is in force before the worker's next step. A hand-off
+// is one more park point on its way back: a park issued by the handed-over call holds the
+// worker before it returns.
+class ThreadContext {
+ public:
+  ThreadContext(const ThreadContext&) = delete;
+  ThreadContext& operator=(const ThreadContext&) = delete;
+
+  bool terminated();
+  void sleep(std::chrono::milliseconds duration);
+  // Runs `call` on the GUI thread and returns once it has run there. An exception that
+  // leaves `call` goes to the application's error report on the GUI thread, as one from an
+  // event handler would, and the worker carries on.
+  void synchronize(const std::function<void()>& call);
+
+  struct State;
+
+ private:
+  friend class Thread;
+  explicit ThreadContext(State& state) : state_(state) {}
+  State& state_;
+};
+
+// One worker, owned by this handle. It is created parked: its body runs from the first
+// resume. Park, resume, terminate and wait are the GUI thread's; parking is not counted, so
+// one resume always sets a parked worker running.
+//
+// The GUI thread is the thread that makes the first worker; handed-over calls run there, in
+// the order they were handed over.
+class Thread {
+ public:
+  using Body = std::function<void(ThreadContext&)>;
+
+  // Throws ThreadError::creation when the system thread cannot be started.
+  explicit Thread(Body body, ThreadOptions options = {});
+  Thread(const Thread&) = delete;
+  Thread& operator=(const Thread&) = delete;
+  // Without free-on-terminate, ends the worker first: asks it to terminate, resumes it and
+  // waits for its end while running the calls it hands over. With it, see setFreeOnTerminate.
+  ~Thread();
+
+  void resume();
+  void park();
+  void terminate();
+  bool parked() const;
+  bool terminationRequested() const;
+  bool ended() const;
+  // Waits until the body has returned and what it held is freed. On the GUI thread, the calls
+  // that workers hand over meanwhile are run. Throws std::logic_error when the worker is
+  // parked and waiting, as it would then never end, or when a worker waits for itself.
+  void waitFor();
+
+  // With free-on-terminate on, the handle may go while the worker runs: it carries on and its
+  // thread and body are freed when it ends. A parked one is asked to terminate and resumed as
+  // the handle goes, as no one could resume it afterwards. Off by default.
+  bool freeOnTerminate() const;
+  void setFreeOnTerminate(bool on);
+
+ private:
+  static void workerMain(const std::shared_ptr<ThreadContext::State>& state, Body& body);
+
+  std::shared_ptr<ThreadContext::State> state_;
+  std::thread system_;
+};
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#pragma once
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+// The GUI thread's side of the thread service: the queue of calls that workers hand over, and
+// the two hooks through which a backend's event loop learns of them. Platform layer only.
+namespace platform::handoff {
+
+// A call waiting for the GUI thread. For a synchronous hand-off `done` and `signal` belong to
+// the waiting worker, which outlives the call's stay in the queue.
+struct Call {
+  std::function<void()> run;
+  bool* done = nullptr;
+  std::condition_variable* signal = nullptr;
+};
+
+// One lock guards the queue and the state of every worker: a park made by a handed-over call
+// is then in force before its worker can see that the call has run.
+struct Hub {
+  std::mutex mutex;
+  // A call arrived, or a worker parked, started waiting at a park point or ended.
+  std::condition_variable changed;
+  std::deque<Call> calls;
+  std::once_flag bound;
+  std::thread::id guiThread;
+  bool guiBound = false;
+  bool wakePending = false;
+  int runningWorkers = 0;  // resumed, not parked and not ended
+};
+
+// Workers keep it alive, so that one still running past the end of main finds it intact.
+const std::shared_ptr<Hub>& hub();
+
+// On the thread that makes a worker: the first one to do so becomes the GUI thread.
+void bindGuiThread(Hub& hub);
+// Takes the lock.
+bool onGuiThread(Hub& hub);
+// From a worker, with the lock held: queues the call and wakes the event loop.
+void post(Hub& hub, Call call);
+// GUI thread: runs the calls queued now, in order; the lock must not be held.
+void runPending(Hub& hub);
+// GUI thread: runs calls as they arrive until the queue is empty and `done` holds. `done` is
+// evaluated with the lock held.
+void serveUntil(Hub& hub, const std::function<bool()>& done);
+
+// Implemented by each backend. `prepareWake` runs on the GUI thread when it is bound and may
+// throw std::system_error. `wake` is called from any thread with the lock held and must not
+// block: it makes the event loop call wakeReceived() soon, false when it cannot.
+void prepareWake();
+bool wake();
+
+}  // namespace platform::handoff
+
+namespace platform {
+
+// The event loop's entry points, on the GUI thread: run the calls handed over so far.
+void runHandedOffCalls();
+// As above, for the message that wake() sent.
+void wakeReceived();
+// Runs handed-over calls as they arrive until `stop()` holds after one, or no running worker
+// is left that could hand one over.
+void serveHandedOffCalls(const std::function<bool()>& stop);
+
+}  // namespace platform

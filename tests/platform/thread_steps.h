@@ -1,0 +1,78 @@
+#pragma once
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "platform/application.h"
+#include "platform/thread.h"
+
+// Drives workers step by step from a test, on both backends.
+namespace thread_steps {
+
+// A worker's sleep that ends only when the test lets it, so that its steps come when the test
+// says and not when a clock does.
+class StepGate {
+ public:
+  platform::SleepFunction sleep() {
+    return [this](std::chrono::milliseconds) {
+      std::unique_lock lock(mutex_);
+      ++begun_;
+      changed_.notify_all();
+      changed_.wait(lock, [&] { return allowed_ > 0; });
+      --allowed_;
+    };
+  }
+  // Lets that many more sleeps end.
+  void open(int sleeps = 1) {
+    const std::lock_guard lock(mutex_);
+    allowed_ += sleeps;
+    changed_.notify_all();
+  }
+  // Until `count` sleeps have begun: the worker is then inside the last of them or past it.
+  void waitUntilBegun(int count) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return begun_ >= count; });
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int begun_ = 0;
+  int allowed_ = 0;
+};
+
+// Runs the event loop until `ready` holds; false if it does not within a time far beyond what
+// any step here takes, so that a broken step fails the test instead of hanging it.
+inline bool pumpUntil(const std::function<bool()>& ready) {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  for (;;) {
+    platform::application::processMessages();
+    if (ready()) return true;
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+}
+
+// A worker's body that sleeps and hands `tick` over until it is asked to terminate.
+inline platform::Thread::Body tickingBody(std::function<void()> tick) {
+  return [tick = std::move(tick)](platform::ThreadContext& worker) {
+    while (!worker.terminated()) {
+      worker.sleep(std::chrono::milliseconds(30));
+      worker.synchronize(tick);
+    }
+  };
+}
+
+inline platform::ThreadOptions sleepingWith(platform::SleepFunction sleep) {
+  platform::ThreadOptions options;
+  options.sleep = std::move(sleep);
+  return options;
+}
+
+inline platform::ThreadOptions noSleep() {
+  return sleepingWith([](std::chrono::milliseconds) {});
+}
+
+}  // namespace thread_steps
