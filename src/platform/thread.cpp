@@ -213,7 +213,10 @@ void Thread::waitFor() {
   State& s = *state_;
   handoff::Hub& hub = *s.hub;
   const auto settled = [&] { return s.ended || stuck(s); };
-  if (handoff::onGuiThread(hub)) handoff::serveUntil(hub, settled);
+  if (handoff::onGuiThread(hub)) {
+    handoff::serveUntil(hub, settled);
+    handoff::runPending(hub);  // among them what a failed body left for the error report
+  }
   Lock lock(hub.mutex);
   hub.changed.wait(lock, settled);  // off the GUI thread, which runs the calls meanwhile
   if (!s.ended) throw std::logic_error("The thread is parked and would never end");

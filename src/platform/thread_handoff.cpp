@@ -78,10 +78,12 @@ void runPending(Hub& h) {
 
 void serveUntil(Hub& h, const std::function<bool()>& done) {
   for (;;) {
+    {
+      std::unique_lock lock(h.mutex);
+      h.changed.wait(lock, [&] { return !h.calls.empty() || done(); });
+      if (done()) return;
+    }
     runPending(h);
-    std::unique_lock lock(h.mutex);
-    if (h.calls.empty() && done()) return;
-    h.changed.wait(lock, [&] { return !h.calls.empty() || done(); });
   }
 }
 

@@ -43,8 +43,8 @@ bool onGuiThread(Hub& hub);
 void post(Hub& hub, Call call);
 // GUI thread: runs the calls queued now, in order; the lock must not be held.
 void runPending(Hub& hub);
-// GUI thread: runs calls as they arrive until the queue is empty and `done` holds. `done` is
-// evaluated with the lock held.
+// GUI thread: runs calls as they arrive until `done` holds, which is evaluated with the lock
+// held; calls still queued then are left for the event loop.
 void serveUntil(Hub& hub, const std::function<bool()>& done);
 
 // Implemented by each backend. `prepareWake` runs on the GUI thread when it is bound and may
@@ -61,8 +61,8 @@ namespace platform {
 void runHandedOffCalls();
 // As above, for the message that wake() sent.
 void wakeReceived();
-// Runs handed-over calls as they arrive until `stop()` holds after one, or no running worker
-// is left that could hand one over.
+// Runs handed-over calls as they arrive until `stop()` holds or no running worker is left that
+// could hand one over. `stop` is evaluated with the service's lock held.
 void serveHandedOffCalls(const std::function<bool()>& stop);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/thread_handoff.h"
 #include "thread_steps.h"
 
 namespace platform {
@@ -57,6 +58,31 @@ TEST(Thread, HandedOverCallsRunOnTheGuiThreadOnceEachInOrderBeforeTheHandOffRetu
     EXPECT_EQ(ran[1], expected);
     EXPECT_EQ(offThread, 0);
     EXPECT_EQ(returnedEarly, 0);
+  }
+}
+
+TEST(Thread, CallsOfSeveralWorkersRunInTheOrderTheyWereHandedOver) {
+  const auto queued = [] {
+    handoff::Hub& hub = *handoff::hub();
+    const std::lock_guard lock(hub.mutex);
+    return hub.calls.size();
+  };
+  std::vector<char> ran;
+  const auto body = [&](char name) {
+    return [&, name](ThreadContext& w) { w.synchronize([&, name] { ran.push_back(name); }); };
+  };
+  for (const char* order : {"abc", "cab", "bca"}) {
+    SCOPED_TRACE(order);
+    ran.clear();
+    std::vector<std::unique_ptr<Thread>> workers;
+    for (std::size_t i = 0; i < 3; ++i)
+      workers.push_back(std::make_unique<Thread>(body(order[i]), noSleep()));
+    for (std::size_t i = 0; i < 3; ++i) {
+      workers[i]->resume();
+      while (queued() < i + 1) std::this_thread::yield();  // nothing is run until all are queued
+    }
+    application::processMessages();
+    EXPECT_EQ(std::string(ran.begin(), ran.end()), order);
   }
 }
 
