@@ -27,6 +27,7 @@ mkdir -p "$UPDATER_TEST_OUTPUT"
 run_ctest --preset host -j "$jobs"
 # Fuzz targets (clang, libFuzzer, ASan, UBSan): each for a short fixed time from its seed corpus.
 bash scripts/fuzz.sh build && run_ctest --preset fuzz || status=1
+bash scripts/test-sanitizers.sh 2>&1 | tee -a "$summary" || status=1
 
 source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"

@@ -140,21 +140,21 @@ void Thread::workerMain(const std::shared_ptr<State>& state, Body& body) {
 
 Thread::~Thread() {
   State& s = *state_;
-  if (system_.get_id() == std::this_thread::get_id()) {
-    system_.detach();  // a body that let go of its own handle
-    return;
-  }
   bool letGo;
   {
     const Lock lock(s.hub->mutex);
-    letGo = s.freeOnTerminate;
-    if (letGo && s.parked) {
+    // Dropped by its own body, or inside a call it handed over, the handle cannot wait for
+    // the worker's end: the worker is told to end and frees itself when it does.
+    const bool cannotWait =
+        system_.get_id() == std::this_thread::get_id() || handoff::waitsForARunningCall(*s.hub, s.wake);
+    letGo = s.freeOnTerminate || cannotWait;
+    if (cannotWait || (letGo && s.parked)) {
       s.terminateRequested = true;
       resumeLocked(s);
     }
   }
   if (letGo) {
-    system_.detach();
+    if (system_.joinable()) system_.detach();
     return;
   }
   for (;;) {
@@ -212,6 +212,12 @@ void Thread::waitFor() {
     throw std::logic_error("A thread cannot wait for its own end");
   State& s = *state_;
   handoff::Hub& hub = *s.hub;
+  {
+    const Lock lock(hub.mutex);
+    if (handoff::waitsForARunningCall(hub, s.wake)) {
+      throw std::logic_error("A thread cannot be waited for inside a call it handed over");
+    }
+  }
   const auto settled = [&] { return s.ended || stuck(s); };
   if (handoff::onGuiThread(hub)) {
     handoff::serveUntil(hub, settled);

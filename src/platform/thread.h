@@ -73,7 +73,9 @@ class Thread {
   Thread(const Thread&) = delete;
   Thread& operator=(const Thread&) = delete;
   // Without free-on-terminate, ends the worker first: asks it to terminate, resumes it and
-  // waits for its end while running the calls it hands over. With it, see setFreeOnTerminate.
+  // waits for its end while running the calls it hands over. With it, see setFreeOnTerminate;
+  // so, too, where no wait could end: inside a call the worker handed over, or on the worker
+  // itself, where the worker is asked to terminate and resumed.
   ~Thread();
 
   void resume();
@@ -83,8 +85,9 @@ class Thread {
   bool terminationRequested() const;
   bool ended() const;
   // Waits until the body has returned and what it held is freed. On the GUI thread, the calls
-  // that workers hand over meanwhile are run. Throws std::logic_error when the worker is
-  // parked and waiting, as it would then never end, or when a worker waits for itself.
+  // that workers hand over meanwhile are run. Throws std::logic_error where the wait would
+  // never end: the worker is parked and waiting, it waits for itself, or the wait is inside a
+  // call that the worker handed over.
   void waitFor();
 
   // With free-on-terminate on, the handle may go while the worker runs: it carries on and its

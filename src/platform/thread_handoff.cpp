@@ -1,5 +1,7 @@
 #include "platform/thread_handoff.h"
 
+#include <algorithm>
+
 #include "platform/guarded.h"
 
 namespace platform {
@@ -18,6 +20,10 @@ void bindGuiThread(Hub& h) {
     h.guiThread = std::this_thread::get_id();
     h.guiBound = true;
   });
+}
+
+bool waitsForARunningCall(const Hub& h, const std::condition_variable& workerSignal) {
+  return std::find(h.waitingWorkers.begin(), h.waitingWorkers.end(), &workerSignal) != h.waitingWorkers.end();
 }
 
 bool onGuiThread(Hub& h) {
@@ -43,6 +49,7 @@ class CompletionSignal {
   ~CompletionSignal() {
     if (!call_.done) return;
     const std::lock_guard lock(hub_.mutex);
+    hub_.waitingWorkers.pop_back();
     *call_.done = true;
     call_.signal->notify_all();  // under the lock: the worker may end and go once it sees done
   }
@@ -70,6 +77,7 @@ void runPending(Hub& h) {
       if (h.calls.empty()) return;
       call = std::move(h.calls.front());
       h.calls.pop_front();
+      if (call.done) h.waitingWorkers.push_back(call.signal);
     }
     const CompletionSignal completion(h, call);
     runGuarded(call.run);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // The GUI thread's side of the thread service: the queue of calls that workers hand over, and
 // the two hooks through which a backend's event loop learns of them. Platform layer only.
@@ -29,12 +30,16 @@ struct Hub {
   std::thread::id guiThread;
   bool guiBound = false;
   bool wakePending = false;
+  // The workers whose calls are running now, by their signal; nested calls stack up.
+  std::vector<const std::condition_variable*> waitingWorkers;
   int runningWorkers = 0;  // resumed, not parked and not ended
 };
 
 // Workers keep it alive, so that one still running past the end of main finds it intact.
 const std::shared_ptr<Hub>& hub();
 
+// With the lock held: whether the worker waits for a call that is running now, below the caller.
+bool waitsForARunningCall(const Hub& hub, const std::condition_variable& workerSignal);
 // On the thread that makes a worker: the first one to do so becomes the GUI thread.
 void bindGuiThread(Hub& hub);
 // Takes the lock.
