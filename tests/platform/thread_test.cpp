@@ -283,7 +283,7 @@ TEST(Thread, FailuresCarryTheTextsOfTheErrorReport) {
 // every hand-off made is run once, and nothing hangs (or, under the sanitizers, races or leaks).
 TEST(Thread, StressOfCreateResumeParkTerminateAndFree) {
 #ifdef _WIN32
-  constexpr int kCycles = 1000;
+  constexpr int kCycles = 500;
 #else
   constexpr int kCycles = 3000;
 #endif
