@@ -131,7 +131,8 @@ void Thread::workerMain(const std::shared_ptr<State>& state, Body& body) {
   const Lock lock(s.hub->mutex);
   if (failure) {
     // Not lost with the thread: the GUI thread reports it as it would one from its own handlers.
-    handoff::post(*s.hub, {[failure] { std::rethrow_exception(failure); }});
+    // Moved, so that the exception is freed there and not raced for by the two threads.
+    handoff::post(*s.hub, {[failure = std::move(failure)] { std::rethrow_exception(failure); }});
   }
   if (!s.parked) --s.hub->runningWorkers;
   s.ended = true;
