@@ -15,14 +15,16 @@ namespace thread_steps {
 // says and not when a clock does.
 class StepGate {
  public:
-  platform::SleepFunction sleep() {
-    return [this](std::chrono::milliseconds) {
+  platform::ThreadOptions options() {
+    platform::ThreadOptions o;
+    o.sleep = [this](std::chrono::milliseconds) {
       std::unique_lock lock(mutex_);
       ++begun_;
       changed_.notify_all();
       changed_.wait(lock, [&] { return allowed_ > 0; });
       --allowed_;
     };
+    return o;
   }
   // Lets that many more sleeps end.
   void open(int sleeps = 1) {
@@ -34,6 +36,10 @@ class StepGate {
   void waitUntilBegun(int count) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return begun_ >= count; });
+  }
+  int begun() {
+    const std::lock_guard lock(mutex_);
+    return begun_;
   }
 
  private:
@@ -47,12 +53,11 @@ class StepGate {
 // any step here takes, so that a broken step fails the test instead of hanging it.
 inline bool pumpUntil(const std::function<bool()>& ready) {
   const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  for (;;) {
-    platform::application::processMessages();
-    if (ready()) return true;
+  while (platform::application::processMessages(), !ready()) {
     if (std::chrono::steady_clock::now() > giveUp) return false;
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
+  return true;
 }
 
 // A worker's body that sleeps and hands `tick` over until it is asked to terminate.
@@ -65,14 +70,10 @@ inline platform::Thread::Body tickingBody(std::function<void()> tick) {
   };
 }
 
-inline platform::ThreadOptions sleepingWith(platform::SleepFunction sleep) {
-  platform::ThreadOptions options;
-  options.sleep = std::move(sleep);
-  return options;
-}
-
 inline platform::ThreadOptions noSleep() {
-  return sleepingWith([](std::chrono::milliseconds) {});
+  platform::ThreadOptions options;
+  options.sleep = [](std::chrono::milliseconds) {};
+  return options;
 }
 
 }  // namespace thread_steps

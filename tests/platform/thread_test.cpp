@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <memory>
+#include <numeric>
+#include <string>
 #include <vector>
 
 #include "platform/thread_handoff.h"
@@ -15,148 +17,127 @@ namespace {
 using namespace std::chrono_literals;
 using thread_steps::noSleep;
 using thread_steps::pumpUntil;
-using thread_steps::sleepingWith;
 using thread_steps::StepGate;
 using thread_steps::tickingBody;
 
-TEST(Thread, HandedOverCallsRunOnTheGuiThreadOnceEachInOrderBeforeTheHandOffReturns) {
+TEST(Thread, HandedOverCallsRunOnTheGuiThreadInOrderBeforeTheHandOffReturns) {
   struct Case {
     const char* name;
     ThreadOptions options;
     int handOffs;
   };
-  const Case cases[] = {{"injected sleep", noSleep(), 40}, {"real 30 ms sleep", ThreadOptions{}, 3}};
-  for (const Case& c : cases) {
+  for (const Case& c :
+       {Case{"injected sleep", noSleep(), 40}, Case{"real 30 ms sleep", ThreadOptions{}, 3}}) {
     SCOPED_TRACE(c.name);
     const auto gui = std::this_thread::get_id();
-    std::vector<int> ran[2];  // GUI thread only
-    std::atomic<int> lastRun[2] = {-1, -1};
-    std::atomic<int> offThread{0}, returnedEarly{0};
-    const auto body = [&](int w) {
-      return [&, w](ThreadContext& worker) {
-        for (int i = 0; i < c.handOffs; ++i) {
-          worker.sleep(30ms);
-          worker.synchronize([&, w, i] {
-            if (std::this_thread::get_id() != gui) ++offThread;
-            ran[w].push_back(i);
-            lastRun[w] = i;
-          });
-          if (lastRun[w] != i) ++returnedEarly;
-        }
-      };
-    };
-    Thread a(body(0), c.options);
-    Thread b(body(1), c.options);
-    a.resume();
-    b.resume();
-    a.waitFor();
-    b.waitFor();
-
-    std::vector<int> expected;
-    for (int i = 0; i < c.handOffs; ++i) expected.push_back(i);
-    EXPECT_EQ(ran[0], expected);
-    EXPECT_EQ(ran[1], expected);
-    EXPECT_EQ(offThread, 0);
-    EXPECT_EQ(returnedEarly, 0);
+    std::vector<int> ran;  // GUI thread only
+    std::atomic<int> lastRun{-1}, wrong{0};
+    Thread worker(
+        [&](ThreadContext& w) {
+          for (int i = 0; i < c.handOffs; ++i) {
+            w.sleep(30ms);
+            w.synchronize([&, i] {
+              if (std::this_thread::get_id() != gui) ++wrong;
+              ran.push_back(i);
+              lastRun = i;
+            });
+            if (lastRun != i) ++wrong;  // returned before its call ran
+          }
+        },
+        c.options);
+    worker.resume();
+    worker.waitFor();
+    std::vector<int> expected(static_cast<std::size_t>(c.handOffs));
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(ran, expected);
+    EXPECT_EQ(wrong, 0);
   }
 }
 
 TEST(Thread, CallsOfSeveralWorkersRunInTheOrderTheyWereHandedOver) {
   const auto queued = [] {
-    handoff::Hub& hub = *handoff::hub();
-    const std::lock_guard lock(hub.mutex);
-    return hub.calls.size();
+    const std::lock_guard lock(handoff::hub()->mutex);
+    return handoff::hub()->calls.size();
   };
-  std::vector<char> ran;
-  const auto body = [&](char name) {
-    return [&, name](ThreadContext& w) { w.synchronize([&, name] { ran.push_back(name); }); };
-  };
-  for (const char* order : {"abc", "cab", "bca"}) {
-    SCOPED_TRACE(order);
+  std::string ran;
+  for (const std::string order : {"abc", "cab", "bca"}) {
     ran.clear();
     std::vector<std::unique_ptr<Thread>> workers;
-    for (std::size_t i = 0; i < 3; ++i)
-      workers.push_back(std::make_unique<Thread>(body(order[i]), noSleep()));
-    for (std::size_t i = 0; i < 3; ++i) {
-      workers[i]->resume();
-      while (queued() < i + 1) std::this_thread::yield();  // nothing is run until all are queued
+    for (const char name : order) {
+      workers.push_back(std::make_unique<Thread>(
+          [&, name](ThreadContext& w) { w.synchronize([&, name] { ran += name; }); }, noSleep()));
+      workers.back()->resume();
+      while (queued() < workers.size()) std::this_thread::yield();  // none runs before all are queued
     }
     application::processMessages();
-    EXPECT_EQ(std::string(ran.begin(), ran.end()), order);
+    EXPECT_EQ(ran, order);
   }
 }
 
-// Whether the worker holds is read from the wait: it refuses to wait for a worker that is
-// parked at a park point, and otherwise runs its hand-offs until it ends.
-TEST(Thread, AParkIssuedDuringAHandOffHoldsTheWorkerBeforeItLooksAtAnythingElse) {
-  std::atomic<int> sleeps{0}, afterHandOff{0};
-  int ticks = 0;
-  Thread* self = nullptr;
-  Thread worker(
-      [&](ThreadContext& w) {
-        while (!w.terminated()) {
-          w.sleep(30ms);
-          w.synchronize([&] {
-            if (++ticks == 3) self->park();
-          });
-          ++afterHandOff;
-        }
-      },
-      sleepingWith([&](std::chrono::milliseconds) { ++sleeps; }));
-  self = &worker;
-  worker.resume();
-  ASSERT_TRUE(pumpUntil([&] { return ticks == 3; }));
-  EXPECT_TRUE(worker.parked());
-
-  worker.terminate();
-  EXPECT_THROW(worker.waitFor(), std::logic_error);
-  EXPECT_EQ(ticks, 3);
-  EXPECT_EQ(afterHandOff, 2);  // still inside the third hand-off
-  EXPECT_EQ(sleeps, 3);
-
-  worker.park();  // parking is not counted: one resume sets it going again
-  worker.park();
-  worker.resume();
-  worker.waitFor();
-  EXPECT_EQ(afterHandOff, 3);
-  EXPECT_EQ(ticks, 3);
-}
-
-TEST(Thread, AParkIssuedWhileTheWorkerSleepsHoldsItBeforeItHandsOver) {
-  StepGate gate;
-  int ticks = 0;
-  Thread worker(tickingBody([&] { ++ticks; }), sleepingWith(gate.sleep()));
-  worker.resume();
-  gate.waitUntilBegun(1);
-  worker.park();
-  worker.terminate();
-  gate.open();
-  EXPECT_THROW(worker.waitFor(), std::logic_error);
-  EXPECT_EQ(ticks, 0);
-
-  worker.resume();
-  worker.waitFor();  // the sleep that had begun is followed by its hand-off
-  EXPECT_EQ(ticks, 1);
-}
-
-TEST(Thread, AWorkerIsCreatedParkedAndItsBodyBeginsAtTheFirstResume) {
-  std::atomic<bool> began{false};
-  Thread worker(
-      [&](ThreadContext& w) {
-        began = true;
-        while (!w.terminated()) w.sleep(30ms);
-      },
-      noSleep());
-  EXPECT_TRUE(worker.parked());
-  worker.terminate();
-  EXPECT_THROW(worker.waitFor(), std::logic_error);
-  EXPECT_FALSE(began);
-  worker.resume();
-  EXPECT_FALSE(worker.parked());
-  worker.waitFor();
-  EXPECT_TRUE(began);
-  EXPECT_TRUE(worker.ended());
-  EXPECT_FALSE(worker.parked());
+// Whether a worker holds is read from the wait, which refuses a worker parked at a park point
+// and otherwise runs its hand-offs until it ends.
+TEST(Thread, AParkTakesEffectBeforeTheWorkersNextStep) {
+  {
+    SCOPED_TRACE("created parked, the body begins at the first resume");
+    std::atomic<bool> began{false};
+    Thread worker([&](ThreadContext&) { began = true; }, noSleep());
+    EXPECT_TRUE(worker.parked());
+    worker.terminate();
+    EXPECT_THROW(worker.waitFor(), std::logic_error);
+    EXPECT_FALSE(began);
+    worker.resume();
+    worker.waitFor();
+    EXPECT_FALSE(worker.parked());
+    EXPECT_TRUE(worker.ended());
+  }
+  {
+    SCOPED_TRACE("parked during a hand-off, it holds before it returns");
+    StepGate gate;
+    gate.open(1000);
+    std::atomic<int> afterHandOff{0};
+    int ticks = 0;
+    Thread* self = nullptr;
+    Thread worker(
+        [&](ThreadContext& w) {
+          while (!w.terminated()) {
+            w.sleep(30ms);
+            w.synchronize([&] {
+              if (++ticks == 3) self->park();
+            });
+            ++afterHandOff;
+          }
+        },
+        gate.options());
+    self = &worker;
+    worker.resume();
+    ASSERT_TRUE(pumpUntil([&] { return ticks == 3; }));
+    EXPECT_TRUE(worker.parked());
+    worker.terminate();
+    EXPECT_THROW(worker.waitFor(), std::logic_error);
+    EXPECT_EQ(afterHandOff, 2);
+    EXPECT_EQ(gate.begun(), 3);
+    worker.park();  // parking is not counted: one resume sets it going again
+    worker.resume();
+    worker.waitFor();
+    EXPECT_EQ(afterHandOff, 3);
+    EXPECT_EQ(ticks, 3);
+  }
+  {
+    SCOPED_TRACE("parked while it sleeps, it holds before it hands over");
+    StepGate gate;
+    int ticks = 0;
+    Thread worker(tickingBody([&] { ++ticks; }), gate.options());
+    worker.resume();
+    gate.waitUntilBegun(1);
+    worker.park();
+    worker.terminate();
+    gate.open();
+    EXPECT_THROW(worker.waitFor(), std::logic_error);
+    EXPECT_EQ(ticks, 0);
+    worker.resume();
+    worker.waitFor();  // a sleep that has begun is followed by its hand-off
+    EXPECT_EQ(ticks, 1);
+  }
 }
 
 // The wait keeps running what any worker hands over; otherwise this deadlocks: the ending
@@ -164,7 +145,7 @@ TEST(Thread, AWorkerIsCreatedParkedAndItsBodyBeginsAtTheFirstResume) {
 TEST(Thread, WaitingForAWorkerToEndRunsTheCallsThatWorkersHandOverMeanwhile) {
   StepGate gate;
   int endingTicks = 0, otherTicks = 0;
-  Thread ending(tickingBody([&] { ++endingTicks; }), sleepingWith(gate.sleep()));
+  Thread ending(tickingBody([&] { ++endingTicks; }), gate.options());
   Thread other(tickingBody([&] {
                  if (++otherTicks == 5) gate.open();
                }),
@@ -178,52 +159,30 @@ TEST(Thread, WaitingForAWorkerToEndRunsTheCallsThatWorkersHandOverMeanwhile) {
   EXPECT_GE(otherTicks, 5);
 }
 
+// Without free-on-terminate the handle ends the worker before it goes. With it, a running one
+// is told to end and let go; a parked one is told by the handle as it goes.
 TEST(Thread, FreeOnTerminateLetsTheHandleGoWhileTheWorkerFinishesAndFreesItself) {
-  enum class At { kNeverResumed, kParked, kSleeping, kHandingOver };
-  const At places[] = {At::kNeverResumed, At::kParked, At::kSleeping, At::kHandingOver};
   for (const bool freeOnTerminate : {false, true}) {
-    for (const At at : places) {
-      SCOPED_TRACE(testing::Message()
-                   << "free on terminate " << freeOnTerminate << ", at " << static_cast<int>(at));
+    for (const bool parked : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "free on terminate " << freeOnTerminate << ", parked " << parked);
       StepGate gate;
       auto held = std::make_shared<int>(0);
       const std::weak_ptr<int> watch = held;
-      std::atomic<int> handingOver{0};
       auto worker = std::make_unique<Thread>(
-          [held = std::move(held), &handingOver](ThreadContext& w) {
-            while (!w.terminated()) {
-              w.sleep(30ms);
-              ++handingOver;
-              w.synchronize([] {});
-            }
-          },
-          sleepingWith(gate.sleep()));
+          [held = std::move(held), body = tickingBody([] {})](ThreadContext& w) { body(w); }, gate.options());
       worker->setFreeOnTerminate(freeOnTerminate);
-      EXPECT_EQ(worker->freeOnTerminate(), freeOnTerminate);
-      if (at != At::kNeverResumed) worker->resume();
-      if (at == At::kParked) {
-        gate.open();
-        gate.waitUntilBegun(1);
-        worker->park();
-      } else if (at == At::kSleeping) {
-        gate.waitUntilBegun(1);
-      } else if (at == At::kHandingOver) {
-        gate.open();
-        while (handingOver == 0) std::this_thread::yield();
-      }
+      worker->resume();
+      gate.waitUntilBegun(1);
+      if (parked) worker->park();
       if (!freeOnTerminate) {
         gate.open(1000);
         worker.reset();
-        EXPECT_TRUE(watch.expired());  // the handle ended the worker before it went
+        EXPECT_TRUE(watch.expired());
         continue;
       }
-      // A running one is told to end and let go; a parked one is told by the handle as it goes.
-      const bool running = at == At::kSleeping || at == At::kHandingOver;
-      if (running) worker->terminate();
+      if (!parked) worker->terminate();
       worker.reset();
-      if (running) {
-        EXPECT_FALSE(watch.expired());  // carries on: it cannot end while its sleep or hand-off lasts
-      }
+      EXPECT_FALSE(watch.expired());  // still inside its first sleep
       gate.open(1000);
       EXPECT_TRUE(pumpUntil([&] { return watch.expired(); }));
     }

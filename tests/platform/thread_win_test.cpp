@@ -16,12 +16,6 @@ namespace {
 using namespace std::chrono_literals;
 using thread_steps::noSleep;
 
-std::string textOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 // The message box that `thread` shows, if one is open.
 HWND openBox(DWORD thread) {
   HWND found = nullptr;
@@ -35,16 +29,6 @@ HWND openBox(DWORD thread) {
       },
       reinterpret_cast<LPARAM>(&found));
   return found;
-}
-
-// The box's message: its static control that is not the icon.
-std::string boxText(HWND box) {
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char cls[16] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0 && !(GetWindowLongA(child, GWL_STYLE) & SS_ICON)) return textOf(child);
-  }
-  return {};
 }
 
 bool waitFor(const std::function<bool()>& ready, std::chrono::seconds limit) {
@@ -78,14 +62,13 @@ TEST(ThreadOnWindows, CallsHandedOverWhileAMessageBoxIsOpenRunInsideItsModalLoop
         }
       },
       noSleep());
-  std::string title, text;
+  char title[64] = {};
   std::thread closer([&] {
     HWND box = nullptr;
     waitFor([&] { return (box = openBox(gui)) != nullptr; }, 20s);
     waitFor([&] { return ran == kCalls; }, 20s);
     if (!box) return;
-    title = textOf(box);
-    text = boxText(box);
+    GetWindowTextA(box, title, sizeof title);  // the error report's
     PostMessageA(box, WM_COMMAND, IDOK, 0);
   });
   failing.resume();
@@ -94,8 +77,7 @@ TEST(ThreadOnWindows, CallsHandedOverWhileAMessageBoxIsOpenRunInsideItsModalLoop
   ticking.waitFor();
   closer.join();
   EXPECT_EQ(ranInsideBox, kCalls);
-  EXPECT_EQ(title, "Thread test");
-  EXPECT_EQ(text, "Tick failed.");
+  EXPECT_STREQ(title, "Thread test");
 }
 
 }  // namespace
