@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/accelerator.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
 #include "widgets/lb_color_styles.h"
@@ -225,6 +226,26 @@ void TLbSpeedButton::mouseUp(platform::MouseButton button, unsigned shift, platf
 
 void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
   mouseDown(platform::MouseButton::kLeft, shift, at);
+}
+
+bool TLbSpeedButton::dialogChar(char c) {
+  if (!platform::isAccelerator(c, caption()) || !reachable()) return false;
+  if (clicking_) return true;  // its own click is still running: taken, and nothing more
+  const bool wasDown = down_;
+  const auto restore = [this, wasDown] {
+    setDown(wasDown);  // a grouped button has released the others; it alone returns
+    paintNow();
+  };
+  setDown(true);
+  paintNow();
+  try {
+    click();
+  } catch (...) {
+    restore();  // a failing handler must not leave the button drawn down
+    throw;
+  }
+  restore();
+  return true;
 }
 
 }  // namespace widgets

@@ -95,6 +95,9 @@ class TLbSpeedButton : public platform::GraphicControl {
   void mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void doubleClick(unsigned shift, platform::Point at) override;
+  // The caption's accelerator, on an enabled, visible button whose parent is showing: drawn
+  // down, clicked, and back to its former state, also when the click fails.
+  bool dialogChar(char c) override;
 
  private:
   void refresh();

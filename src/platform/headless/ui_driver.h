@@ -28,6 +28,12 @@ void setBoxObserver(std::function<void(const ShownBox&)> observer);
 void tickTimers();
 // A key press anywhere in the form.
 void pressKey(Form& form, int key, unsigned shift);
+// A character typed in the form, with Alt held or not, to whichever control has the focus: a
+// log box given the focus takes typed characters itself. True when a control took it as its
+// accelerator.
+bool typeChar(Form& form, char c, bool withAlt);
+// The ANSI code page that double-byte characters follow: 1252 (none, the default) or 932.
+void setAnsiCodePage(int page);
 // Times a control host was painted outside its paint cycle, and was invalidated.
 int immediatePaints(const ControlHost& host);
 int invalidations(const ControlHost& host);
@@ -38,7 +44,7 @@ void paintHost(ControlHost& host);
 // What the host shows: immediate paints and paint cycles land here.
 const Canvas& hostSurface(const ControlHost& host);
 
-// Forgets the boxes, the termination request and the observer.
+// Forgets the boxes, the termination request and the observer; back to code page 1252.
 void resetUi();
 
 }  // namespace platform::headless

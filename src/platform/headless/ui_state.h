@@ -11,6 +11,7 @@ struct UiState {
   std::function<void(const ShownBox&)> boxObserver;
   std::vector<Timer*> timers;
   bool terminationRequested = false;
+  std::vector<const Form*> textFocus;  // forms whose focused control is a text box
   std::string title;
 };
 

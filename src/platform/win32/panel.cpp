@@ -135,11 +135,11 @@ Panel::Panel(Form& parent, const Rect& bounds, Color color)
       win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the panel");
   impl_->window.reset(hwnd);
-  win32::registerHost(parent, *this);
+  parent.addHost(*this);
 }
 
 Panel::~Panel() {
-  win32::unregisterHost(form_, *this);
+  form_.removeHost(*this);
   impl_->owner = nullptr;
 }
 
