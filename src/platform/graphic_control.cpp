@@ -3,11 +3,28 @@
 #include <stdexcept>
 
 #include "platform/control_host.h"
+#include "platform/popup_menu.h"
 
 namespace platform {
 
 GraphicControl::~GraphicControl() {
+  unlinkAll();
   if (parent_) parent_->detach(*this);
+}
+
+void GraphicControl::setPopupMenu(PopupMenu* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) removeFreeNotification(*popupMenu_);
+  popupMenu_ = menu;
+  if (menu) freeNotification(*menu);
+  invalidate();
+}
+
+void GraphicControl::removed(Component& gone) {
+  if (&gone == popupMenu_) {
+    popupMenu_ = nullptr;
+    invalidate();
+  }
 }
 
 void GraphicControl::setParent(ControlHost* parent) {

@@ -63,9 +63,11 @@ class GraphicControl : public Component {
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool on);
 
-  // References to components that live elsewhere; none by default.
+  // References to components that live elsewhere; none by default. Either side may go first:
+  // the control then forgets it.
   PopupMenu* popupMenu() const { return popupMenu_; }
-  void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+  // Invalidates: a control may show that it has a menu.
+  void setPopupMenu(PopupMenu* menu);
   Action* action() const { return action_; }
   void setAction(Action* action) { action_ = action; }
 
@@ -106,6 +108,7 @@ class GraphicControl : public Component {
   // "Control '<Name>' has no parent window".
   [[noreturn]] void throwNoParent() const;
   void loaded() override { invalidate(); }
+  void removed(Component& gone) override;
 
  private:
   friend class ControlHost;

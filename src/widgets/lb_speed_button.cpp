@@ -5,6 +5,7 @@
 #include "platform/accelerator.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/popup_menu.h"
 #include "widgets/lb_color_styles.h"
 
 namespace widgets {
@@ -189,6 +190,9 @@ void TLbSpeedButton::click() {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{clicking_};
+  // The menu drops down from the bottom-left corner; the call returns when it has closed, after
+  // the chosen entry's handler, so the button's own click comes last.
+  if (platform::PopupMenu* const menu = popupMenu()) menu->popup(clientToScreen({0, height()}));
   GraphicControl::click();
 }
 

@@ -89,6 +89,8 @@ class TLbSpeedButton : public platform::GraphicControl {
   TLbButtonFace face() const;
 
   void paint(platform::Canvas& canvas) override;
+  // Drops down the popup menu, if there is one, then performs the base click. Not entered again
+  // while it runs.
   void click() override;
   void mouseEnter() override;
   void mouseLeave() override;

@@ -1,10 +1,12 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/menu_tracking.h"
 #include "platform/timer.h"
 
 // The headless toolkit keeps its windows in memory; tests drive them and read what a person
@@ -23,6 +25,16 @@ struct ShownBox {
 const std::vector<ShownBox>& shownBoxes();
 // Called while a box is "open", before it returns to its caller.
 void setBoxObserver(std::function<void(const ShownBox&)> observer);
+
+struct ShownMenu {
+  std::vector<MenuEntry> entries;
+  Point at;  // on the screen
+};
+
+// Every popup menu shown so far, in order.
+const std::vector<ShownMenu>& shownMenus();
+// Decides, while a menu is open, which entry the user chooses; none (the default) dismisses it.
+void setMenuChooser(std::function<std::optional<std::size_t>(const ShownMenu&)> chooser);
 
 // Ticks every enabled timer once, in the order they were made.
 void tickTimers();
@@ -44,7 +56,8 @@ void paintHost(ControlHost& host);
 // What the host shows: immediate paints and paint cycles land here.
 const Canvas& hostSurface(const ControlHost& host);
 
-// Forgets the boxes, the termination request and the observer; back to code page 1252.
+// Forgets the boxes, the menus, the termination request, the observer and the chooser; back to
+// code page 1252.
 void resetUi();
 
 }  // namespace platform::headless

@@ -46,6 +46,8 @@ void resetUi() {
   auto& s = uiState();
   s.boxes.clear();
   s.boxObserver = nullptr;
+  s.menus.clear();
+  s.menuChooser = nullptr;
   s.terminationRequested = false;
   setAnsiCodePage(1252);
 }
