@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/action.h"
 #include "platform/control_host.h"
 #include "platform/popup_menu.h"
 
@@ -25,6 +26,42 @@ void GraphicControl::removed(Component& gone) {
     popupMenu_ = nullptr;
     invalidate();
   }
+  if (&gone == action_) action_ = nullptr;
+}
+
+void GraphicControl::setAction(Action* action) {
+  if (action == action_) return;
+  if (action_) {
+    std::erase(action_->clients_, this);
+    removeFreeNotification(*action_);
+  }
+  action_ = action;
+  if (!action) return;
+  freeNotification(*action);
+  action->clients_.push_back(this);
+  actionChange(*action, action->loading());
+}
+
+void GraphicControl::actionChange(Action& action, bool checkDefaults) {
+  if (!checkDefaults || caption().empty() || caption() == name()) setCaption(action.caption());
+  if (!checkDefaults || enabled()) setEnabled(action.enabled());
+  if (!checkDefaults || hint().empty()) setHint(action.hint());
+  if (!checkDefaults || visible()) setVisible(action.visible());
+}
+
+bool GraphicControl::showHint() const {
+  return parentShowHint_ && parent_ ? parent_->showHint() : showHint_;
+}
+
+void GraphicControl::setShowHint(bool on) {
+  showHint_ = on;
+  parentShowHint_ = false;
+}
+
+void GraphicControl::setParentShowHint(bool on) {
+  if (on == parentShowHint_) return;
+  if (!on) showHint_ = showHint();  // keeps behaving as it did
+  parentShowHint_ = on;
 }
 
 void GraphicControl::setParent(ControlHost* parent) {
@@ -150,7 +187,11 @@ void GraphicControl::doubleClick(unsigned shift, Point at) {
 }
 
 void GraphicControl::click() {
-  if (onClick) onClick(*this);
+  if (onClick) {
+    onClick(*this);
+  } else if (action_) {
+    action_->execute();
+  }
 }
 
 }  // namespace platform

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "platform/accelerator.h"
+#include "platform/action.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/image_list.h"
 #include "platform/popup_menu.h"
 #include "widgets/lb_color_styles.h"
 
@@ -250,6 +252,22 @@ bool TLbSpeedButton::dialogChar(char c) {
   }
   restore();
   return true;
+}
+
+void TLbSpeedButton::actionChange(platform::Action& action, bool checkDefaults) {
+  GraphicControl::actionChange(action, checkDefaults);
+  const platform::ActionList* const list = action.actionList();
+  const platform::ImageList* const images = list ? list->images() : nullptr;
+  const int index = action.imageIndex();
+  const bool hasGlyph = glyph_->width() > 0 && glyph_->height() > 0;
+  if (hasGlyph || !images || index < 0 || index >= images->count()) return;
+  glyph_->setSize(images->width(), images->height());
+  platform::Canvas& canvas = glyph_->canvas();
+  canvas.setBrushColor(clFuchsia);  // stays where the image is see-through
+  canvas.fillRect({0, 0, images->width(), images->height()});
+  images->draw(canvas, 0, 0, index);
+  setNumGlyphs(1);
+  paintNow();
 }
 
 }  // namespace widgets

@@ -101,6 +101,11 @@ class TLbSpeedButton : public platform::GraphicControl {
   // down, clicked, and back to its former state, also when the click fails.
   bool dialogChar(char c) override;
 
+ protected:
+  // The base linking, then the glyph from the action list's image list: only while the button
+  // has no glyph of its own, and only for an image index in the list's range.
+  void actionChange(platform::Action& action, bool checkDefaults) override;
+
  private:
   void refresh();
   template <class T>
