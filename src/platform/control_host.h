@@ -45,6 +45,9 @@ class ControlHost {
   // Whether the controls that follow their parent show their hints; off by default.
   bool showHint() const { return showHint_; }
   void setShowHint(bool on) { showHint_ = on; }
+  // The control whose hint shows while the pointer rests at `at`: the visible one there, enabled
+  // or not, when it shows hints and has one.
+  const GraphicControl* hintControlAt(Point at) const;
 
   // Services of the backend.
   virtual Color backgroundColor() const = 0;

@@ -9,16 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "plain_control.h"
 #include "platform/image_list.h"
 
 namespace platform {
 namespace {
 
-class PlainControl : public GraphicControl {
- public:
-  using GraphicControl::GraphicControl;
-  void paint(Canvas&) override {}
-};
+using testing::PlainControl;
 
 // Five 8 x 8 images on a white mask: image i is a square of colour 0x10 * (i + 1) in blue.
 std::unique_ptr<Bitmap> fiveImageStrip() {
