@@ -1,0 +1,270 @@
+// The showcase window under Wine, driven through the system's real input: what only the system
+// does for the speed button (keyboard accelerators, the popup menu, the tooltip, mouse capture
+// in a group), looked at from outside the process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/log_box.h"
+#include "process.h"
+#include "showcase_layout.h"
+#include "ui_driver.h"
+
+namespace e2e {
+namespace {
+
+namespace layout = showcase::layout;
+using platform::Rect;
+
+std::string className(HWND hwnd) {
+  char name[128] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+// A visible top-level window of the process with the class, if any.
+HWND topLevel(DWORD processId, const std::string& cls) {
+  struct Search {
+    DWORD processId;
+    const std::string& cls;
+    HWND found = nullptr;
+  } search{processId, cls};
+  EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid != s.processId || !IsWindowVisible(hwnd) || className(hwnd) != s.cls) return TRUE;
+        s.found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void sendKey(WORD key, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof in);
+}
+
+// A key typed on the keyboard, with Alt held or not.
+void typeKey(WORD key, bool withAlt) {
+  if (withAlt) sendKey(VK_MENU, false);
+  sendKey(key, false);
+  sendKey(key, true);
+  if (withAlt) sendKey(VK_MENU, true);
+}
+
+void sendButton(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
+// The pointer moved to a point of the screen in a few steps, as a hand moves it.
+void movePointer(POINT to) {
+  POINT from;
+  GetCursorPos(&from);
+  for (int step = 1; step <= 4; ++step) {
+    SetCursorPos(from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4);
+    Sleep(30);
+  }
+}
+
+class Showcase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    showcase_ = std::make_unique<driver::Process>(std::string("\"") + SHOWCASE_EXE + "\"");
+    ASSERT_TRUE(showcase_->started());
+    ASSERT_TRUE(driver::waitUntil(
+        [&] { return (form_ = topLevel(showcase_->id(), "UpTK294QForm")) != nullptr; }, 20000));
+    for (HWND child = GetWindow(form_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (className(child) == "UpTK294QPanel") panels_.push_back(child);
+    }
+    log_ = FindWindowExA(panel(layout::kEventsPanel), nullptr, "Edit", nullptr);
+    ASSERT_NE(log_, nullptr);
+    ASSERT_TRUE(driver::waitUntil([&] { return !logLines().empty(); }, 5000));
+    // Keyboard input goes to the foreground window; the pointer starts away from every button.
+    SetForegroundWindow(form_);
+    ASSERT_TRUE(driver::waitUntil([&] { return GetForegroundWindow() == form_; }, 5000));
+    SetCursorPos(2, 2);
+    Sleep(100);
+  }
+
+  void TearDown() override {
+    if (showcase_) showcase_->kill();
+  }
+
+  // The panel window placed at a layout rectangle of the form.
+  HWND panel(const Rect& bounds) const {
+    for (HWND p : panels_) {
+      RECT r;
+      GetWindowRect(p, &r);
+      MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&r), 2);
+      if (r.left == bounds.left && r.top == bounds.top) return p;
+    }
+    return nullptr;
+  }
+
+  // A point of a button, given by its panel and its place there, on the screen.
+  POINT onScreen(const Rect& panelBounds, int x, int y) const {
+    POINT p{x, y};
+    ClientToScreen(panel(panelBounds), &p);
+    return p;
+  }
+  POINT centreOf(const Rect& panelBounds, const Rect& button) const {
+    return onScreen(panelBounds, (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  }
+
+  void click(const Rect& panelBounds, const Rect& button) {
+    movePointer(centreOf(panelBounds, button));
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(30);
+    sendButton(MOUSEEVENTF_LEFTUP);
+  }
+
+  std::vector<std::string> logLines() const { return platform::splitLines(driver::windowText(log_)); }
+  // The lines added after the first `skip` once there are `count` of them, or what came in time.
+  std::vector<std::string> newLines(std::size_t skip, std::size_t count, DWORD timeoutMs = 5000) const {
+    std::vector<std::string> lines;
+    driver::waitUntil(
+        [&] {
+          lines = logLines();
+          return lines.size() >= skip + count;
+        },
+        timeoutMs);
+    if (lines.size() < skip) return {};
+    return {lines.begin() + static_cast<std::ptrdiff_t>(skip), lines.end()};
+  }
+
+  void screenshot(HWND window, const std::string& name) const {
+    const char* folder = std::getenv("UPDATER_TEST_OUTPUT");
+    if (!folder || !*folder) return;
+    std::string path = std::string("Z:") + folder + "\\Showcase-" + name + ".bmp";
+    for (char& c : path) {
+      if (c == '/') c = '\\';
+    }
+    Sleep(200);  // the last paint must have reached the screen
+    driver::saveScreenshot(window, path);
+  }
+
+  std::unique_ptr<driver::Process> showcase_;
+  HWND form_ = nullptr;
+  HWND log_ = nullptr;
+  std::vector<HWND> panels_;
+};
+
+TEST_F(Showcase, OpensWithEverySection) {
+  EXPECT_EQ(driver::windowText(form_), "TLbSpeedButton showcase");
+  RECT client;
+  GetClientRect(form_, &client);
+  EXPECT_EQ(client.right, layout::kClientWidth);
+  EXPECT_EQ(client.bottom, layout::kClientHeight);
+  for (const Rect& r :
+       {layout::kFacesPanel, layout::kColoursPanel, layout::kTransparentPanel, layout::kFlatPanel,
+        layout::kGroupPanel, layout::kAcceleratorPanel, layout::kPopupPanel, layout::kActionPanel,
+        layout::kGlyphPanel, layout::kEventsPanel}) {
+    EXPECT_NE(panel(r), nullptr) << r.left << "," << r.top;
+  }
+  screenshot(form_, "window");
+}
+
+TEST_F(Showcase, AcceleratorsTypedOnTheKeyboardClickWithAltWhileTheLogBoxHasTheFocus) {
+  const std::size_t before = logLines().size();
+  typeKey('O', true);
+  EXPECT_EQ(newLines(before, 1), std::vector<std::string>{"Click: Open"});
+  typeKey('S', false);  // the read-only log box takes plain characters itself
+  typeKey('F', true);   // "Fish && Chips" has no accelerator
+  typeKey('S', true);
+  EXPECT_EQ(newLines(before, 2), (std::vector<std::string>{"Click: Open", "Click: Save"}));
+  Sleep(300);
+  EXPECT_EQ(logLines().size(), before + 2);
+  screenshot(form_, "accelerators");
+  typeKey('C', true);
+  EXPECT_EQ(showcase_->waitForExit(5000), DWORD{0}) << "Alt+C is the Close button";
+}
+
+TEST_F(Showcase, PopupMenuDropsDownAtTheButtonsBottomLeftCornerAndItsChoiceComesBeforeTheClick) {
+  const std::size_t before = logLines().size();
+  click(layout::kPopupPanel, layout::kColourButton);
+  HWND menu = nullptr;
+  ASSERT_TRUE(
+      driver::waitUntil([&] { return (menu = topLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
+  RECT shown;
+  GetWindowRect(menu, &shown);
+  const POINT corner =
+      onScreen(layout::kPopupPanel, layout::kColourButton.left, layout::kColourButton.bottom);
+  EXPECT_EQ(shown.left, corner.x);
+  EXPECT_EQ(shown.top, corner.y);
+  EXPECT_GT(shown.bottom - shown.top, 4 * 10) << "five entries";
+  screenshot(GetDesktopWindow(), "popup-menu");
+  EXPECT_EQ(logLines().size(), before) << "nothing is clicked while the menu is open";
+  typeKey('G', false);  // the entry's accelerator chooses it
+  EXPECT_EQ(newLines(before, 2), (std::vector<std::string>{"Menu: Green", "Click: Colour"}));
+  EXPECT_TRUE(driver::waitUntil([&] { return topLevel(showcase_->id(), "#32768") == nullptr; }, 2000));
+
+  click(layout::kPopupPanel, layout::kFlatMenuButton);
+  ASSERT_TRUE(
+      driver::waitUntil([&] { return (menu = topLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
+  typeKey(VK_ESCAPE, false);  // dismissed: no entry, still the click
+  EXPECT_EQ(newLines(before + 2, 1), std::vector<std::string>{"Click: FlatColour"});
+}
+
+TEST_F(Showcase, TheHintShowsInTheSystemTooltipAfterThePointerRests) {
+  const POINT save = centreOf(layout::kAcceleratorPanel, layout::kSaveButton);
+  movePointer(save);
+  const ULONGLONG start = GetTickCount64();
+  HWND tip = nullptr;
+  ASSERT_TRUE(driver::waitUntil(
+      [&] { return (tip = topLevel(showcase_->id(), "tooltips_class32")) != nullptr; }, 5000));
+  std::printf("tooltip after %llu ms\n", GetTickCount64() - start);
+  EXPECT_EQ(driver::windowText(tip), "Alt+S");
+  RECT r;
+  GetWindowRect(tip, &r);
+  EXPECT_LE(std::abs(r.left - save.x), 40) << "near the pointer";
+  EXPECT_GT(r.top, save.y - 40);
+  screenshot(GetDesktopWindow(), "tooltip");
+
+  movePointer(centreOf(layout::kPopupPanel, layout::kColourButton));
+  ASSERT_TRUE(driver::waitUntil(
+      [&] {
+        return (tip = topLevel(showcase_->id(), "tooltips_class32")) && driver::windowText(tip) != "Alt+S";
+      },
+      5000));
+  EXPECT_EQ(driver::windowText(tip), "A popup menu drops down") << "the next control's own hint";
+  movePointer({2, 2});
+  EXPECT_TRUE(
+      driver::waitUntil([&] { return topLevel(showcase_->id(), "tooltips_class32") == nullptr; }, 5000));
+}
+
+TEST_F(Showcase, TheGroupUnderTheRealMouseWithAndWithoutAllowAllUp) {
+  const std::size_t before = logLines().size();
+  click(layout::kGroupPanel, layout::groupButton(1));
+  click(layout::kGroupPanel, layout::groupButton(1));
+  click(layout::kGroupPanel, layout::kAllowAllUpButton);
+  click(layout::kGroupPanel, layout::groupButton(2));
+  screenshot(form_, "group-three-down");
+  click(layout::kGroupPanel, layout::groupButton(2));
+  EXPECT_EQ(newLines(before, 5), (std::vector<std::string>{
+                                     "Group: One up Two down Three up",
+                                     "Group: One up Two down Three up",
+                                     "AllowAllUp on",
+                                     "Group: One up Two up Three down",
+                                     "Group: One up Two up Three up",
+                                 }));
+  screenshot(form_, "group-all-up");
+}
+
+}  // namespace
+}  // namespace e2e
