@@ -236,7 +236,6 @@ void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
 
 bool TLbSpeedButton::dialogChar(char c) {
   if (!platform::isAccelerator(c, caption()) || !reachable()) return false;
-  if (clicking_) return true;  // its own click is still running: taken, and nothing more
   const bool wasDown = down_;
   const auto restore = [this, wasDown] {
     setDown(wasDown);  // a grouped button has released the others; it alone returns

@@ -41,6 +41,17 @@ TEST_F(SpeedButtonAccelerator, ItsLetterInEitherCaseClicksItDrawnDownAndConsumes
   }
   EXPECT_FALSE(b.dialogChar('l'));
   EXPECT_EQ(clicks.size(), 1u);
+
+  // Typed again while its click runs (a modal dialog's loop lets it through): taken, no second click.
+  int depth = 0;
+  b.onClick = [&](platform::Component&) {
+    ++depth;
+    EXPECT_TRUE(b.dialogChar('c'));
+    EXPECT_TRUE(b.down());
+  };
+  EXPECT_TRUE(b.dialogChar('c'));
+  EXPECT_EQ(depth, 1);
+  EXPECT_FALSE(b.down());
 }
 
 TEST_F(SpeedButtonAccelerator, NoAcceleratorOrAnUnreachableButtonPassesTheCharacterOn) {
