@@ -13,6 +13,7 @@
 
 #include "platform/log_box.h"
 #include "process.h"
+#include "real_mouse.h"
 #include "showcase_layout.h"
 #include "ui_driver.h"
 
@@ -65,23 +66,6 @@ void typeKey(WORD key, bool withAlt) {
   if (withAlt) sendKey(VK_MENU, true);
 }
 
-void sendButton(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
-
-// The pointer moved to a point of the screen in a few steps, as a hand moves it.
-void movePointer(POINT to) {
-  POINT from;
-  GetCursorPos(&from);
-  for (int step = 1; step <= 4; ++step) {
-    SetCursorPos(from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4);
-    Sleep(30);
-  }
-}
-
 class Showcase : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -95,11 +79,9 @@ class Showcase : public ::testing::Test {
     log_ = FindWindowExA(panel(layout::kEventsPanel), nullptr, "Edit", nullptr);
     ASSERT_NE(log_, nullptr);
     ASSERT_TRUE(driver::waitUntil([&] { return !logLines().empty(); }, 5000));
-    // Keyboard input goes to the foreground window; the pointer starts away from every button.
+    // Keyboard input goes to the foreground window.
     SetForegroundWindow(form_);
     ASSERT_TRUE(driver::waitUntil([&] { return GetForegroundWindow() == form_; }, 5000));
-    SetCursorPos(2, 2);
-    Sleep(100);
   }
 
   void TearDown() override {
@@ -128,10 +110,9 @@ class Showcase : public ::testing::Test {
   }
 
   void click(const Rect& panelBounds, const Rect& button) {
-    movePointer(centreOf(panelBounds, button));
-    sendButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(30);
-    sendButton(MOUSEEVENTF_LEFTUP);
+    mouse_.moveTo(centreOf(panelBounds, button));
+    mouse_.pressLeft();
+    mouse_.releaseLeft();
   }
 
   std::vector<std::string> logLines() const { return platform::splitLines(driver::windowText(log_)); }
@@ -160,6 +141,7 @@ class Showcase : public ::testing::Test {
   }
 
   std::unique_ptr<driver::Process> showcase_;
+  driver::RealMouse mouse_;  // parked away from every window
   HWND form_ = nullptr;
   HWND log_ = nullptr;
   std::vector<HWND> panels_;
@@ -223,7 +205,7 @@ TEST_F(Showcase, PopupMenuDropsDownAtTheButtonsBottomLeftCornerAndItsChoiceComes
 
 TEST_F(Showcase, TheHintShowsInTheSystemTooltipAfterThePointerRests) {
   const POINT save = centreOf(layout::kAcceleratorPanel, layout::kSaveButton);
-  movePointer(save);
+  mouse_.moveTo(save);
   const ULONGLONG start = GetTickCount64();
   HWND tip = nullptr;
   ASSERT_TRUE(driver::waitUntil(
@@ -236,14 +218,14 @@ TEST_F(Showcase, TheHintShowsInTheSystemTooltipAfterThePointerRests) {
   EXPECT_GT(r.top, save.y - 40);
   screenshot(GetDesktopWindow(), "tooltip");
 
-  movePointer(centreOf(layout::kPopupPanel, layout::kColourButton));
+  mouse_.moveTo(centreOf(layout::kPopupPanel, layout::kColourButton));
   ASSERT_TRUE(driver::waitUntil(
       [&] {
         return (tip = topLevel(showcase_->id(), "tooltips_class32")) && driver::windowText(tip) != "Alt+S";
       },
       5000));
   EXPECT_EQ(driver::windowText(tip), "A popup menu drops down") << "the next control's own hint";
-  movePointer({2, 2});
+  mouse_.park();
   EXPECT_TRUE(
       driver::waitUntil([&] { return topLevel(showcase_->id(), "tooltips_class32") == nullptr; }, 5000));
 }
