@@ -13,6 +13,7 @@
 
 #include "platform/log_box.h"
 #include "process.h"
+#include "real_keyboard.h"
 #include "real_mouse.h"
 #include "showcase_layout.h"
 #include "ui_driver.h"
@@ -23,58 +24,15 @@ namespace {
 namespace layout = showcase::layout;
 using platform::Rect;
 
-std::string className(HWND hwnd) {
-  char name[128] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
-// A visible top-level window of the process with the class, if any.
-HWND topLevel(DWORD processId, const std::string& cls) {
-  struct Search {
-    DWORD processId;
-    const std::string& cls;
-    HWND found = nullptr;
-  } search{processId, cls};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != s.processId || !IsWindowVisible(hwnd) || className(hwnd) != s.cls) return TRUE;
-        s.found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-void sendKey(WORD key, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof in);
-}
-
-// A key typed on the keyboard, with Alt held or not.
-void typeKey(WORD key, bool withAlt) {
-  if (withAlt) sendKey(VK_MENU, false);
-  sendKey(key, false);
-  sendKey(key, true);
-  if (withAlt) sendKey(VK_MENU, true);
-}
-
 class Showcase : public ::testing::Test {
  protected:
   void SetUp() override {
     showcase_ = std::make_unique<driver::Process>(std::string("\"") + SHOWCASE_EXE + "\"");
     ASSERT_TRUE(showcase_->started());
     ASSERT_TRUE(driver::waitUntil(
-        [&] { return (form_ = topLevel(showcase_->id(), "UpTK294QForm")) != nullptr; }, 20000));
+        [&] { return (form_ = driver::findTopLevel(showcase_->id(), "UpTK294QForm")) != nullptr; }, 20000));
     for (HWND child = GetWindow(form_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (className(child) == "UpTK294QPanel") panels_.push_back(child);
+      if (driver::className(child) == "UpTK294QPanel") panels_.push_back(child);
     }
     log_ = FindWindowExA(panel(layout::kEventsPanel), nullptr, "Edit", nullptr);
     ASSERT_NE(log_, nullptr);
@@ -164,16 +122,16 @@ TEST_F(Showcase, OpensWithEverySection) {
 
 TEST_F(Showcase, AcceleratorsTypedOnTheKeyboardClickWithAltWhileTheLogBoxHasTheFocus) {
   const std::size_t before = logLines().size();
-  typeKey('O', true);
+  driver::typeKey('O', true);
   EXPECT_EQ(newLines(before, 1), std::vector<std::string>{"Click: Open"});
-  typeKey('S', false);  // the read-only log box takes plain characters itself
-  typeKey('F', true);   // "Fish && Chips" has no accelerator
-  typeKey('S', true);
+  driver::typeKey('S', false);  // the read-only log box takes plain characters itself
+  driver::typeKey('F', true);   // "Fish && Chips" has no accelerator
+  driver::typeKey('S', true);
   EXPECT_EQ(newLines(before, 2), (std::vector<std::string>{"Click: Open", "Click: Save"}));
   Sleep(300);
   EXPECT_EQ(logLines().size(), before + 2);
   screenshot(form_, "accelerators");
-  typeKey('C', true);
+  driver::typeKey('C', true);
   EXPECT_EQ(showcase_->waitForExit(5000), DWORD{0}) << "Alt+C is the Close button";
 }
 
@@ -181,8 +139,8 @@ TEST_F(Showcase, PopupMenuDropsDownAtTheButtonsBottomLeftCornerAndItsChoiceComes
   const std::size_t before = logLines().size();
   click(layout::kPopupPanel, layout::kColourButton);
   HWND menu = nullptr;
-  ASSERT_TRUE(
-      driver::waitUntil([&] { return (menu = topLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
+  ASSERT_TRUE(driver::waitUntil(
+      [&] { return (menu = driver::findTopLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
   RECT shown;
   GetWindowRect(menu, &shown);
   const POINT corner =
@@ -192,14 +150,15 @@ TEST_F(Showcase, PopupMenuDropsDownAtTheButtonsBottomLeftCornerAndItsChoiceComes
   EXPECT_GT(shown.bottom - shown.top, 4 * 10) << "five entries";
   screenshot(GetDesktopWindow(), "popup-menu");
   EXPECT_EQ(logLines().size(), before) << "nothing is clicked while the menu is open";
-  typeKey('G', false);  // the entry's accelerator chooses it
+  driver::typeKey('G', false);  // the entry's accelerator chooses it
   EXPECT_EQ(newLines(before, 2), (std::vector<std::string>{"Menu: Green", "Click: Colour"}));
-  EXPECT_TRUE(driver::waitUntil([&] { return topLevel(showcase_->id(), "#32768") == nullptr; }, 2000));
+  EXPECT_TRUE(
+      driver::waitUntil([&] { return driver::findTopLevel(showcase_->id(), "#32768") == nullptr; }, 2000));
 
   click(layout::kPopupPanel, layout::kFlatMenuButton);
-  ASSERT_TRUE(
-      driver::waitUntil([&] { return (menu = topLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
-  typeKey(VK_ESCAPE, false);  // dismissed: no entry, still the click
+  ASSERT_TRUE(driver::waitUntil(
+      [&] { return (menu = driver::findTopLevel(showcase_->id(), "#32768")) != nullptr; }, 5000));
+  driver::typeKey(VK_ESCAPE, false);  // dismissed: no entry, still the click
   EXPECT_EQ(newLines(before + 2, 1), std::vector<std::string>{"Click: FlatColour"});
 }
 
@@ -209,7 +168,7 @@ TEST_F(Showcase, TheHintShowsInTheSystemTooltipAfterThePointerRests) {
   const ULONGLONG start = GetTickCount64();
   HWND tip = nullptr;
   ASSERT_TRUE(driver::waitUntil(
-      [&] { return (tip = topLevel(showcase_->id(), "tooltips_class32")) != nullptr; }, 5000));
+      [&] { return (tip = driver::findTopLevel(showcase_->id(), "tooltips_class32")) != nullptr; }, 5000));
   std::printf("tooltip after %llu ms\n", GetTickCount64() - start);
   EXPECT_EQ(driver::windowText(tip), "Alt+S");
   RECT r;
@@ -221,13 +180,14 @@ TEST_F(Showcase, TheHintShowsInTheSystemTooltipAfterThePointerRests) {
   mouse_.moveTo(centreOf(layout::kPopupPanel, layout::kColourButton));
   ASSERT_TRUE(driver::waitUntil(
       [&] {
-        return (tip = topLevel(showcase_->id(), "tooltips_class32")) && driver::windowText(tip) != "Alt+S";
+        return (tip = driver::findTopLevel(showcase_->id(), "tooltips_class32")) &&
+               driver::windowText(tip) != "Alt+S";
       },
       5000));
   EXPECT_EQ(driver::windowText(tip), "A popup menu drops down") << "the next control's own hint";
   mouse_.park();
-  EXPECT_TRUE(
-      driver::waitUntil([&] { return topLevel(showcase_->id(), "tooltips_class32") == nullptr; }, 5000));
+  EXPECT_TRUE(driver::waitUntil(
+      [&] { return driver::findTopLevel(showcase_->id(), "tooltips_class32") == nullptr; }, 5000));
 }
 
 TEST_F(Showcase, TheGroupUnderTheRealMouseWithAndWithoutAllowAllUp) {
