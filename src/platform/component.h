@@ -30,6 +30,12 @@ class Component {
   }
   const std::vector<std::unique_ptr<Component>>& ownedComponents() const { return owned_; }
 
+  // Links this component with one it refers to, or that refers to it, so that each is told
+  // through removed() when the other goes, whichever goes first. One link per pair: linking
+  // again changes nothing, and unlinking ends it.
+  void freeNotification(Component& other);
+  void removeFreeNotification(Component& other);
+
   // The component state: being read from a window description, shown in a designer, going.
   bool loading() const { return loading_; }
   bool designing() const { return designing_; }
@@ -43,11 +49,19 @@ class Component {
   // The first steps of a destructor that must not be disturbed by what it tears down.
   void markDestroying() { destroying_ = true; }
   virtual void loaded() {}
+  // `gone` is going: drop every reference to it. Compare its address only; what it was beyond
+  // the class that sent the notice is already torn down.
+  virtual void removed(Component& gone) { (void)gone; }
+  // Tells every linked component that this one goes. A class that others refer to calls it first
+  // in its destructor, so that they may still compare their references with this object as that
+  // class; the base calls it again, finding nothing left to tell.
+  void unlinkAll();
 
  private:
   Component* owner_;
   std::string name_;
   std::vector<std::unique_ptr<Component>> owned_;
+  std::vector<Component*> linked_;  // not owned; each of them links back
   bool loading_ = false;
   bool designing_ = false;
   bool destroying_ = false;

@@ -143,6 +143,11 @@ void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
   runGuarded([&] { control.paint(canvas); });
 }
 
+const GraphicControl* ControlHost::hintControlAt(Point at) const {
+  const GraphicControl* c = controlAt(at, true);
+  return c && c->showHint() && !c->hint().empty() ? c : nullptr;
+}
+
 Cursor ControlHost::cursorAt(Point at) const {
   const GraphicControl* c = controlAt(at, true);
   return c ? c->cursor() : Cursor::kDefault;

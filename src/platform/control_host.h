@@ -42,6 +42,13 @@ class ControlHost {
   void paintControls(Canvas& canvas, const Rect& clip);
   Cursor cursorAt(Point at) const;
 
+  // Whether the controls that follow their parent show their hints; off by default.
+  bool showHint() const { return showHint_; }
+  void setShowHint(bool on) { showHint_ = on; }
+  // The control whose hint shows while the pointer rests at `at`: the visible one there, enabled
+  // or not, when it shows hints and has one.
+  const GraphicControl* hintControlAt(Point at) const;
+
   // Services of the backend.
   virtual Color backgroundColor() const = 0;
   virtual Font font() const = 0;
@@ -67,6 +74,7 @@ class ControlHost {
   std::vector<GraphicControl*> controls_;  // not owned
   GraphicControl* captured_ = nullptr;
   GraphicControl* hot_ = nullptr;
+  bool showHint_ = false;
 };
 
 }  // namespace platform

@@ -1,11 +1,33 @@
 #include "platform/form.h"
 
+#include <algorithm>
+
+#include "platform/control_host.h"
 #include "platform/guarded.h"
 
 namespace platform {
 
 void Form::previewKeyDown(int key, unsigned shift) {
   if (onKeyDown) runGuarded([&] { onKeyDown(key, shift); });
+}
+
+void Form::addHost(ControlHost& host) {
+  if (std::find(hosts_.begin(), hosts_.end(), &host) == hosts_.end()) hosts_.push_back(&host);
+}
+
+void Form::removeHost(ControlHost& host) {
+  std::erase(hosts_, &host);
+}
+
+bool Form::typedChar(char c, bool withAlt, bool focusTakesChars) {
+  if (!withAlt && focusTakesChars) return false;  // the focused control's own character
+  // Copy: a control's click may make or remove hosts.
+  const auto hosts = hosts_;
+  for (ControlHost* host : hosts) {
+    if (std::find(hosts_.begin(), hosts_.end(), host) == hosts_.end()) continue;
+    if (host->handleDialogChar(c)) return true;
+  }
+  return false;
 }
 
 }  // namespace platform

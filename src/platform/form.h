@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/component.h"
@@ -10,6 +11,8 @@
 #include "platform/geometry.h"
 
 namespace platform {
+
+class ControlHost;
 
 struct FormOptions {
   std::string caption;
@@ -48,11 +51,21 @@ class Form : public Component {
   // Called by the backend for every key pressed anywhere in the window.
   void previewKeyDown(int key, unsigned shift);
 
+  // The hosts of graphic controls in this window, in the order they were made; each host adds
+  // itself while it exists.
+  void addHost(ControlHost& host);
+  void removeHost(ControlHost& host);
+  // Called by the backend for a character typed in the window. It is offered to the controls of
+  // every host as an accelerator when typed with Alt, or when the focused control does not take
+  // typed characters (as in a dialog); true when a control took it.
+  bool typedChar(char c, bool withAlt, bool focusTakesChars);
+
   struct Impl;
   Impl& impl() const { return *impl_; }
 
  private:
   FormOptions options_;
+  std::vector<ControlHost*> hosts_;  // not owned
   std::unique_ptr<Impl> impl_;
 };
 

@@ -2,12 +2,66 @@
 
 #include <stdexcept>
 
+#include "platform/action.h"
 #include "platform/control_host.h"
+#include "platform/popup_menu.h"
 
 namespace platform {
 
 GraphicControl::~GraphicControl() {
+  unlinkAll();
   if (parent_) parent_->detach(*this);
+}
+
+void GraphicControl::setPopupMenu(PopupMenu* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) removeFreeNotification(*popupMenu_);
+  popupMenu_ = menu;
+  if (menu) freeNotification(*menu);
+  invalidate();
+}
+
+void GraphicControl::removed(Component& gone) {
+  if (&gone == popupMenu_) {
+    popupMenu_ = nullptr;
+    invalidate();
+  }
+  if (&gone == action_) action_ = nullptr;
+}
+
+void GraphicControl::setAction(Action* action) {
+  if (action == action_) return;
+  if (action_) {
+    std::erase(action_->clients_, this);
+    removeFreeNotification(*action_);
+  }
+  action_ = action;
+  if (!action) return;
+  freeNotification(*action);
+  action->clients_.push_back(this);
+  actionChange(*action, action->loading());
+}
+
+void GraphicControl::actionChange(Action& action, bool checkDefaults) {
+  if (!checkDefaults || caption().empty() || caption() == name()) setCaption(action.caption());
+  if (!checkDefaults || enabled()) setEnabled(action.enabled());
+  if (!checkDefaults || hint().empty()) setHint(action.hint());
+  if (!checkDefaults || visible()) setVisible(action.visible());
+}
+
+bool GraphicControl::showHint() const {
+  return parentShowHint_ && parent_ ? parent_->showHint() : showHint_;
+}
+
+void GraphicControl::setShowHint(bool on) {
+  showHint_ = on;
+  parentShowHint_ = false;
+}
+
+void GraphicControl::setParentShowHint(bool on) {
+  if (on == parentShowHint_) return;
+  if (!on) showHint_ = showHint();  // keeps behaving as it did
+  parentShowHint_ = on;
 }
 
 void GraphicControl::setParent(ControlHost* parent) {
@@ -133,7 +187,11 @@ void GraphicControl::doubleClick(unsigned shift, Point at) {
 }
 
 void GraphicControl::click() {
-  if (onClick) onClick(*this);
+  if (onClick) {
+    onClick(*this);
+  } else if (action_) {
+    action_->execute();
+  }
 }
 
 }  // namespace platform

@@ -63,11 +63,27 @@ class GraphicControl : public Component {
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool on);
 
-  // References to components that live elsewhere; none by default.
+  // References to components that live elsewhere; none by default. Either side may go first:
+  // the control then forgets it.
   PopupMenu* popupMenu() const { return popupMenu_; }
-  void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+  // Invalidates: a control may show that it has a menu.
+  void setPopupMenu(PopupMenu* menu);
   Action* action() const { return action_; }
-  void setAction(Action* action) { action_ = action; }
+  // Links the control to an action, or unlinks it with none: it takes the action's caption,
+  // enabled state, hint and visibility now and at every change of the action, and its click
+  // executes the action unless the control has an onClick of its own. An action being read
+  // from a window description only fills in what the control left at its defaults. Unlinking
+  // keeps what was taken.
+  void setAction(Action* action);
+
+  // The hint shows while the pointer rests on the control, when showHint() is on.
+  const std::string& hint() const { return hint_; }
+  void setHint(std::string_view hint) { hint_ = hint; }
+  // While parentShowHint() is on, showHint() is the parent's; writing it turns that off.
+  bool showHint() const;
+  void setShowHint(bool on);
+  bool parentShowHint() const { return parentShowHint_; }
+  void setParentShowHint(bool on);
 
   NotifyEvent onClick;
   MouseEvent onMouseDown;
@@ -103,12 +119,17 @@ class GraphicControl : public Component {
   virtual bool dialogChar(char) { return false; }
 
  protected:
+  // The linked action changed, or was just linked (checkDefaults: it is being loaded). The
+  // base takes the action's properties; a control that adds to this calls the base first.
+  virtual void actionChange(Action& action, bool checkDefaults);
   // "Control '<Name>' has no parent window".
   [[noreturn]] void throwNoParent() const;
   void loaded() override { invalidate(); }
+  void removed(Component& gone) override;
 
  private:
   friend class ControlHost;
+  friend class Action;
   int right() const { return bounds_.right; }
   int bottom() const { return bounds_.bottom; }
 
@@ -124,6 +145,9 @@ class GraphicControl : public Component {
   bool parentFont_ = true;
   PopupMenu* popupMenu_ = nullptr;
   Action* action_ = nullptr;
+  std::string hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
 };
 
 }  // namespace platform

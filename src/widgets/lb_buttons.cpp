@@ -1,6 +1,7 @@
 #include "widgets/lb_buttons.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 namespace widgets {
@@ -157,6 +158,20 @@ Glyph glyphFrameOf(const platform::Bitmap& strip, int numGlyphs, bool enabled, b
   return g;
 }
 
+// The drop-down arrow, see-through where it is white (its lower-left pixel). Loaded on first use
+// and kept: loading a bitmap resource costs more than the rest of a frame under Wine. Only a
+// bitmap that loaded is kept, so a missing resource fails every frame that needs it. The painter
+// runs on the GUI thread only.
+const platform::Bitmap& arrowBitmap() {
+  static std::unique_ptr<platform::Bitmap> arrow;
+  if (!arrow) {
+    auto loaded = platform::loadBitmapResource("LBARROW");
+    loaded->setAutoTransparent();
+    arrow = std::move(loaded);
+  }
+  return *arrow;
+}
+
 // Cuts the caption from its end until it fits, unless it may wrap, then measures its layout.
 Caption fitCaption(platform::Canvas& canvas, std::string_view text, int available, bool wordWrap) {
   Caption caption{std::string(text), std::max(available, 0)};
@@ -288,11 +303,7 @@ void PaintButtonFace(platform::Canvas& canvas, int width, int height, TAlignment
     paintContent(face, caption, alignment, layout, glyph, frame, wordWrap);
   }
 
-  if (hasPopupMenu) {
-    const auto arrow = platform::loadBitmapResource("LBARROW");
-    arrow->setAutoTransparent();
-    canvas.draw(width - 11, height / 2 - 1, *arrow);
-  }
+  if (hasPopupMenu) canvas.draw(width - 11, height / 2 - 1, arrowBitmap());
 }
 
 }  // namespace widgets

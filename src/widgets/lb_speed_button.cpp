@@ -2,8 +2,12 @@
 
 #include <vector>
 
+#include "platform/accelerator.h"
+#include "platform/action.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/image_list.h"
+#include "platform/popup_menu.h"
 #include "widgets/lb_color_styles.h"
 
 namespace widgets {
@@ -188,6 +192,9 @@ void TLbSpeedButton::click() {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{clicking_};
+  // The menu drops down from the bottom-left corner; the call returns when it has closed, after
+  // the chosen entry's handler, so the button's own click comes last.
+  if (platform::PopupMenu* const menu = popupMenu()) menu->popup(clientToScreen({0, height()}));
   GraphicControl::click();
 }
 
@@ -225,6 +232,41 @@ void TLbSpeedButton::mouseUp(platform::MouseButton button, unsigned shift, platf
 
 void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
   mouseDown(platform::MouseButton::kLeft, shift, at);
+}
+
+bool TLbSpeedButton::dialogChar(char c) {
+  if (!platform::isAccelerator(c, caption()) || !reachable()) return false;
+  const bool wasDown = down_;
+  const auto restore = [this, wasDown] {
+    setDown(wasDown);  // a grouped button has released the others; it alone returns
+    paintNow();
+  };
+  setDown(true);
+  paintNow();
+  try {
+    click();
+  } catch (...) {
+    restore();  // a failing handler must not leave the button drawn down
+    throw;
+  }
+  restore();
+  return true;
+}
+
+void TLbSpeedButton::actionChange(platform::Action& action, bool checkDefaults) {
+  GraphicControl::actionChange(action, checkDefaults);
+  const platform::ActionList* const list = action.actionList();
+  const platform::ImageList* const images = list ? list->images() : nullptr;
+  const int index = action.imageIndex();
+  const bool hasGlyph = glyph_->width() > 0 && glyph_->height() > 0;
+  if (hasGlyph || !images || index < 0 || index >= images->count()) return;
+  glyph_->setSize(images->width(), images->height());
+  platform::Canvas& canvas = glyph_->canvas();
+  canvas.setBrushColor(clFuchsia);  // stays where the image is see-through
+  canvas.fillRect({0, 0, images->width(), images->height()});
+  images->draw(canvas, 0, 0, index);
+  setNumGlyphs(1);
+  paintNow();
 }
 
 }  // namespace widgets

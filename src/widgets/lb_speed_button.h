@@ -89,12 +89,22 @@ class TLbSpeedButton : public platform::GraphicControl {
   TLbButtonFace face() const;
 
   void paint(platform::Canvas& canvas) override;
+  // Drops down the popup menu, if there is one, then performs the base click. Not entered again
+  // while it runs.
   void click() override;
   void mouseEnter() override;
   void mouseLeave() override;
   void mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void doubleClick(unsigned shift, platform::Point at) override;
+  // The caption's accelerator, on an enabled, visible button whose parent is showing: drawn
+  // down, clicked, and back to its former state, also when the click fails.
+  bool dialogChar(char c) override;
+
+ protected:
+  // The base linking, then the glyph from the action list's image list: only while the button
+  // has no glyph of its own, and only for an image index in the list's range.
+  void actionChange(platform::Action& action, bool checkDefaults) override;
 
  private:
   void refresh();

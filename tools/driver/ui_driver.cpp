@@ -3,7 +3,6 @@
 #include <vector>
 
 namespace driver {
-namespace {
 
 std::string className(HWND hwnd) {
   char name[128] = {};
@@ -11,13 +10,15 @@ std::string className(HWND hwnd) {
   return name;
 }
 
+namespace {
+
 struct Search {
   DWORD processId;
   const char* className;
   HWND found = nullptr;
 };
 
-BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
+BOOL CALLBACK matchTopLevel(HWND hwnd, LPARAM param) {
   auto* s = reinterpret_cast<Search*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
@@ -26,12 +27,6 @@ BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
     return FALSE;
   }
   return TRUE;
-}
-
-HWND topLevelOf(DWORD processId, const char* cls) {
-  Search s{processId, cls};
-  EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&s));
-  return s.found;
 }
 
 HWND childOfClass(HWND parent, const char* cls) {
@@ -110,6 +105,12 @@ LPARAM pointParam(int x, int y) {
 
 }  // namespace
 
+HWND findTopLevel(DWORD processId, const char* windowClass) {
+  Search s{processId, windowClass};
+  EnumWindows(matchTopLevel, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 std::string windowText(HWND hwnd) {
   const int length = static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -131,7 +132,7 @@ std::optional<UpdaterWindow> waitForUpdater(DWORD processId, DWORD timeoutMs) {
   UpdaterWindow w;
   const bool found = waitUntil(
       [&] {
-        w.form = topLevelOf(processId, "UpTK294QForm");
+        w.form = findTopLevel(processId, "UpTK294QForm");
         w.panel = w.form ? childOfClass(w.form, "UpTK294QPanel") : nullptr;
         w.log = w.panel ? childOfClass(w.panel, "Edit") : nullptr;
         return w.log != nullptr;
@@ -190,7 +191,7 @@ void closeByCloseBox(const UpdaterWindow& window) {
 
 std::optional<ShownBox> waitForMessageBox(DWORD processId, DWORD timeoutMs) {
   HWND box = nullptr;
-  if (!waitUntil([&] { return (box = topLevelOf(processId, "#32770")) != nullptr; }, timeoutMs))
+  if (!waitUntil([&] { return (box = findTopLevel(processId, "#32770")) != nullptr; }, timeoutMs))
     return std::nullopt;
   ShownBox shown;
   shown.hwnd = box;

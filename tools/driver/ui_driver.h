@@ -26,6 +26,9 @@ struct ShownBox {
 };
 
 std::string windowText(HWND hwnd);
+std::string className(HWND hwnd);
+// A visible top-level window of the process with the window class; none when there is none.
+HWND findTopLevel(DWORD processId, const char* windowClass);
 
 // Polls every 20 ms until `ready` holds or the time is up.
 bool waitUntil(const std::function<bool()>& ready, DWORD timeoutMs);

@@ -1,13 +1,23 @@
 #include "platform/log_box.h"
 
+#include <algorithm>
+
+#include "platform/headless/ui_state.h"
+
 namespace platform {
 
 struct LogBox::Impl {
+  const Form* form = nullptr;
   std::string text;
 };
 
-LogBox::LogBox(Panel&, const Rect&, Color, const Font&) : impl_(std::make_unique<Impl>()) {}
-LogBox::~LogBox() = default;
+LogBox::LogBox(Panel& parent, const Rect&, Color, const Font&) : impl_(std::make_unique<Impl>()) {
+  impl_->form = &parent.form();
+}
+
+LogBox::~LogBox() {
+  std::erase(headless::uiState().textFocus, impl_->form);
+}
 
 void LogBox::appendLine(std::string_view line) {
   impl_->text.append(line);
@@ -20,6 +30,9 @@ std::string LogBox::text() const {
 std::vector<std::string> LogBox::lines() const {
   return splitLines(impl_->text);
 }
-void LogBox::focus() {}
+void LogBox::focus() {
+  auto& focus = headless::uiState().textFocus;
+  if (std::find(focus.begin(), focus.end(), impl_->form) == focus.end()) focus.push_back(impl_->form);
+}
 
 }  // namespace platform

@@ -19,9 +19,12 @@ struct Panel::Impl {
 Panel::Panel(Form& parent, const Rect& bounds, Color color)
     : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
   impl_->surface = createBitmap(bounds.width(), bounds.height());
+  parent.addHost(*this);
 }
 
-Panel::~Panel() = default;
+Panel::~Panel() {
+  form_.removeHost(*this);
+}
 
 bool Panel::showing() const {
   return form_.shown();

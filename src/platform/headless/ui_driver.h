@@ -1,10 +1,12 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/menu_tracking.h"
 #include "platform/timer.h"
 
 // The headless toolkit keeps its windows in memory; tests drive them and read what a person
@@ -24,10 +26,26 @@ const std::vector<ShownBox>& shownBoxes();
 // Called while a box is "open", before it returns to its caller.
 void setBoxObserver(std::function<void(const ShownBox&)> observer);
 
+struct ShownMenu {
+  std::vector<MenuEntry> entries;
+  Point at;  // on the screen
+};
+
+// Every popup menu shown so far, in order.
+const std::vector<ShownMenu>& shownMenus();
+// Decides, while a menu is open, which entry the user chooses; none (the default) dismisses it.
+void setMenuChooser(std::function<std::optional<std::size_t>(const ShownMenu&)> chooser);
+
 // Ticks every enabled timer once, in the order they were made.
 void tickTimers();
 // A key press anywhere in the form.
 void pressKey(Form& form, int key, unsigned shift);
+// A character typed in the form, with Alt held or not, to whichever control has the focus: a
+// log box given the focus takes typed characters itself. True when a control took it as its
+// accelerator.
+bool typeChar(Form& form, char c, bool withAlt);
+// The ANSI code page that double-byte characters follow: 1252 (none, the default) or 932.
+void setAnsiCodePage(int page);
 // Times a control host was painted outside its paint cycle, and was invalidated.
 int immediatePaints(const ControlHost& host);
 int invalidations(const ControlHost& host);
@@ -38,7 +56,8 @@ void paintHost(ControlHost& host);
 // What the host shows: immediate paints and paint cycles land here.
 const Canvas& hostSurface(const ControlHost& host);
 
-// Forgets the boxes, the termination request and the observer.
+// Forgets the boxes, the menus, the termination request, the observer and the chooser; back to
+// code page 1252.
 void resetUi();
 
 }  // namespace platform::headless

@@ -38,11 +38,19 @@ void pressKey(Form& form, int key, unsigned shift) {
   form.previewKeyDown(key, shift);
 }
 
+bool typeChar(Form& form, char c, bool withAlt) {
+  const auto& focus = uiState().textFocus;
+  return form.typedChar(c, withAlt, std::find(focus.begin(), focus.end(), &form) != focus.end());
+}
+
 void resetUi() {
   auto& s = uiState();
   s.boxes.clear();
   s.boxObserver = nullptr;
+  s.menus.clear();
+  s.menuChooser = nullptr;
   s.terminationRequested = false;
+  setAnsiCodePage(1252);
 }
 
 }  // namespace headless

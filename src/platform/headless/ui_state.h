@@ -9,8 +9,11 @@ namespace platform::headless {
 struct UiState {
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> boxObserver;
+  std::vector<ShownMenu> menus;
+  std::function<std::optional<std::size_t>(const ShownMenu&)> menuChooser;
   std::vector<Timer*> timers;
   bool terminationRequested = false;
+  std::vector<const Form*> textFocus;  // forms whose focused control is a text box
   std::string title;
 };
 

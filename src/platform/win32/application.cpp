@@ -17,15 +17,19 @@ bool& terminated() {
   return flag;
 }
 
-// Keys go to the form before the focused control sees them, and Alt+character is offered to
-// the form's controls as an accelerator. True when the message is used up.
+// Keys go to the form before the focused control sees them, and typed characters are offered
+// to the form's controls as accelerators. True when the message is used up.
 bool preTranslate(const MSG& m) {
   Form* form = m.hwnd ? win32::formOf(m.hwnd) : nullptr;
   if (!form) return false;
   if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) {
     form->previewKeyDown(static_cast<int>(m.wParam), win32::shiftState());
-  } else if (m.message == WM_SYSCHAR) {
-    return win32::routeDialogChar(*form, static_cast<char>(m.wParam));
+  } else if (m.message == WM_CHAR || m.message == WM_SYSCHAR) {
+    // An edit box, even a read-only one, says it wants characters; the form and panels do not.
+    const bool focusTakesChars =
+        m.message == WM_CHAR &&
+        (SendMessageA(m.hwnd, WM_GETDLGCODE, m.wParam, reinterpret_cast<LPARAM>(&m)) & DLGC_WANTCHARS) != 0;
+    return form->typedChar(static_cast<char>(m.wParam), m.message == WM_SYSCHAR, focusTakesChars);
   }
   return false;
 }

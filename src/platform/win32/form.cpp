@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <stdexcept>
-#include <vector>
 
 #include "platform/application.h"
 #include "platform/guarded.h"
@@ -17,7 +16,6 @@ struct Form::Impl {
   win32::UniqueBrush background;
   win32::UniqueIcon bigIcon;
   win32::UniqueIcon smallIcon;
-  std::vector<ControlHost*> hosts;
   HWND focusTarget = nullptr;
   bool shown = false;
   bool endsApplication = false;
@@ -141,20 +139,6 @@ Form* formOf(HWND anyWindowOfIt) {
   if (!GetClassNameA(root, name, sizeof name) || lstrcmpA(name, kClassName) != 0) return nullptr;
   Form::Impl* impl = implOf(root);
   return impl ? impl->owner : nullptr;
-}
-
-void registerHost(Form& form, ControlHost& host) {
-  form.impl().hosts.push_back(&host);
-}
-void unregisterHost(Form& form, ControlHost& host) {
-  std::erase(form.impl().hosts, &host);
-}
-
-bool routeDialogChar(Form& form, char c) {
-  for (ControlHost* host : form.impl().hosts) {
-    if (host->handleDialogChar(c)) return true;
-  }
-  return false;
 }
 
 void setFocusTarget(Form& form, HWND window) {

@@ -8,6 +8,7 @@
 
 #include "platform/graphic_control.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/hint_tip.h"
 #include "platform/win32/toolkit.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ struct Panel::Impl {
   Panel* owner = nullptr;
   win32::UniqueWindow window;
   bool trackingLeave = false;
+  std::unique_ptr<win32::HintTip> hints;
   // Colours of child edit controls, which ask their parent for them when they paint.
   std::map<HWND, std::pair<COLORREF, win32::UniqueBrush>> childColors;
 };
@@ -66,6 +68,8 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Panel::Impl* impl = implOf(hwnd);
   if (!impl || !impl->owner) return DefWindowProcA(hwnd, msg, wParam, lParam);
   Panel& panel = *impl->owner;
+  if (impl->hints && msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
+    impl->hints->relay(panel, msg, wParam, lParam);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
@@ -96,6 +100,7 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSELEAVE:
       impl->trackingLeave = false;
+      if (impl->hints) impl->hints->pointerLeft();
       panel.handlePointerLeft();
       return 0;
     case WM_CAPTURECHANGED:
@@ -135,11 +140,12 @@ Panel::Panel(Form& parent, const Rect& bounds, Color color)
       win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the panel");
   impl_->window.reset(hwnd);
-  win32::registerHost(parent, *this);
+  impl_->hints = std::make_unique<win32::HintTip>(hwnd);
+  parent.addHost(*this);
 }
 
 Panel::~Panel() {
-  win32::unregisterHost(form_, *this);
+  form_.removeHost(*this);
   impl_->owner = nullptr;
 }
 

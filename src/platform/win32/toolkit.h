@@ -47,10 +47,6 @@ unsigned shiftStateFromMouse(WPARAM wParam);
 
 // The form that a window belongs to, if it is one of the toolkit's.
 Form* formOf(HWND anyWindowOfIt);
-void registerHost(Form& form, ControlHost& host);
-void unregisterHost(Form& form, ControlHost& host);
-// Offers a typed accelerator character to the form's controls; true when one took it.
-bool routeDialogChar(Form& form, char c);
 void setFocusTarget(Form& form, HWND window);
 HWND windowOf(const Form& form);
 HWND windowOf(const Panel& panel);

@@ -1,0 +1,22 @@
+// The speed button's showcase: one window with every face and colour style, a group, accelerators,
+// a popup menu, an action with an image list, transparent and flat buttons, a glyph strip and
+// hints. Escape or its Close button ends it.
+#include <exception>
+
+#include "platform/application.h"
+#include "platform/guarded.h"
+#include "showcase_window.h"
+
+int main() {
+  namespace application = platform::application;
+  application::restrictDllSearch();
+  application::setTitle("Showcase");
+  try {
+    showcase::ShowcaseWindow window;
+    window.show();
+    return application::run();
+  } catch (const std::exception& e) {
+    application::reportError(platform::errorReportText(e.what()));
+    return 1;
+  }
+}

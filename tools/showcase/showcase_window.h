@@ -1,0 +1,57 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/action.h"
+#include "platform/form.h"
+#include "platform/image_list.h"
+#include "platform/log_box.h"
+#include "platform/panel.h"
+#include "platform/popup_menu.h"
+#include "widgets/lb_speed_button.h"
+
+namespace showcase {
+
+// One window that shows what the speed button can do, section by section, and writes what
+// happens into its event log: face and colour styles, a group, accelerators, a popup menu, an
+// action with an image list, transparent and flat buttons, a glyph strip, hints.
+class ShowcaseWindow {
+ public:
+  ShowcaseWindow();
+  platform::Form& form() { return form_; }
+  void show() { form_.show(); }
+
+ private:
+  using Button = widgets::TLbSpeedButton;
+
+  platform::Panel& section(const platform::Rect& bounds, std::string_view heading);
+  // A button of `panel` with the showcase's own colours, set up while loading: nothing is drawn
+  // until every setting is in.
+  Button& addButton(platform::Panel& panel, const platform::Rect& bounds, std::string_view name,
+                    std::string_view caption, std::string_view hint);
+  void log(std::string_view line) { log_->appendLine(line); }
+  void logClicks(Button& button);
+
+  void buildFaceStyles();
+  void buildColourStyles();
+  void buildTransparent();
+  void buildFlat();
+  void buildGroup();
+  void buildAccelerators();
+  void buildPopupMenu();
+  void buildAction();
+  void buildGlyphs();
+
+  platform::Form form_;
+  std::vector<std::unique_ptr<platform::Panel>> panels_;
+  std::unique_ptr<platform::LogBox> log_;
+  std::vector<Button*> group_;
+  platform::PopupMenu& colours_;
+  platform::ImageList& images_;
+  platform::ActionList& actions_;
+  platform::Action& play_;
+};
+
+}  // namespace showcase
