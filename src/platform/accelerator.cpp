@@ -32,6 +32,18 @@ std::string acceleratorOf(std::string_view caption) {
   return found;
 }
 
+std::string withoutAcceleratorPrefix(std::string_view caption) {
+  std::string text;
+  std::size_t at = 0;
+  while (at < caption.size()) {
+    if (caption[at] == '&' && at + 1 < caption.size()) ++at;  // the prefix goes, what follows stays
+    const std::size_t length = characterLength(caption, at);
+    text += caption.substr(at, length);
+    at += length;
+  }
+  return text;
+}
+
 bool isAccelerator(char typed, std::string_view caption) {
   const std::string key = acceleratorOf(caption);
   return key.size() == 1 && asciiUpper(key[0]) == asciiUpper(typed);

@@ -10,6 +10,10 @@ namespace platform {
 // accelerator. Empty when the caption has none.
 std::string acceleratorOf(std::string_view caption);
 
+// The caption as it reads: each accelerator ampersand dropped, "&&" as one "&", by the same
+// reading as acceleratorOf (double-byte characters whole; a lone "&" at the end stays).
+std::string withoutAcceleratorPrefix(std::string_view caption);
+
 // Whether a typed character is the caption's accelerator; ASCII letters match in either case.
 bool isAccelerator(char typed, std::string_view caption);
 

@@ -26,6 +26,7 @@ void ControlHost::attach(GraphicControl& control) {
 
 void ControlHost::detach(GraphicControl& control) {
   std::erase(controls_, &control);
+  std::erase_if(posted_, [&control](const auto& item) { return item.first == &control; });
   if (captured_ == &control) {
     captured_ = nullptr;
     setMouseCapture(false);
@@ -141,6 +142,22 @@ void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
   OffsetCanvas canvas(target, {control.left(), control.top()});
   // One control that cannot draw must not keep the others from drawing.
   runGuarded([&] { control.paint(canvas); });
+}
+
+void ControlHost::post(GraphicControl& control, std::function<void(GraphicControl&)> work) {
+  if (!holds(&control)) return;
+  posted_.emplace_back(&control, std::move(work));
+  requestPostedRun();
+}
+
+void ControlHost::runPosted() {
+  // One at a time from the front: work that opens a modal dialog lets the loop call this again,
+  // and what is left must neither run twice nor wait for the dialog.
+  while (!posted_.empty()) {
+    auto item = std::move(posted_.front());
+    posted_.pop_front();
+    runGuarded([&item] { item.second(*item.first); });
+  }
 }
 
 const GraphicControl* ControlHost::hintControlAt(Point at) const {

@@ -1,5 +1,10 @@
 #pragma once
+#include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
+
+#include "platform/accessibility.h"
 
 #include "platform/canvas.h"
 #include "platform/color.h"
@@ -49,6 +54,13 @@ class ControlHost {
   // or not, when it shows hints and has one.
   const GraphicControl* hintControlAt(Point at) const;
 
+  // Runs `work` on the control later, from the host's event loop, after the event being
+  // handled now; dropped when the control leaves the host first.
+  void post(GraphicControl& control, std::function<void(GraphicControl&)> work);
+  // Runs, under the guard, everything posted so far; the backend calls it from its event loop
+  // when asked by requestPostedRun(). Work posted meanwhile runs in the same call.
+  void runPosted();
+
   // Services of the backend.
   virtual Color backgroundColor() const = 0;
   virtual Font font() const = 0;
@@ -59,6 +71,10 @@ class ControlHost {
   virtual void setMouseCapture(bool on) = 0;
   virtual Point clientToScreen(Point at) const = 0;
   virtual int colorDepth() const = 0;
+  // Asks the event loop to call runPosted() soon; returns at once.
+  virtual void requestPostedRun() = 0;
+  // Tells the window's assistive technology clients that a control's name or state changed.
+  virtual void accessibleChanged(GraphicControl& control, AccessibleChange change) = 0;
 
  protected:
   // Lets one control draw itself onto `target`, a canvas of the host's client area.
@@ -72,6 +88,7 @@ class ControlHost {
   void moveOver(Point at);
 
   std::vector<GraphicControl*> controls_;  // not owned
+  std::deque<std::pair<GraphicControl*, std::function<void(GraphicControl&)>>> posted_;
   GraphicControl* captured_ = nullptr;
   GraphicControl* hot_ = nullptr;
   bool showHint_ = false;

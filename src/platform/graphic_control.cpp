@@ -92,12 +92,14 @@ void GraphicControl::setCaption(std::string_view caption) {
   if (caption_ == caption) return;
   caption_ = caption;
   invalidate();
+  accessibleChanged(AccessibleChange::kName);
 }
 
 void GraphicControl::setEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   enabled_ = enabled;
   invalidate();
+  accessibleChanged(AccessibleChange::kState);
 }
 
 void GraphicControl::setVisible(bool visible) {
@@ -105,6 +107,7 @@ void GraphicControl::setVisible(bool visible) {
   visible_ = visible;
   // Shown or hidden, the parent repaints the rectangle: its background, then the control or not.
   if (parent_) parent_->invalidateRect(bounds_);
+  accessibleChanged(AccessibleChange::kState);
 }
 
 Color GraphicControl::color() const {
@@ -168,6 +171,10 @@ Point GraphicControl::clientToScreen(Point at) const {
 
 void GraphicControl::throwNoParent() const {
   throw std::runtime_error("Control '" + name() + "' has no parent window");
+}
+
+void GraphicControl::accessibleChanged(AccessibleChange change) {
+  if (parent_) parent_->accessibleChanged(*this, change);
 }
 
 void GraphicControl::mouseDown(MouseButton button, unsigned shift, Point at) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/accessibility.h"
 #include "platform/canvas.h"
 #include "platform/component.h"
 #include "platform/font.h"
@@ -118,12 +119,22 @@ class GraphicControl : public Component {
   // An accelerator character typed in the window; true when the control took it.
   virtual bool dialogChar(char) { return false; }
 
+  // How the control describes itself to assistive technology (platform/accessibility.h): its
+  // role, and which of the pressed and hot states it shows now; the rest the base knows.
+  virtual AccessibleRole accessibleRole() const { return AccessibleRole::kGraphic; }
+  virtual unsigned accessibleStates() const { return 0; }
+  // The default action performed now, as the control's accelerator would; false when it has
+  // none or refuses it in its present state.
+  virtual bool press() { return false; }
+
  protected:
   // The linked action changed, or was just linked (checkDefaults: it is being loaded). The
   // base takes the action's properties; a control that adds to this calls the base first.
   virtual void actionChange(Action& action, bool checkDefaults);
   // "Control '<Name>' has no parent window".
   [[noreturn]] void throwNoParent() const;
+  // Tells the parent's window, if any, so that assistive technology hears of the change.
+  void accessibleChanged(AccessibleChange change);
   void loaded() override { invalidate(); }
   void removed(Component& gone) override;
 

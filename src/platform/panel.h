@@ -21,6 +21,8 @@ class Panel : public ControlHost {
   void setMouseCapture(bool on) override;
   Point clientToScreen(Point at) const override;
   int colorDepth() const override;
+  void requestPostedRun() override;
+  void accessibleChanged(GraphicControl& control, AccessibleChange change) override;
 
   // Paints the whole panel: background, bevel and controls.
   void paint(Canvas& canvas, const Rect& clip);

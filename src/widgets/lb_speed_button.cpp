@@ -86,6 +86,7 @@ void TLbSpeedButton::setDown(bool value) {
   }
   down_ = value;
   refresh();
+  accessibleChanged(platform::AccessibleChange::kState);
 }
 
 void TLbSpeedButton::setCaption(std::string_view caption) {
@@ -235,7 +236,16 @@ void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
 }
 
 bool TLbSpeedButton::dialogChar(char c) {
-  if (!platform::isAccelerator(c, caption()) || !reachable()) return false;
+  return platform::isAccelerator(c, caption()) && press();
+}
+
+unsigned TLbSpeedButton::accessibleStates() const {
+  return (down_ ? platform::accessible_state::kPressed : 0u) |
+         (mouseInside_ ? platform::accessible_state::kHot : 0u);
+}
+
+bool TLbSpeedButton::press() {
+  if (!reachable()) return false;
   const bool wasDown = down_;
   const auto restore = [this, wasDown] {
     setDown(wasDown);  // a grouped button has released the others; it alone returns

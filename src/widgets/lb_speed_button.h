@@ -97,9 +97,14 @@ class TLbSpeedButton : public platform::GraphicControl {
   void mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) override;
   void doubleClick(unsigned shift, platform::Point at) override;
-  // The caption's accelerator, on an enabled, visible button whose parent is showing: drawn
-  // down, clicked, and back to its former state, also when the click fails.
+  // The caption's accelerator: a press.
   bool dialogChar(char c) override;
+  // On an enabled, visible button whose parent is showing: drawn down, clicked, and back to its
+  // former state, also when the click fails. False, doing nothing, on any other button.
+  bool press() override;
+  platform::AccessibleRole accessibleRole() const override { return platform::AccessibleRole::kPushButton; }
+  // Pressed while down, hot while the pointer is inside.
+  unsigned accessibleStates() const override;
 
  protected:
   // The base linking, then the glyph from the action list's image list: only while the button

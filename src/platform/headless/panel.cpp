@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "platform/headless/ui_driver.h"
 
@@ -14,6 +16,8 @@ struct Panel::Impl {
   int immediatePaints = 0;
   int invalidations = 0;
   int colorDepth = 32;
+  int postedRunRequests = 0;
+  std::vector<headless::AccessibleEvent> accessibleEvents;
 };
 
 Panel::Panel(Form& parent, const Rect& bounds, Color color)
@@ -50,6 +54,14 @@ int Panel::colorDepth() const {
   return impl_->colorDepth;
 }
 
+void Panel::requestPostedRun() {
+  ++impl_->postedRunRequests;
+}
+
+void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
+  impl_->accessibleEvents.push_back({accessibleChildId(*this, control), change});
+}
+
 namespace headless {
 namespace {
 
@@ -79,6 +91,12 @@ void paintHost(ControlHost& host) {
 }
 const Canvas& hostSurface(const ControlHost& host) {
   return panelOf(host).impl().surface->canvas();
+}
+int postedRunRequests(const ControlHost& host) {
+  return panelOf(host).impl().postedRunRequests;
+}
+std::vector<AccessibleEvent> takeAccessibleEvents(ControlHost& host) {
+  return std::exchange(panelOf(host).impl().accessibleEvents, {});
 }
 
 }  // namespace headless

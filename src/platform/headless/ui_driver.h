@@ -56,6 +56,19 @@ void paintHost(ControlHost& host);
 // What the host shows: immediate paints and paint cycles land here.
 const Canvas& hostSurface(const ControlHost& host);
 
+// Times the host asked its event loop to run what was posted to it (ControlHost::post); the
+// headless loop runs it only when a test calls runPosted().
+int postedRunRequests(const ControlHost& host);
+
+// A change the host told its assistive technology clients of: the control's child number.
+struct AccessibleEvent {
+  int childId;
+  AccessibleChange change;
+  bool operator==(const AccessibleEvent&) const = default;
+};
+// The changes told since the last call, in order.
+std::vector<AccessibleEvent> takeAccessibleEvents(ControlHost& host);
+
 // Forgets the boxes, the menus, the termination request, the observer and the chooser; back to
 // code page 1252.
 void resetUi();

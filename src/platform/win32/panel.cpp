@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/graphic_control.h"
+#include "platform/win32/accessible_server.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/hint_tip.h"
 #include "platform/win32/toolkit.h"
@@ -25,9 +26,16 @@ struct Panel::Impl {
 namespace {
 
 constexpr char kClassName[] = "UpTK294QPanel";
+// Posted to the panel's window when work is posted to the panel.
+constexpr UINT kRunPosted = WM_APP + 1;
 
 Panel::Impl* implOf(HWND hwnd) {
   return win32::windowData<Panel::Impl>(hwnd);
+}
+
+ControlHost* hostOfWindow(HWND hwnd) {
+  Panel::Impl* const impl = implOf(hwnd);
+  return impl ? impl->owner : nullptr;
 }
 
 Point pointOf(LPARAM lParam) {
@@ -116,6 +124,11 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_GETOBJECT:
+      return win32::answerGetObject(hwnd, wParam, lParam, hostOfWindow);
+    case kRunPosted:
+      panel.runPosted();
+      return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT: {
       const auto it = impl->childColors.find(reinterpret_cast<HWND>(lParam));
@@ -182,6 +195,14 @@ Point Panel::clientToScreen(Point at) const {
 int Panel::colorDepth() const {
   const win32::WindowDc dc(impl_->window.get());
   return GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
+}
+
+void Panel::requestPostedRun() {
+  PostMessageA(impl_->window.get(), kRunPosted, 0, 0);
+}
+
+void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
+  win32::notifyAccessibleChange(impl_->window.get(), accessibleChildId(*this, control), change);
 }
 
 namespace win32 {
