@@ -206,12 +206,14 @@ TEST_F(SpeedButtonAccessibility, PressIsRefusedWhileDisabledOrHiddenAndDroppedWh
   EXPECT_EQ(clicks, 0);
   b.setEnabled(true);
 
-  // Gone from the host before its turn: dropped.
-  auto& gone = addButton({120, 10, 220, 40});
-  gone.onClick = [&](platform::Component&) { ++clicks; };
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(gone));
-  gone.setParent(nullptr);
+  // Moved to another host before its turn: the request went with the old one.
+  platform::Panel other{form, {0, 0, 50, 50}, 0};
+  auto& moved = addButton({120, 10, 220, 40});
+  moved.onClick = [&](platform::Component&) { ++clicks; };
+  ASSERT_TRUE(platform::doAccessibleDefaultAction(moved));
+  moved.setParent(&other);
   panel.runPosted();
+  other.runPosted();
   EXPECT_EQ(clicks, 0);
 
   // Pressed again while its click runs (a dialog's loop runs posted work): the click guard holds.
