@@ -76,6 +76,9 @@ LONG systemStateOf(unsigned state) {
 // standard client object, which knows the window; this adds the graphic controls (children
 // 1..n) and the child windows after them. It lives on the window's thread, as its callers'
 // requests arrive there through the apartment's message loop.
+// COM interfaces have no virtual destructor: the object deletes itself in Release.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class HostAccessible final : public IAccessible {
  public:
   HostAccessible(const OleLibraries& ole, HWND hwnd, HostOfWindow hostOf, ComRef<IAccessible>&& standard)
@@ -315,6 +318,7 @@ class HostAccessible final : public IAccessible {
   ComRef<IAccessible> standard_;
   LONG refs_ = 1;
 };
+#pragma GCC diagnostic pop
 
 }  // namespace
 
