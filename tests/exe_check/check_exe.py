@@ -126,6 +126,14 @@ def main(exe_path, payload_path, version, signing, other_path=None):
     dlls = sorted(d.lower() for d in pe.imports())
     check("imports system DLLs only", set(dlls) <= SYSTEM_DLLS, ", ".join(dlls))
     check("no msimg32 import", "msimg32.dll" not in dlls)
+    # The accessibility libraries are loaded by full path from the system folder when a client
+    # first asks for the window's accessible object, never imported: a copy planted beside the
+    # exe would be loaded before the program could restrict the DLL search.
+    ole = ("oleacc.dll", "oleaut32.dll", "ole32.dll")
+    check("accessibility libraries not imported", not set(ole) & set(dlls), ", ".join(set(ole) & set(dlls)))
+    with open(exe_path, "rb") as f:
+        image = f.read()
+    check("accessibility libraries loaded at run time", all(n.encode() in image for n in ole))
     if other_path:
         with open(other_path, "rb") as f:
             other = Pe(f.read()).imported_functions()
