@@ -12,10 +12,12 @@ namespace platform {
 
 struct Form::Impl {
   Form* owner = nullptr;
-  win32::UniqueWindow window;
+  // The window holds the brush and the icons until it is gone, so it is declared after them and
+  // destroyed first.
   win32::UniqueBrush background;
   win32::UniqueIcon bigIcon;
   win32::UniqueIcon smallIcon;
+  win32::UniqueWindow window;
   HWND focusTarget = nullptr;
   bool shown = false;
   bool endsApplication = false;

@@ -24,6 +24,11 @@ class HintTip {
   // The pointer has left the host window.
   void pointerLeft() { setTool(Rect{}, {}); }
   HWND window() const { return tip_.get(); }
+  // The tip's window went with the form that owns it (the close box): forget its handle.
+  void windowGone() {
+    tip_.release();
+    hasTool_ = false;
+  }
 
  private:
   void setTool(const Rect& bounds, const std::string& text);

@@ -79,6 +79,12 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (impl->hints && msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)
     impl->hints->relay(panel, msg, wParam, lParam);
   switch (msg) {
+    case WM_NCDESTROY:
+      // Destroyed with its form (the close box), and the tip with it: the panel must not destroy
+      // either handle again.
+      impl->window.release();
+      if (impl->hints) impl->hints->windowGone();
+      break;
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
     case WM_PAINT:
@@ -159,26 +165,36 @@ Panel::Panel(Form& parent, const Rect& bounds, Color color)
 
 Panel::~Panel() {
   form_.removeHost(*this);
-  impl_->owner = nullptr;
+  impl_->owner = nullptr;  // what the going window still receives is no longer the panel's
+  impl_->hints.reset();    // the tip first, while the windows it belongs with exist
+  impl_->window.reset();
 }
 
+// Once its window is gone (closed with the form) the panel shows nothing and asks for nothing:
+// a null window would stand for the whole screen in most of these calls.
 bool Panel::showing() const {
-  return IsWindowVisible(impl_->window.get()) != FALSE;
+  const HWND hwnd = impl_->window.get();
+  return hwnd && IsWindowVisible(hwnd) != FALSE;
 }
 
 void Panel::invalidateRect(const Rect& r) {
+  const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
   const RECT rect{r.left, r.top, r.right, r.bottom};
-  InvalidateRect(impl_->window.get(), &rect, FALSE);
+  InvalidateRect(hwnd, &rect, FALSE);
 }
 
 void Panel::paintControlNow(GraphicControl& control) {
-  const win32::WindowDc dc(impl_->window.get());
+  const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
+  const win32::WindowDc dc(hwnd);
   win32::GdiCanvas screen(dc.get());
   paintControl(screen, control);
 }
 
 void Panel::setMouseCapture(bool on) {
   const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
   if (on) {
     SetCapture(hwnd);
   } else if (GetCapture() == hwnd) {
@@ -188,12 +204,12 @@ void Panel::setMouseCapture(bool on) {
 
 Point Panel::clientToScreen(Point at) const {
   POINT p{at.x, at.y};
-  ClientToScreen(impl_->window.get(), &p);
+  if (const HWND hwnd = impl_->window.get()) ClientToScreen(hwnd, &p);
   return {p.x, p.y};
 }
 
 int Panel::colorDepth() const {
-  const win32::WindowDc dc(impl_->window.get());
+  const win32::WindowDc dc(impl_->window.get());  // without a window: the screen's
   return GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
 }
 
