@@ -60,16 +60,20 @@ TForm1::TForm1(const updater::InstallRecord& record)
     : record_(record),
       form_(mainFormOptions()),
       Panel1(form_, {8, 8, 8 + 425, 8 + 161}, 0x005BCECB),
-      Memo1(Panel1, {16, 16, 16 + 393, 16 + 97}, 0x00AFE7E6, form_.options().font),
+      Memo1(nullptr),
       LbSpeedButton1(makeButton(form_, Panel1, "LbSpeedButton1", {300, 120, 300 + 108, 120 + 31}, "Inchide")),
       Button2(makeButton(form_, Panel1, "Button2", {16, 120, 16 + 201, 120 + 31}, "Cautare...")),
-      Timer1(form_, 1000) {
+      Timer1(nullptr) {
+  Memo1.setBounds({16, 16, 16 + 393, 16 + 97});
+  Memo1.setColor(0x00AFE7E6);
+  Memo1.setParent(&Panel1);
+  Timer1.setEnabled(false);
   LbSpeedButton1.onClick = [this](platform::Component&) { Button1Click(); };
   Button2.setEnabled(false);
   Button2.onClick = [this](platform::Component&) { Button2Click(); };
-  Timer1.onTimer = [this] { Timer1Timer(); };
-  form_.onShow = [this] { FormShow(); };
-  form_.onKeyDown = [this](int key, unsigned shift) { FormKeyDown(key, shift); };
+  Timer1.onTimer = [this](platform::Component&) { Timer1Timer(); };
+  form_.onShow = [this](platform::Component&) { FormShow(); };
+  form_.onKeyDown = [this](platform::Component&, int key, unsigned shift) { FormKeyDown(key, shift); };
 }
 
 void TForm1::FormShow() {

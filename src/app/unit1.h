@@ -38,7 +38,7 @@ class TForm1 {
  public:
   // The window's controls, public so that tests can look at them as a person would.
   platform::Panel Panel1;
-  platform::LogBox Memo1;
+  platform::LogBox Memo1;                   // unowned: destroyed before its panel
   widgets::TLbSpeedButton& LbSpeedButton1;  // owned by the form
   widgets::TLbSpeedButton& Button2;
   platform::Timer Timer1;

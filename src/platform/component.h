@@ -1,5 +1,7 @@
 #pragma once
+#include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,23 @@ class Component {
     return result;
   }
   const std::vector<std::unique_ptr<Component>>& ownedComponents() const { return owned_; }
+  // The owned component of that name, if any.
+  Component* findComponent(std::string_view name) const;
+  // The owned component of that name as a T; throws std::runtime_error when there is none.
+  template <class T>
+  T& componentNamed(std::string_view name) const {
+    auto* found = dynamic_cast<T*>(findComponent(name));
+    if (!found)
+      throw std::runtime_error("'" + name_ + "' has no component '" + std::string(name) + "' of that kind");
+    return *found;
+  }
+  // Frees one owned component now; one this component does not own is left alone.
+  void freeComponent(const Component& component);
+
+  // The method a window description bound to one of this component's events, by event name;
+  // empty when none was. Code that assigns the event itself leaves this alone.
+  std::string boundMethod(std::string_view event) const;
+  void setBoundMethod(std::string_view event, std::string_view method);
 
   // Links this component with one it refers to, or that refers to it, so that each is told
   // through removed() when the other goes, whichever goes first. One link per pair: linking
@@ -48,6 +67,9 @@ class Component {
  protected:
   // The first steps of a destructor that must not be disturbed by what it tears down.
   void markDestroying() { destroying_ = true; }
+  // Frees the owned components now, in reverse order of making: for a destructor whose own
+  // members those components still use.
+  void freeComponents();
   virtual void loaded() {}
   // `gone` is going: drop every reference to it. Compare its address only; what it was beyond
   // the class that sent the notice is already torn down.
@@ -62,6 +84,7 @@ class Component {
   std::string name_;
   std::vector<std::unique_ptr<Component>> owned_;
   std::vector<Component*> linked_;  // not owned; each of them links back
+  std::map<std::string, std::string, std::less<>> boundMethods_;
   bool loading_ = false;
   bool designing_ = false;
   bool destroying_ = false;

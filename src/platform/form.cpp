@@ -8,7 +8,46 @@
 namespace platform {
 
 void Form::previewKeyDown(int key, unsigned shift) {
-  if (onKeyDown) runGuarded([&] { onKeyDown(key, shift); });
+  if (onKeyDown) runGuarded([&] { onKeyDown(*this, key, shift); });
+}
+
+void Form::runShowHandler() {
+  if (onShow) runGuarded([&] { onShow(*this); });
+}
+
+void Form::setCaption(std::string_view caption) {
+  options_.caption = caption;
+  applyCaption();
+}
+
+void Form::setClientWidth(int width) {
+  options_.clientWidth = width;
+  applySize();
+}
+
+void Form::setClientHeight(int height) {
+  options_.clientHeight = height;
+  applySize();
+}
+
+void Form::setColor(Color color) {
+  options_.color = color;
+  applyColor();
+}
+
+void Form::setBackgroundSeeThrough(bool on) {
+  options_.backgroundSeeThrough = on;
+  applyColor();
+}
+
+void Form::setStayOnTop(bool on) {
+  options_.stayOnTop = on;
+  applyStacking();
+}
+
+void Form::setIconResource(std::string_view name) {
+  options_.iconResource = name;
+  applyIcon();
 }
 
 void Form::addHost(ControlHost& host) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -7,6 +6,7 @@
 
 #include "platform/color.h"
 #include "platform/component.h"
+#include "platform/events.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 
@@ -28,25 +28,37 @@ struct FormOptions {
 // A top-level window with a fixed single border, a system menu with a close box and no
 // minimise or maximise. Centred on the screen when first shown. Closing the first form made
 // ends the event loop. Keys go to the form's key handler before the focused control.
+// The components it owns go first when it is destroyed, while its window still exists.
 class Form : public Component {
  public:
-  explicit Form(const FormOptions& options, Component* owner = nullptr);
+  explicit Form(const FormOptions& options = {}, Component* owner = nullptr);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   ~Form() override;
 
+  // The settings as they are now; each setter changes the window at once.
+  const FormOptions& options() const { return options_; }
   void setCaption(std::string_view caption);
   std::string caption() const;
-  const FormOptions& options() const { return options_; }
+  void setClientWidth(int width);
+  void setClientHeight(int height);
+  void setColor(Color color);
+  void setBackgroundSeeThrough(bool on);
+  void setStayOnTop(bool on);
   const Font& font() const { return options_.font; }
+  // Controls take the form's font when they are placed on it.
+  void setFont(const Font& font) { options_.font = font; }
+  // The name of an icon resource of the program; empty for none.
+  void setIconResource(std::string_view name);
+
   Rect screenBounds() const;
   bool shown() const;
 
   // Makes the window visible (centring it the first time), then runs the show handler.
   void show();
 
-  std::function<void()> onShow;
-  std::function<void(int key, unsigned shift)> onKeyDown;
+  NotifyEvent onShow;
+  KeyEvent onKeyDown;
 
   // Called by the backend for every key pressed anywhere in the window.
   void previewKeyDown(int key, unsigned shift);
@@ -64,6 +76,14 @@ class Form : public Component {
   Impl& impl() const { return *impl_; }
 
  private:
+  // The backend's part of the setters: the window follows options_.
+  void applyCaption();
+  void applySize();
+  void applyColor();
+  void applyStacking();
+  void applyIcon();
+  void runShowHandler();
+
   FormOptions options_;
   std::vector<ControlHost*> hosts_;  // not owned
   std::unique_ptr<Impl> impl_;

@@ -123,7 +123,7 @@ void GraphicControl::setColor(Color color) {
 
 void GraphicControl::setParentColor(bool on) {
   if (on == parentColor_) return;
-  if (!on) color_ = color();  // keeps showing what it showed
+  if (!on && !loading()) color_ = color();  // keeps showing what it showed
   parentColor_ = on;
   invalidate();
 }
@@ -138,15 +138,25 @@ void GraphicControl::setFont(const Font& font) {
   invalidate();
 }
 
+void GraphicControl::readOwnColor(Color color) {
+  color_ = color;
+  parentColor_ = false;
+}
+
 void GraphicControl::setParentFont(bool on) {
   if (on == parentFont_) return;
-  if (!on) font_ = font();
+  if (!on && !loading()) font_ = font();
   parentFont_ = on;
   invalidate();
 }
 
+void GraphicControl::readOwnFont(const Font& font) {
+  font_ = font;
+  parentFont_ = false;
+}
+
 void GraphicControl::invalidate() {
-  if (parent_ && (visible_ || designing())) parent_->invalidateRect(bounds_);
+  if (parent_ && !loading() && (visible_ || designing())) parent_->invalidateRect(bounds_);
 }
 
 bool GraphicControl::paintable() const {

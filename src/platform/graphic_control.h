@@ -6,6 +6,7 @@
 #include "platform/accessibility.h"
 #include "platform/canvas.h"
 #include "platform/component.h"
+#include "platform/events.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/input.h"
@@ -15,10 +16,6 @@ namespace platform {
 class ControlHost;
 class PopupMenu;
 class Action;
-
-using NotifyEvent = std::function<void(Component& sender)>;
-using MouseEvent = std::function<void(Component& sender, MouseButton button, unsigned shift, Point at)>;
-using MouseMoveEvent = std::function<void(Component& sender, unsigned shift, Point at)>;
 
 // A control without a window of its own: a rectangle of its parent that it paints and whose
 // mouse input the parent routes to it. It never takes the keyboard focus; keys reach it only as
@@ -54,15 +51,22 @@ class GraphicControl : public Component {
   void setCursor(Cursor cursor) { cursor_ = cursor; }
 
   // While parentColor() is on, color() is the parent's; writing a different colour turns it off.
+  // Turning it off keeps what the control showed, except while loading: then the control keeps
+  // its own colour, the one the description gave it.
   Color color() const;
   void setColor(Color color);
   bool parentColor() const { return parentColor_; }
   void setParentColor(bool on);
-  // The same rule for the font.
+  // The same rules for the font.
   Font font() const;
   void setFont(const Font& font);
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool on);
+  // What a window description reads: the control's own colour and font, shown while the parent
+  // flag is off. Reading one turns its flag off; nothing is compared and nothing repaints.
+  const Font& ownFont() const { return font_; }
+  void readOwnColor(Color color);
+  void readOwnFont(const Font& font);
 
   // References to components that live elsewhere; none by default. Either side may go first:
   // the control then forgets it.
@@ -92,7 +96,7 @@ class GraphicControl : public Component {
   MouseMoveEvent onMouseMove;
 
   // Asks the parent to repaint this control in its next paint cycle, its background first.
-  // Nothing happens without a parent.
+  // Nothing happens without a parent, nor while loading: the end of loading asks once.
   void invalidate();
   // Paints this control now on the parent's surface, outside the paint cycle. Throws the
   // no-parent error for a control that would paint but has no parent.

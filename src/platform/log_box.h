@@ -4,19 +4,29 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/component.h"
 #include "platform/panel.h"
 
 namespace platform {
 
 // A read-only, word-wrapping multi-line text box without scroll bars; lines are only appended.
 // On Windows it is the system's own edit control, so screen readers and test drivers read it.
-class LogBox {
+// It speaks in the font of the form it is placed on, and must not outlive its panel.
+class LogBox : public Component {
  public:
-  LogBox(Panel& parent, const Rect& bounds, Color color, const Font& font);
-  LogBox(const LogBox&) = delete;
-  LogBox& operator=(const LogBox&) = delete;
-  ~LogBox();
+  explicit LogBox(Component* owner);
+  LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner = nullptr);
+  ~LogBox() override;
 
+  Panel* parent() const { return parent_; }
+  // Places the box on a panel, or moves it to another one; none is a logic error.
+  void setParent(Panel* panel);
+  const Rect& bounds() const { return bounds_; }
+  void setBounds(const Rect& bounds);
+  Color color() const { return color_; }
+  void setColor(Color color);
+
+  // Throw the no-parent error until the box is placed on a panel.
   void appendLine(std::string_view line);
   std::string text() const;
   std::vector<std::string> lines() const;
@@ -25,6 +35,18 @@ class LogBox {
   struct Impl;
 
  private:
+  void requireParent() const;
+  // The backend's part: the window follows the box's panel, bounds and colour.
+  void placeWindow(Panel* previous);
+  void moveWindow();
+  void colorWindow();
+  void appendToWindow(std::string_view line);
+  std::string windowText() const;
+  void focusWindow();
+
+  Panel* parent_ = nullptr;
+  Rect bounds_;
+  Color color_ = 0xFF000005;  // the window colour
   std::unique_ptr<Impl> impl_;
 };
 

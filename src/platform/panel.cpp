@@ -1,10 +1,45 @@
 #include "platform/panel.h"
 
+#include <stdexcept>
+
 namespace platform {
 namespace {
 constexpr Color kBtnHighlight = 0xFF000014;
 constexpr Color kBtnShadow = 0xFF000010;
 }  // namespace
+
+Panel::Panel(Form& parent, const Rect& bounds, Color color, Component* owner) : Panel(owner) {
+  setBounds(bounds);
+  setColor(color);
+  setParent(&parent);
+}
+
+void Panel::setParent(Form* form) {
+  if (form == form_) return;
+  if (!form) throw std::logic_error("Panel '" + name() + "' cannot be taken off its form");
+  Form* const previous = form_;
+  form_ = form;
+  try {
+    placeWindow(previous);
+  } catch (...) {
+    form_ = previous;
+    throw;
+  }
+  if (previous) previous->removeHost(*this);
+  form_->addHost(*this);
+}
+
+void Panel::setBounds(const Rect& bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  moveWindow();
+}
+
+void Panel::setColor(Color color) {
+  if (color == color_) return;
+  color_ = color;
+  invalidateRect({0, 0, bounds_.width(), bounds_.height()});
+}
 
 void Panel::paint(Canvas& canvas, const Rect& clip) {
   const int w = bounds_.width();

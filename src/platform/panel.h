@@ -1,20 +1,32 @@
 #pragma once
 #include <memory>
 
+#include "platform/component.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
 
 namespace platform {
 
-// A raised, bevelled child area of a form that hosts graphic controls.
-class Panel : public ControlHost {
+// A raised, bevelled child area of a form that hosts graphic controls. Its window exists while
+// it has a form as parent; without one it shows nothing. A panel must not outlive its form.
+class Panel : public Component, public ControlHost {
  public:
-  Panel(Form& parent, const Rect& bounds, Color color);
+  explicit Panel(Component* owner);
+  Panel(Form& parent, const Rect& bounds, Color color, Component* owner = nullptr);
   ~Panel() override;
 
+  Form* parent() const { return form_; }
+  // Places the panel, with its window, on a form, or moves it to another one. A panel that has
+  // a form keeps one: none is a logic error.
+  void setParent(Form* form);
   const Rect& bounds() const { return bounds_; }
+  void setBounds(const Rect& bounds);
+  Color color() const { return color_; }
+  void setColor(Color color);
+
   Color backgroundColor() const override { return color_; }
-  Font font() const override { return form_.font(); }
+  // The form's font, which controls placed on the panel speak in.
+  Font font() const override { return form_ ? form_->font() : Font{}; }
   bool showing() const override;
   void invalidateRect(const Rect& r) override;
   void paintControlNow(GraphicControl& control) override;
@@ -27,14 +39,17 @@ class Panel : public ControlHost {
   // Paints the whole panel: background, bevel and controls.
   void paint(Canvas& canvas, const Rect& clip);
 
-  Form& form() const { return form_; }
   struct Impl;
   Impl& impl() const { return *impl_; }
 
  private:
-  Form& form_;
+  // The backend's part: the window follows the panel's form and bounds.
+  void placeWindow(Form* previous);
+  void moveWindow();
+
+  Form* form_ = nullptr;
   Rect bounds_;
-  Color color_;
+  Color color_ = 0xFF00000F;  // the button face colour
   std::unique_ptr<Impl> impl_;
 };
 

@@ -4,8 +4,20 @@
 
 namespace platform {
 
+void Timer::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  restart();
+}
+
+void Timer::setInterval(unsigned intervalMs) {
+  if (intervalMs == interval_) return;
+  interval_ = intervalMs;
+  restart();
+}
+
 void Timer::tick() {
-  if (enabled_ && onTimer) runGuarded(onTimer);
+  if (running() && onTimer) runGuarded([&] { onTimer(*this); });
 }
 
 }  // namespace platform

@@ -1,33 +1,43 @@
 #pragma once
-#include <functional>
 #include <memory>
 
-#include "platform/form.h"
+#include "platform/component.h"
+#include "platform/events.h"
 
 namespace platform {
 
 // A timer that ticks every `interval` milliseconds while enabled; ticks run on the GUI thread.
-class Timer {
+// A new one is enabled with an interval of 1000 ms; it does not tick while it is being loaded.
+class Timer : public Component {
  public:
-  Timer(Form& owner, unsigned intervalMs);
+  explicit Timer(Component* owner);
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
-  ~Timer();
+  ~Timer() override;
 
   void setEnabled(bool enabled);
   bool enabled() const { return enabled_; }
+  // Starts the count again with the new interval; 0 stops the ticks.
+  void setInterval(unsigned intervalMs);
   unsigned interval() const { return interval_; }
 
-  std::function<void()> onTimer;
+  NotifyEvent onTimer;
 
   // Called by the backend at each tick.
   void tick();
 
   struct Impl;
 
+ protected:
+  void loaded() override { restart(); }
+
  private:
-  unsigned interval_;
-  bool enabled_ = false;
+  bool running() const { return enabled_ && interval_ > 0 && !loading(); }
+  // The backend's part: stops the system's timer, then starts it again while running().
+  void restart();
+
+  unsigned interval_ = 1000;
+  bool enabled_ = true;
   std::unique_ptr<Impl> impl_;
 };
 

@@ -51,6 +51,8 @@ class TLbSpeedButton : public platform::GraphicControl {
   TColor hotTrackColor() const { return hotTrackColor_; }
   void setHotTrackColor(TColor value) { hotTrackColor_ = value; }
   const platform::Font& hotTrackFont() const { return hotTrackFont_; }
+  // The owned font itself, as a window description reads into it.
+  platform::Font& hotTrackFont() { return hotTrackFont_; }
   void setHotTrackFont(const platform::Font& value) { hotTrackFont_ = value; }
   bool useHotTrackFont() const { return useHotTrackFont_; }
   void setUseHotTrackFont(bool value) { useHotTrackFont_ = value; }

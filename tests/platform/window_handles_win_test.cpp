@@ -70,7 +70,9 @@ TEST(WindowHandles, WindowsTheCloseBoxDestroyedAreNotDestroyedAgain) {
   keepAMainFormAlive();
   auto form = std::make_unique<Form>(withIcon());
   auto panel = std::make_unique<Panel>(*form, Rect{8, 8, 192, 92}, 0x005BCECB);
-  auto box = std::make_unique<LogBox>(*panel, Rect{4, 4, 180, 80}, 0x00AFE7E6, Font{});
+  auto box = std::make_unique<LogBox>(nullptr);
+  box->setBounds({4, 4, 180, 80});
+  box->setParent(panel.get());
   box->appendLine("before");
   const HWND panelWindow = win32::windowOf(*panel);
   const HWND boxWindow = FindWindowExA(panelWindow, nullptr, "EDIT", nullptr);

@@ -78,9 +78,9 @@ ShowcaseWindow::ShowcaseWindow()
   buildAction();
   buildGlyphs();
   platform::Panel& events = section(layout::kEventsPanel, "Events");
-  log_ = std::make_unique<platform::LogBox>(events, layout::kEventLog, 0x00FFFFFF, form_.font());
+  log_ = std::make_unique<platform::LogBox>(events, layout::kEventLog, 0x00FFFFFF);
   log("Point at a button for its hint; Alt+O, Alt+S and Alt+P are accelerators; Escape closes.");
-  form_.onKeyDown = [](int key, unsigned) {
+  form_.onKeyDown = [](platform::Component&, int key, unsigned) {
     if (key == platform::kKeyEscape) platform::application::terminate();
   };
 }

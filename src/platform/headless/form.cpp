@@ -1,7 +1,5 @@
 #include "platform/form.h"
 
-#include "platform/guarded.h"
-
 namespace platform {
 
 // A headless screen of 1024 x 768; the frame adds what a fixed single border with a caption
@@ -14,27 +12,35 @@ constexpr int kCaptionHeight = 22;
 }  // namespace
 
 struct Form::Impl {
-  std::string caption;
   Rect screenBounds;
   bool shown = false;
 };
 
 Form::Form(const FormOptions& options, Component* owner)
     : Component(owner), options_(options), impl_(std::make_unique<Impl>()) {
-  impl_->caption = options.caption;
-  const int w = options.clientWidth + 2 * kFrameX;
-  const int h = options.clientHeight + kCaptionHeight + 2 * kFrameX;
-  impl_->screenBounds = {0, 0, w, h};
+  applySize();
 }
 
-Form::~Form() = default;
-
-void Form::setCaption(std::string_view caption) {
-  impl_->caption = caption;
+Form::~Form() {
+  freeComponents();
 }
+
+void Form::applyCaption() {}
 std::string Form::caption() const {
-  return impl_->caption;
+  return options_.caption;
 }
+
+void Form::applySize() {
+  Rect& r = impl_->screenBounds;
+  r.right = r.left + options_.clientWidth + 2 * kFrameX;
+  r.bottom = r.top + options_.clientHeight + kCaptionHeight + 2 * kFrameX;
+}
+
+// Nothing on the headless screen shows colour, stacking or icons; the options keep them.
+void Form::applyColor() {}
+void Form::applyStacking() {}
+void Form::applyIcon() {}
+
 Rect Form::screenBounds() const {
   return impl_->screenBounds;
 }
@@ -50,7 +56,7 @@ void Form::show() {
     impl_->screenBounds = {left, top, left + r.width(), top + r.height()};
     impl_->shown = true;
   }
-  runGuarded(onShow);
+  runShowHandler();
 }
 
 }  // namespace platform

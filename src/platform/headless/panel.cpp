@@ -20,18 +20,23 @@ struct Panel::Impl {
   std::vector<headless::AccessibleEvent> accessibleEvents;
 };
 
-Panel::Panel(Form& parent, const Rect& bounds, Color color)
-    : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
-  impl_->surface = createBitmap(bounds.width(), bounds.height());
-  parent.addHost(*this);
+Panel::Panel(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
+  impl_->surface = createBitmap(0, 0);
 }
 
 Panel::~Panel() {
-  form_.removeHost(*this);
+  freeComponents();
+  if (form_) form_->removeHost(*this);
+}
+
+void Panel::placeWindow(Form*) {}
+
+void Panel::moveWindow() {
+  impl_->surface->setSize(bounds_.width(), bounds_.height());
 }
 
 bool Panel::showing() const {
-  return form_.shown();
+  return form_ && form_->shown();
 }
 
 void Panel::invalidateRect(const Rect&) {
@@ -46,7 +51,8 @@ void Panel::paintControlNow(GraphicControl& control) {
 void Panel::setMouseCapture(bool) {}
 
 Point Panel::clientToScreen(Point at) const {
-  const Rect window = form_.screenBounds();
+  if (!form_) return at;
+  const Rect window = form_->screenBounds();
   return {window.left + bounds_.left + at.x, window.top + bounds_.top + at.y};
 }
 

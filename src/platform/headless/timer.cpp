@@ -8,7 +8,7 @@ namespace platform {
 
 struct Timer::Impl {};
 
-Timer::Timer(Form&, unsigned intervalMs) : interval_(intervalMs), impl_(std::make_unique<Impl>()) {
+Timer::Timer(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
   headless::uiState().timers.push_back(this);
 }
 
@@ -16,8 +16,8 @@ Timer::~Timer() {
   std::erase(headless::uiState().timers, this);
 }
 
-void Timer::setEnabled(bool enabled) {
-  enabled_ = enabled;
-}
+// tickTimers() stands for the system's timer: it ticks every timer, and a tick does nothing
+// while the timer is not running.
+void Timer::restart() {}
 
 }  // namespace platform

@@ -26,6 +26,7 @@ struct Form::Impl {
 namespace {
 
 constexpr char kClassName[] = "UpTK294QForm";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 bool mainFormMade = false;
 
 Form::Impl* implOf(HWND hwnd) {
@@ -57,6 +58,22 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+DWORD exStyleOf(const FormOptions& o) {
+  return (o.stayOnTop ? WS_EX_TOPMOST : 0) | (o.backgroundSeeThrough ? WS_EX_LAYERED : 0);
+}
+
+// The outer size of a window whose client area has the size the options ask for.
+SIZE outerSize(const FormOptions& o) {
+  RECT r{0, 0, o.clientWidth, o.clientHeight};
+  AdjustWindowRectEx(&r, kStyle, FALSE, exStyleOf(o));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+win32::UniqueIcon loadIcon(const std::string& name, int side) {
+  return win32::UniqueIcon(
+      static_cast<HICON>(LoadImageA(win32::instance(), name.c_str(), IMAGE_ICON, side, side, 0)));
+}
+
 }  // namespace
 
 Form::Form(const FormOptions& options, Component* owner)
@@ -64,45 +81,76 @@ Form::Form(const FormOptions& options, Component* owner)
   impl_->owner = this;
   impl_->endsApplication = !mainFormMade;
   mainFormMade = true;
-  impl_->background.reset(CreateSolidBrush(win32::toColorRef(options.color)));
-  if (!options.iconResource.empty()) {
-    const char* name = options.iconResource.c_str();
-    impl_->bigIcon.reset(static_cast<HICON>(LoadImageA(win32::instance(), name, IMAGE_ICON, 32, 32, 0)));
-    impl_->smallIcon.reset(static_cast<HICON>(LoadImageA(win32::instance(), name, IMAGE_ICON, 16, 16, 0)));
-  }
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  const DWORD exStyle =
-      (options.stayOnTop ? WS_EX_TOPMOST : 0) | (options.backgroundSeeThrough ? WS_EX_LAYERED : 0);
-  RECT r{0, 0, options.clientWidth, options.clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const HWND hwnd = CreateWindowExA(
-      exStyle, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, 0, nullptr),
-      options.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
-      nullptr, nullptr, win32::instance(), impl_.get());
+  const SIZE size = outerSize(options);
+  const HWND hwnd =
+      CreateWindowExA(exStyleOf(options),
+                      win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, 0, nullptr),
+                      options.caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+                      nullptr, nullptr, win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the window");
   impl_->window.reset(hwnd);
-  if (options.backgroundSeeThrough) {
-    SetLayeredWindowAttributes(hwnd, win32::toColorRef(options.color), 0, LWA_COLORKEY);
-  }
-  if (impl_->bigIcon)
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(impl_->bigIcon.get()));
-  if (impl_->smallIcon)
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(impl_->smallIcon.get()));
+  applyColor();  // the background brush and the see-through key
+  applyIcon();
 }
 
 Form::~Form() {
+  freeComponents();  // panels and log boxes give their windows back while this one exists
   if (impl_->window) {
     impl_->endsApplication = false;  // destroyed by its owner, not closed by the user
     SetWindowLongPtrA(impl_->window.get(), GWLP_USERDATA, 0);
   }
 }
 
-void Form::setCaption(std::string_view caption) {
-  if (impl_->window) SetWindowTextA(impl_->window.get(), std::string(caption).c_str());
+void Form::applyCaption() {
+  if (impl_->window) SetWindowTextA(impl_->window.get(), options_.caption.c_str());
 }
 
 std::string Form::caption() const {
   return impl_->window ? win32::windowText(impl_->window.get()) : std::string();
+}
+
+void Form::applySize() {
+  if (!impl_->window) return;
+  const SIZE size = outerSize(options_);
+  SetWindowPos(impl_->window.get(), nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::applyColor() {
+  const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
+  const COLORREF color = win32::toColorRef(options_.color);
+  impl_->background.reset(CreateSolidBrush(color));
+  const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+  if (options_.backgroundSeeThrough) {
+    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd, color, 0, LWA_COLORKEY);
+  } else if (exStyle & WS_EX_LAYERED) {
+    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  }
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Form::applyStacking() {
+  if (!impl_->window) return;
+  SetWindowPos(impl_->window.get(), options_.stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::applyIcon() {
+  const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
+  win32::UniqueIcon big;
+  win32::UniqueIcon small;
+  if (!options_.iconResource.empty()) {
+    big = loadIcon(options_.iconResource, 32);
+    small = loadIcon(options_.iconResource, 16);
+  }
+  // The window lets go of the old icons before they are destroyed.
+  SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  impl_->bigIcon = std::move(big);
+  impl_->smallIcon = std::move(small);
 }
 
 Rect Form::screenBounds() const {
@@ -129,7 +177,7 @@ void Form::show() {
   }
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);
-  runGuarded(onShow);
+  runShowHandler();
 }
 
 namespace win32 {

@@ -9,7 +9,7 @@
 namespace platform {
 
 struct LogBox::Impl {
-  Panel* parent = nullptr;
+  Panel* panel = nullptr;  // the panel the window sits on
   win32::UniqueFont font;
   WNDPROC editProc = nullptr;
   win32::UniqueWindow window;  // after the font: the edit control uses it until it is gone
@@ -26,40 +26,69 @@ LRESULT CALLBACK logBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc));
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    if (impl->window.release()) win32::forgetChild(*impl->parent, hwnd);
+    if (impl->window.release()) win32::forgetChild(*impl->panel, hwnd);
   }
   return CallWindowProcA(editProc, hwnd, msg, wParam, lParam);
 }
 
-}  // namespace
-
-LogBox::LogBox(Panel& parent, const Rect& bounds, Color color, const Font& font)
-    : impl_(std::make_unique<Impl>()) {
-  impl_->parent = &parent;
-  // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-  const HWND hwnd =
-      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds.left, bounds.top, bounds.width(),
-                      bounds.height(), win32::windowOf(parent), nullptr, win32::instance(), nullptr);
-  if (!hwnd) throw std::runtime_error("Cannot create the log box");
-  impl_->window.reset(hwnd);
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
-  impl_->editProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&logBoxProc)));
-  impl_->font = win32::createFont(font);
-  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
-  SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
-  win32::setChildColor(parent, hwnd, color);
-  win32::setFocusTarget(parent.form(), hwnd);
+void focusOnShow(const Panel& panel, HWND hwnd) {
+  if (Form* form = panel.parent()) win32::setFocusTarget(*form, hwnd);
 }
 
+}  // namespace
+
+LogBox::LogBox(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {}
+
 LogBox::~LogBox() {
-  if (impl_->window) win32::forgetChild(*impl_->parent, impl_->window.get());
-  win32::setFocusTarget(impl_->parent->form(), nullptr);
+  if (const HWND hwnd = impl_->window.get()) {
+    win32::forgetChild(*impl_->panel, hwnd);
+    focusOnShow(*impl_->panel, nullptr);
+  }
   impl_->window.reset();
 }
 
-void LogBox::appendLine(std::string_view line) {
+void LogBox::placeWindow(Panel* previous) {
+  impl_->panel = parent_;
+  const HWND panelWindow = win32::windowOf(*parent_);
+  if (!panelWindow) throw std::runtime_error("Log box '" + name() + "' has no parent window");
+  if (const HWND hwnd = impl_->window.get()) {
+    win32::forgetChild(*previous, hwnd);
+    focusOnShow(*previous, nullptr);
+    SetParent(hwnd, panelWindow);
+  } else {
+    // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    const HWND made =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width(),
+                        bounds_.height(), panelWindow, nullptr, win32::instance(), nullptr);
+    if (!made) throw std::runtime_error("Cannot create the log box");
+    impl_->window.reset(made);
+    SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
+    impl_->editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&logBoxProc)));
+    impl_->font = win32::createFont(parent_->font());
+    SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
+    SendMessageA(made, EM_SETLIMITTEXT, 0, 0);
+  }
+  const HWND hwnd = impl_->window.get();
+  win32::setChildColor(*parent_, hwnd, color_);
+  focusOnShow(*parent_, hwnd);
+}
+
+void LogBox::moveWindow() {
+  if (const HWND hwnd = impl_->window.get()) {
+    MoveWindow(hwnd, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(), TRUE);
+  }
+}
+
+void LogBox::colorWindow() {
+  if (const HWND hwnd = impl_->window.get()) {
+    win32::setChildColor(*impl_->panel, hwnd, color_);
+    InvalidateRect(hwnd, nullptr, TRUE);
+  }
+}
+
+void LogBox::appendToWindow(std::string_view line) {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;  // gone with its window: there is nowhere left to show the line
   const std::string text = std::string(line) + "\r\n";
@@ -68,16 +97,12 @@ void LogBox::appendLine(std::string_view line) {
   SendMessageA(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string LogBox::text() const {
+std::string LogBox::windowText() const {
   const HWND hwnd = impl_->window.get();
   return hwnd ? win32::windowText(hwnd) : std::string();
 }
 
-std::vector<std::string> LogBox::lines() const {
-  return splitLines(text());
-}
-
-void LogBox::focus() {
+void LogBox::focusWindow() {
   if (const HWND hwnd = impl_->window.get()) SetFocus(hwnd);
 }
 

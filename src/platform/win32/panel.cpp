@@ -150,24 +150,37 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-Panel::Panel(Form& parent, const Rect& bounds, Color color)
-    : form_(parent), bounds_(bounds), color_(color), impl_(std::make_unique<Impl>()) {
+Panel::Panel(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
   impl_->owner = this;
-  const HWND hwnd = CreateWindowExA(
-      0, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, CS_DBLCLKS, nullptr), "",
-      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top, bounds.width(), bounds.height(),
-      win32::windowOf(parent), nullptr, win32::instance(), impl_.get());
-  if (!hwnd) throw std::runtime_error("Cannot create the panel");
-  impl_->window.reset(hwnd);
-  impl_->hints = std::make_unique<win32::HintTip>(hwnd);
-  parent.addHost(*this);
 }
 
 Panel::~Panel() {
-  form_.removeHost(*this);
+  freeComponents();  // what it owns may sit on it
+  if (form_) form_->removeHost(*this);
   impl_->owner = nullptr;  // what the going window still receives is no longer the panel's
   impl_->hints.reset();    // the tip first, while the windows it belongs with exist
   impl_->window.reset();
+}
+
+void Panel::placeWindow(Form*) {
+  const HWND formWindow = win32::windowOf(*form_);
+  if (impl_->window) {
+    SetParent(impl_->window.get(), formWindow);
+  } else {
+    const HWND hwnd = CreateWindowExA(
+        0, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, CS_DBLCLKS, nullptr), "",
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(),
+        formWindow, nullptr, win32::instance(), impl_.get());
+    if (!hwnd) throw std::runtime_error("Cannot create the panel");
+    impl_->window.reset(hwnd);
+    impl_->hints = std::make_unique<win32::HintTip>(hwnd);
+  }
+}
+
+void Panel::moveWindow() {
+  if (const HWND hwnd = impl_->window.get()) {
+    MoveWindow(hwnd, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(), TRUE);
+  }
 }
 
 // Once its window is gone (closed with the form) the panel shows nothing and asks for nothing:

@@ -23,22 +23,24 @@ struct Timer::Impl {
   UINT_PTR id = 0;
 };
 
-Timer::Timer(Form&, unsigned intervalMs) : interval_(intervalMs), impl_(std::make_unique<Impl>()) {}
-
-Timer::~Timer() {
-  setEnabled(false);
+Timer::Timer(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
+  restart();
 }
 
-void Timer::setEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  if (enabled) {
-    impl_->id = SetTimer(nullptr, 0, interval_, timerProc);
-    if (impl_->id) liveTimers()[impl_->id] = this;
-  } else if (impl_->id) {
+Timer::~Timer() {
+  enabled_ = false;
+  restart();
+}
+
+void Timer::restart() {
+  if (impl_->id) {
     KillTimer(nullptr, impl_->id);
     liveTimers().erase(impl_->id);
     impl_->id = 0;
+  }
+  if (running()) {
+    impl_->id = SetTimer(nullptr, 0, interval_, timerProc);
+    if (impl_->id) liveTimers()[impl_->id] = this;
   }
 }
 

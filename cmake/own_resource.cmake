@@ -1,0 +1,30 @@
+# A file carried as a resource of every program that links <target>. Resource objects in a
+# static library are not pulled in by the linker, so the resource goes into each program's own
+# objects: compiled by windres for Windows, and on the host the same bytes registered as the
+# program's own resource (a bitmap without its file header, as windres stores it).
+#   updater_own_resource(<target> BITMAP|RCDATA <name> <file>)
+function(updater_own_resource target type name file)
+  set(object ${target}_resource_${name})
+  if(WIN32)
+    file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc CONTENT "${name} ${type} \"${file}\"\n")
+    add_library(${object} OBJECT ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES OBJECT_DEPENDS ${file})
+  else()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    file(READ ${file} hex HEX)
+    if(type STREQUAL "BITMAP")
+      set(RESOURCE_TYPE "#2")
+      string(SUBSTRING "${hex}" 28 -1 hex)  # the 14-byte file header
+    elseif(type STREQUAL "RCDATA")
+      set(RESOURCE_TYPE "#10")
+    else()
+      message(FATAL_ERROR "updater_own_resource: unknown resource type ${type}")
+    endif()
+    set(RESOURCE_NAME ${name})
+    string(REGEX REPLACE "(..)" "std::byte{0x\\1}," RESOURCE_BYTES "${hex}")
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/own_resource.cpp.in ${CMAKE_CURRENT_BINARY_DIR}/${name}_resource.cpp @ONLY)
+    add_library(${object} OBJECT ${CMAKE_CURRENT_BINARY_DIR}/${name}_resource.cpp)
+    target_link_libraries(${object} PRIVATE platform)
+  endif()
+  target_sources(${target} INTERFACE $<TARGET_OBJECTS:${object}>)
+endfunction()

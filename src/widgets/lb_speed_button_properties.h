@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/class_registry.h"
+
+namespace widgets {
+
+// Registers TLbSpeedButton for window descriptions, placed on panels (register the toolkit's
+// classes first).
+void addSpeedButtonClass(platform::ClassRegistry& classes);
+
+}  // namespace widgets
