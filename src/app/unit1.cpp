@@ -5,50 +5,18 @@
 
 #include "app/build_constants.h"
 #include "platform/application.h"
+#include "platform/description.h"
 #include "platform/message_dialog.h"
+#include "platform/resources.h"
+#include "platform/toolkit_classes.h"
 #include "updater/payload_writer.h"
 #include "updater/version_text.h"
+#include "widgets/lb_speed_button_properties.h"
 
 namespace app {
 namespace {
 
 using namespace std::string_literals;
-
-platform::FormOptions mainFormOptions() {
-  platform::FormOptions o;
-  o.caption = kTargetTitle;
-  o.clientWidth = 441;
-  o.clientHeight = 179;
-  o.color = 0x001B5655;
-  o.backgroundSeeThrough = true;  // the margin around the panel shows what lies behind
-  o.stayOnTop = true;
-  o.iconResource = "MAINICON";
-  return o;
-}
-
-// The gold look that both buttons share, with a font colour of their own.
-widgets::TLbSpeedButton& makeButton(platform::Form& owner, platform::Panel& parent, std::string_view name,
-                                    const platform::Rect& bounds, std::string_view caption) {
-  auto& button = owner.own<widgets::TLbSpeedButton>();
-  button.beginLoading();  // nothing is drawn until every setting is in
-  button.setName(name);
-  button.setParent(&parent);
-  button.setBounds(bounds);
-  button.setCaption(caption);
-  button.setStyle(widgets::bsModern);
-  button.setColor(0x0000C0C0);
-  button.setHotTrackColor(0x0000DFDF);
-  button.setLightColor(widgets::clYellow);
-  button.setShadowColor(widgets::clOlive);
-  button.setAlignment(widgets::taCenter);
-  button.setCursor(platform::Cursor::kHandPoint);
-  platform::Font font;
-  font.style = platform::kFontBold;
-  font.color = 0x00005555;
-  button.setFont(font);
-  button.endLoading();
-  return button;
-}
 
 std::string buildVersionText() {
   return updater::formatGeneral(kBuildVersion);
@@ -58,29 +26,47 @@ std::string buildVersionText() {
 
 TForm1::TForm1(const updater::InstallRecord& record)
     : record_(record),
-      form_(mainFormOptions()),
-      Panel1(form_, {8, 8, 8 + 425, 8 + 161}, 0x005BCECB),
-      Memo1(nullptr),
-      LbSpeedButton1(makeButton(form_, Panel1, "LbSpeedButton1", {300, 120, 300 + 108, 120 + 31}, "Inchide")),
-      Button2(makeButton(form_, Panel1, "Button2", {16, 120, 16 + 201, 120 + 31}, "Cautare...")),
-      Timer1(nullptr) {
-  Memo1.setBounds({16, 16, 16 + 393, 16 + 97});
-  Memo1.setColor(0x00AFE7E6);
-  Memo1.setParent(&Panel1);
-  Timer1.setEnabled(false);
-  LbSpeedButton1.onClick = [this](platform::Component&) { Button1Click(); };
-  Button2.setEnabled(false);
-  Button2.onClick = [this](platform::Component&) { Button2Click(); };
-  Timer1.onTimer = [this](platform::Component&) { Timer1Timer(); };
-  form_.onShow = [this](platform::Component&) { FormShow(); };
-  form_.onKeyDown = [this](platform::Component&, int key, unsigned shift) { FormKeyDown(key, shift); };
+      described_(*this),
+      Panel1(componentNamed<platform::Panel>("Panel1")),
+      LbSpeedButton1(componentNamed<widgets::TLbSpeedButton>("LbSpeedButton1")),
+      Button2(componentNamed<widgets::TLbSpeedButton>("Button2")),
+      Memo1(componentNamed<platform::LogBox>("Memo1")),
+      Timer1(componentNamed<platform::Timer>("Timer1")) {}
+
+TForm1::Described::Described(TForm1& form) {
+  using platform::Component;
+  platform::Methods methods;
+  methods.add<platform::NotifyEvent>("FormShow", [&form](Component&) { form.FormShow(); });
+  methods.add<platform::KeyEvent>(
+      "FormKeyDown", [&form](Component&, int key, unsigned shift) { form.FormKeyDown(key, shift); });
+  methods.add<platform::NotifyEvent>("Timer1Timer", [&form](Component&) { form.Timer1Timer(); });
+  methods.add<platform::NotifyEvent>("Button1Click", [&form](Component&) { form.Button1Click(); });
+  methods.add<platform::NotifyEvent>("Button2Click", [&form](Component&) { form.Button2Click(); });
+  platform::loadDescription(form, description(), classes(), methods);
+}
+
+const platform::ClassRegistry& TForm1::classes() {
+  static const platform::ClassRegistry registry = [] {
+    platform::ClassRegistry r;
+    platform::addToolkitClasses(r);
+    widgets::addSpeedButtonClass(r);
+    r.derive<TForm1>("TForm1", "TForm");
+    return r;
+  }();
+  return registry;
+}
+
+std::string_view TForm1::description() {
+  const auto bytes = platform::findOwnResource("#10", "TFORM1");  // RCDATA
+  if (!bytes) throw std::runtime_error("The program carries no description of its window");
+  return {reinterpret_cast<const char*>(bytes->data()), bytes->size()};
 }
 
 void TForm1::FormShow() {
   // The build version is formatted by a locale-independent routine with "." as the decimal
   // separator, so the system's regional settings never reach the caption or the log.
   platform::application::processMessages();
-  form_.setCaption(std::string(kTargetTitle) + " - UpGrade v." + buildVersionText());
+  setCaption(std::string(kTargetTitle) + " - UpGrade v." + buildVersionText());
   Timer1.setEnabled(true);
   Memo1.focus();
 }

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/class_registry.h"
 #include "platform/form.h"
 #include "platform/log_box.h"
 #include "platform/panel.h"
@@ -12,13 +13,19 @@
 namespace app {
 
 // The updater's one window: it reports what the installation record says, and on one click
-// writes the carried build over the installed one.
-class TForm1 {
+// writes the carried build over the installed one. Its controls and their settings come from
+// its window description, compiled into the program as the resource TFORM1.
+class TForm1 : public platform::Form {
  public:
   explicit TForm1(const updater::InstallRecord& record);
 
-  platform::Form& form() { return form_; }
+  platform::Form& form() { return *this; }
   const std::string& installPath() const { return installPath_; }
+
+  // The classes that the window's description speaks of.
+  static const platform::ClassRegistry& classes();
+  // The description as the program carries it.
+  static std::string_view description();
 
   // Event handlers.
   void FormShow();
@@ -30,18 +37,23 @@ class TForm1 {
  private:
   void appendLog(std::string_view line) { Memo1.appendLine(line); }
 
+  // Reads the description into the form before the controls below are looked up by name.
+  struct Described {
+    explicit Described(TForm1& form);
+  };
+
   const updater::InstallRecord& record_;
   std::string installPath_;  // what the record's install folder said; empty until the check has run
-
-  platform::Form form_;
+  Described described_;
 
  public:
-  // The window's controls, public so that tests can look at them as a person would.
-  platform::Panel Panel1;
-  platform::LogBox Memo1;                   // unowned: destroyed before its panel
-  widgets::TLbSpeedButton& LbSpeedButton1;  // owned by the form
+  // The window's controls, owned by the form; public so that tests can look at them as a person
+  // would.
+  platform::Panel& Panel1;
+  widgets::TLbSpeedButton& LbSpeedButton1;
   widgets::TLbSpeedButton& Button2;
-  platform::Timer Timer1;
+  platform::LogBox& Memo1;
+  platform::Timer& Timer1;
 };
 
 }  // namespace app

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <limits>
 
 namespace platform {
 namespace {

@@ -11,7 +11,7 @@ import struct
 import sys
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "comctl32.dll", "msvcrt.dll"}
-RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 3, 14, 16, 24
+RT_BITMAP, RT_ICON, RT_RCDATA, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 3, 10, 14, 16, 24
 
 
 class Pe:
@@ -187,6 +187,9 @@ def main(exe_path, payload_path, version, signing, other_path=None):
     if arrows:
         _, w, h, _, bits = struct.unpack_from("<IiiHH", arrows[0], 0)
         check("LBARROW is 5 x 3 at 4 bpp", (w, h, bits) == (5, 3, 4), "%dx%d %d bpp" % (w, h, bits))
+
+    forms = [v for (t, n, _), v in res.items() if t == RT_RCDATA and n == "TFORM1"]
+    check("window description TFORM1", len(forms) == 1 and forms[0].startswith(b"object Form1: TForm1\n"))
 
     failed = checks.count(False)
     print("%d passed, %d failed" % (len(checks) - failed, failed))
