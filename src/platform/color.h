@@ -8,6 +8,9 @@ namespace platform {
 using Color = std::uint32_t;
 
 inline constexpr Color kNoColor = 0x1FFFFFFF;
+// The system colours that the toolkit's controls start with.
+inline constexpr Color kBtnFaceColor = 0xFF00000F;
+inline constexpr Color kWindowColor = 0xFF000005;
 
 constexpr bool isSystemColor(Color c) {
   return (c >> 24) == 0xFF;

@@ -18,7 +18,7 @@ struct FormOptions {
   std::string caption;
   int clientWidth = 0;
   int clientHeight = 0;
-  Color color = 0xFF00000F;
+  Color color = kBtnFaceColor;
   bool backgroundSeeThrough = false;  // pixels of exactly `color` show what lies behind
   bool stayOnTop = false;
   Font font;

@@ -154,7 +154,7 @@ class GraphicControl : public Component {
   bool enabled_ = true;
   bool visible_ = true;
   Cursor cursor_ = Cursor::kDefault;
-  Color color_ = 0xFF000005;  // the window colour
+  Color color_ = kWindowColor;
   bool parentColor_ = true;
   Font font_;
   bool parentFont_ = true;

@@ -46,7 +46,7 @@ class LogBox : public Component {
 
   Panel* parent_ = nullptr;
   Rect bounds_;
-  Color color_ = 0xFF000005;  // the window colour
+  Color color_ = kWindowColor;
   std::unique_ptr<Impl> impl_;
 };
 

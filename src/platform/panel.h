@@ -49,7 +49,7 @@ class Panel : public Component, public ControlHost {
 
   Form* form_ = nullptr;
   Rect bounds_;
-  Color color_ = 0xFF00000F;  // the button face colour
+  Color color_ = kBtnFaceColor;
   std::unique_ptr<Impl> impl_;
 };
 

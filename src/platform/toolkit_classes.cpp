@@ -13,9 +13,6 @@
 namespace platform {
 namespace {
 
-constexpr Color kBtnFace = 0xFF00000F;
-constexpr Color kWindowColor = 0xFF000005;
-
 template <class C>
 void addBounds(ClassInfo& info) {
   info.properties.push_back(published::left<C>());
@@ -36,7 +33,8 @@ void addForm(ClassRegistry& classes) {
           "ClientWidth", integerCodec(0, published::kMaxPosition),
           [](const Form& f) { return f.options().clientWidth; }, &Form::setClientWidth, 0),
       valueProperty<Form, Color>(
-          "Color", colorCodec(), [](const Form& f) { return f.options().color; }, &Form::setColor, kBtnFace),
+          "Color", colorCodec(), [](const Form& f) { return f.options().color; }, &Form::setColor,
+          kBtnFaceColor),
       valueProperty<Form, bool>(
           "TransparentColor", booleanCodec(), [](const Form& f) { return f.options().backgroundSeeThrough; },
           &Form::setBackgroundSeeThrough, false),
@@ -67,7 +65,7 @@ void addPanel(ClassRegistry& classes) {
   };
   addBounds<Panel>(info);
   info.properties.push_back(
-      valueProperty<Panel, Color>("Color", colorCodec(), &Panel::color, &Panel::setColor, kBtnFace));
+      valueProperty<Panel, Color>("Color", colorCodec(), &Panel::color, &Panel::setColor, kBtnFaceColor));
 }
 
 void addLogBox(ClassRegistry& classes) {
