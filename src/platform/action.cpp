@@ -61,6 +61,9 @@ bool Action::execute() {
 }
 
 void Action::change() {
+  // While the action is read from a description its controls link to it with their own stored
+  // values and no handler runs.
+  if (loading()) return;
   // A copy: a control told of the change may unlink itself or others.
   const auto clients = clients_;
   for (GraphicControl* client : clients) {

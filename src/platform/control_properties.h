@@ -57,15 +57,21 @@ std::shared_ptr<const Property> height(int def = 0) {
 }
 
 // What a graphic control publishes of its base, one property each.
+std::shared_ptr<const Property> action();
 std::shared_ptr<const Property> cursor();
 std::shared_ptr<const Property> caption();
 // clWindow by default; stored only while ParentColor is off. Read into the control's own colour.
 std::shared_ptr<const Property> color();
 std::shared_ptr<const Property> enabled();
+std::shared_ptr<const Property> hint();
 // The toolkit's default font; stored only while ParentFont is off. Read into the own font.
 std::shared_ptr<const Property> font();
 std::shared_ptr<const Property> parentColor();
 std::shared_ptr<const Property> parentFont();
+std::shared_ptr<const Property> parentShowHint();
+std::shared_ptr<const Property> popupMenu();
+// Stored only while ParentShowHint is off.
+std::shared_ptr<const Property> showHint();
 std::shared_ptr<const Property> visible();
 std::shared_ptr<const Property> onClick();
 std::shared_ptr<const Property> onMouseDown();

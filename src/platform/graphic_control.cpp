@@ -60,7 +60,7 @@ void GraphicControl::setShowHint(bool on) {
 
 void GraphicControl::setParentShowHint(bool on) {
   if (on == parentShowHint_) return;
-  if (!on) showHint_ = showHint();  // keeps behaving as it did
+  if (!on && !loading()) showHint_ = showHint();  // keeps behaving as it did
   parentShowHint_ = on;
 }
 

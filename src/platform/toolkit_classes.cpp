@@ -1,13 +1,19 @@
 // The published properties of the toolkit's classes, in publication order.
 #include "platform/toolkit_classes.h"
 
+#include <limits>
+
+#include "platform/action.h"
 #include "platform/color.h"
 #include "platform/control_properties.h"
 #include "platform/form.h"
 #include "platform/graphic_control.h"
+#include "platform/image_list.h"
 #include "platform/log_box.h"
 #include "platform/object_properties.h"
 #include "platform/panel.h"
+#include "platform/popup_menu.h"
+#include "platform/reference_property.h"
 #include "platform/timer.h"
 
 namespace platform {
@@ -94,9 +100,39 @@ void addTimer(ClassRegistry& classes) {
   };
 }
 
+void addActions(ClassRegistry& classes) {
+  classes.add<PopupMenu>("TPopupMenu").make = makeOwned<PopupMenu>;
+  classes.add<ImageList>("TImageList").make = makeOwned<ImageList>;
+  ClassInfo& list = classes.add<ActionList>("TActionList");
+  list.make = makeOwned<ActionList>;
+  list.properties = {
+      referenceProperty<ActionList, ImageList>("Images", &ActionList::images, &ActionList::setImages)};
+  ClassInfo& action = classes.add<Action>("TAction");
+  action.make = makeOwned<Action>;
+  action.properties = {
+      valueProperty<Action, std::string>(
+          "Caption", textCodec(), &Action::caption, [](Action& a, const std::string& v) { a.setCaption(v); },
+          ""),
+      valueProperty<Action, bool>("Enabled", booleanCodec(), &Action::enabled, &Action::setEnabled, true),
+      valueProperty<Action, std::string>(
+          "Hint", textCodec(), &Action::hint, [](Action& a, const std::string& v) { a.setHint(v); }, ""),
+      valueProperty<Action, int>("ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()),
+                                 &Action::imageIndex, &Action::setImageIndex, -1),
+      valueProperty<Action, bool>("Visible", booleanCodec(), &Action::visible, &Action::setVisible, true),
+      referenceProperty<Action, ActionList>("ActionList", &Action::actionList, &Action::setActionList),
+      eventProperty("OnChange", &Action::onChange),
+      eventProperty("OnExecute", &Action::onExecute),
+  };
+}
+
 }  // namespace
 
 namespace published {
+
+std::shared_ptr<const Property> action() {
+  return referenceProperty<GraphicControl, Action>("Action", &GraphicControl::action,
+                                                   &GraphicControl::setAction);
+}
 
 std::shared_ptr<const Property> cursor() {
   return valueProperty<GraphicControl, Cursor>("Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}),
@@ -121,6 +157,12 @@ std::shared_ptr<const Property> enabled() {
                                              &GraphicControl::setEnabled, true);
 }
 
+std::shared_ptr<const Property> hint() {
+  return valueProperty<GraphicControl, std::string>(
+      "Hint", textCodec(), &GraphicControl::hint,
+      [](GraphicControl& c, const std::string& v) { c.setHint(v); }, "");
+}
+
 std::shared_ptr<const Property> font() {
   return fontProperty<GraphicControl>(
       "Font", &GraphicControl::ownFont, &GraphicControl::readOwnFont,
@@ -135,6 +177,23 @@ std::shared_ptr<const Property> parentColor() {
 std::shared_ptr<const Property> parentFont() {
   return valueProperty<GraphicControl, bool>("ParentFont", booleanCodec(), &GraphicControl::parentFont,
                                              &GraphicControl::setParentFont, true);
+}
+
+std::shared_ptr<const Property> parentShowHint() {
+  return valueProperty<GraphicControl, bool>("ParentShowHint", booleanCodec(),
+                                             &GraphicControl::parentShowHint,
+                                             &GraphicControl::setParentShowHint, true);
+}
+
+std::shared_ptr<const Property> popupMenu() {
+  return referenceProperty<GraphicControl, PopupMenu>("PopupMenu", &GraphicControl::popupMenu,
+                                                      &GraphicControl::setPopupMenu);
+}
+
+std::shared_ptr<const Property> showHint() {
+  return valueProperty<GraphicControl, bool>("ShowHint", booleanCodec(), &GraphicControl::showHint,
+                                             &GraphicControl::setShowHint, false,
+                                             [](const GraphicControl& c) { return !c.parentShowHint(); });
 }
 
 std::shared_ptr<const Property> visible() {
@@ -173,6 +232,7 @@ void addToolkitClasses(ClassRegistry& classes) {
   addPanel(classes);
   addLogBox(classes);
   addTimer(classes);
+  addActions(classes);
 }
 
 }  // namespace platform

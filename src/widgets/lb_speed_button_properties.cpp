@@ -47,6 +47,7 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       published::width<B>(100),
       published::height<B>(23),
       published::cursor(),
+      published::action(),
       valueProperty<B, TAlignment>("Alignment",
                                    enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}),
                                    &B::alignment, &B::setAlignment, taLeftJustify),
@@ -76,6 +77,7 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       platform::fontProperty<B>(
           "HotTrackFont", [](const B& b) -> const platform::Font& { return b.hotTrackFont(); },
           [](B& b, const platform::Font& f) { b.hotTrackFont() = f; }, defaultHotTrackFont),
+      published::hint(),
       valueProperty<B, TLbSpeedButtonLayout>(
           "Layout",
           enumCodec<TLbSpeedButtonLayout>({"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}),
@@ -87,7 +89,10 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
           &B::numGlyphs, &B::setNumGlyphs, 0),
       published::parentColor(),
       published::parentFont(),
+      published::parentShowHint(),
+      published::popupMenu(),
       color("ShadowColor", &B::shadowColor, &B::setShadowColor, clBlack),
+      published::showHint(),
       flag("SlowDecease", &B::slowDecease, &B::setSlowDecease),
       valueProperty<B, TLbSpeedButtonStyle>(
           "Style",

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/action.h"
 #include "platform/description_syntax.h"
 #include "platform/form.h"
+#include "platform/image_list.h"
 #include "platform/log_box.h"
 #include "platform/panel.h"
 #include "platform/reference_property.h"
@@ -109,6 +111,23 @@ constexpr std::string_view kWindow = R"(object Window: TTestForm
   object Second: TLink
     Target = Area
   end
+  object Images: TImageList
+  end
+  object Actions: TActionList
+    Images = Images
+  end
+  object Go: TAction
+    Caption = 'Go'
+    Enabled = False
+    Hint = 'Goes'
+    ImageIndex = 2
+    Visible = False
+    ActionList = Actions
+    OnChange = Ticked
+    OnExecute = Shown
+  end
+  object Menu: TPopupMenu
+  end
 end
 )";
 
@@ -143,6 +162,10 @@ TEST(Description, EveryToolkitPropertyLoadsAndStoresBackTheSame) {
   // A reference may name a component that comes later in the description.
   EXPECT_EQ(window.componentNamed<Link>("First").target, &window.componentNamed<Link>("Second"));
   EXPECT_EQ(window.componentNamed<Link>("Second").target, &area);
+  const auto& go = window.componentNamed<Action>("Go");
+  EXPECT_EQ(go.actionList(), &window.componentNamed<ActionList>("Actions"));
+  EXPECT_EQ(go.actionList()->images(), &window.componentNamed<ImageList>("Images"));
+  EXPECT_FALSE(go.enabled() || go.visible());
 
   window.show();
   window.previewKeyDown(27, 0);
@@ -154,7 +177,8 @@ TEST(Description, EveryToolkitPropertyLoadsAndStoresBackTheSame) {
 TEST(Description, FreshComponentsStoreNoProperties) {
   TestForm window;
   window.setName("W");
-  for (const char* name : {"TPanel", "TLogBox", "TTimer", "TLink"}) {
+  for (const char* name :
+       {"TPanel", "TLogBox", "TTimer", "TLink", "TPopupMenu", "TImageList", "TActionList", "TAction"}) {
     const ClassInfo& info = *classes().find(name);
     Component& c = info.make(window);
     c.setName(std::string("A") + name);
@@ -170,6 +194,14 @@ TEST(Description, FreshComponentsStoreNoProperties) {
             "  object ATTimer: TTimer\n"
             "  end\n"
             "  object ATLink: TLink\n"
+            "  end\n"
+            "  object ATPopupMenu: TPopupMenu\n"
+            "  end\n"
+            "  object ATImageList: TImageList\n"
+            "  end\n"
+            "  object ATActionList: TActionList\n"
+            "  end\n"
+            "  object ATAction: TAction\n"
             "  end\n"
             "end\n");
 }

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/action.h"
 #include "platform/description.h"
+#include "platform/popup_menu.h"
 #include "platform/toolkit_classes.h"
 #include "speed_button_fixture.h"
 #include "widgets/lb_speed_button_properties.h"
@@ -78,6 +80,11 @@ class SpeedButtonDescription : public SpeedButtonTest {
 
 TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBackTheSame) {
   auto& b = ownButton(panel, "B");
+  auto& menu = panel.own<platform::PopupMenu>();
+  menu.setName("Menu");
+  auto& action = panel.own<platform::Action>();
+  action.setName("Act");
+  b.setAction(&action);  // first: linking takes the action's caption, state, hint and visibility
   b.setBounds({3, 4, 83, 34});
   b.setCursor(platform::Cursor::kHandPoint);
   b.setAlignment(taRightJustify);
@@ -98,6 +105,9 @@ TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBa
   b.setGroupIndex(-3);
   b.setHotTrackColor(0x000A0B0C);
   b.setHotTrackFont(Font{"Courier New", 12, platform::kFontStrikeOut | platform::kFontBold, clWindow, 238});
+  b.setHint("Tip");
+  b.setShowHint(true);
+  b.setPopupMenu(&menu);
   b.setLayout(blGlyphBottom);
   b.setLightColor(clSilver);
   b.setNumGlyphs(3);
@@ -134,6 +144,10 @@ TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBa
   EXPECT_EQ(loaded.caption(), "Go 'now'\r\n");
   EXPECT_EQ(loaded.font(), b.font());
   EXPECT_TRUE(loaded.down());
+  EXPECT_EQ(loaded.action(), &other.componentNamed<platform::Action>("Act"))
+      << "a reference to a later block";
+  EXPECT_EQ(loaded.popupMenu(), &other.componentNamed<platform::PopupMenu>("Menu"));
+  EXPECT_TRUE(loaded.showHint() && !loaded.parentShowHint());
 }
 
 TEST_F(SpeedButtonDescription, DefaultsAreNeverStoredAndTheHotTrackFontsDependsOnTheOwner) {
@@ -187,12 +201,14 @@ TEST_F(SpeedButtonDescription, LoadingAParentFlagOffKeepsTheButtonsOwnValue) {
   platform::Form tahomaForm(o);
   platform::Panel host{tahomaForm, {0, 0, 300, 200}, 0x005BCECB};
   host.setName("Host");
-  platform::loadDescription(host, within("    ParentColor = False\n    ParentFont = False\n"), classes(), {});
+  host.setShowHint(true);
+  const std::string flags = "    ParentColor = False\n    ParentFont = False\n    ParentShowHint = False\n";
+  platform::loadDescription(host, within(flags), classes(), {});
   const auto& b = host.componentNamed<TLbSpeedButton>("B");
   EXPECT_EQ(b.color(), clWindow) << "its own default colour, which the description did not store";
   EXPECT_EQ(b.font(), Font{}) << "its own default font, not the form's";
-  EXPECT_EQ(platform::storeDescription(host, classes()),
-            within("    ParentColor = False\n    ParentFont = False\n"));
+  EXPECT_FALSE(b.showHint()) << "its own default, not the panel's";
+  EXPECT_EQ(platform::storeDescription(host, classes()), within(flags));
 }
 
 TEST_F(SpeedButtonDescription, AColourStyleIsAppliedButNeverStored) {
