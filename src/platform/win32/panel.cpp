@@ -227,11 +227,14 @@ int Panel::colorDepth() const {
 }
 
 void Panel::requestPostedRun() {
-  PostMessageA(impl_->window.get(), kRunPosted, 0, 0);
+  // A null window would post to the thread, outside any window procedure.
+  if (const HWND hwnd = impl_->window.get()) PostMessageA(hwnd, kRunPosted, 0, 0);
 }
 
 void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
-  win32::notifyAccessibleChange(impl_->window.get(), accessibleChildId(*this, control), change);
+  if (const HWND hwnd = impl_->window.get()) {
+    win32::notifyAccessibleChange(hwnd, accessibleChildId(*this, control), change);
+  }
 }
 
 namespace win32 {
