@@ -21,7 +21,8 @@ TLbSpeedButton::TLbSpeedButton(platform::Component* owner)
 }
 
 TLbSpeedButton::~TLbSpeedButton() {
-  markDestroying();
+  markDestroying();  // from here on a tick does nothing
+  if (fadeThread_) stopFadeThread();
 }
 
 void TLbSpeedButton::refresh() {
@@ -124,7 +125,48 @@ void TLbSpeedButton::setStyle(TLbSpeedButtonStyle value) {
 
 void TLbSpeedButton::setSlowDecease(bool value) {
   slowDecease_ = value;
+  if (value && !fadeThread_) {
+    auto worker =
+        std::make_unique<TLbButtonThread>([this](TLbButtonThread&) { fadeTick(); }, fadeThreadOptions_);
+    worker->thread().setFreeOnTerminate(false);  // this button owns it and frees it
+    fadeThread_ = std::move(worker);
+  } else if (!value && fadeThread_) {
+    fadeStep_ = 0;
+    stopFadeThread();
+  }
   invalidate();
+}
+
+void TLbSpeedButton::stopFadeThread() {
+  // Resumed first, so that the worker reaches its termination check; the ticks it hands over
+  // while the GUI thread waits do nothing, as termination has been asked for. No failure here
+  // may keep the button from letting the worker go.
+  try {
+    while (fadeThread_->thread().parked()) fadeThread_->thread().resume();
+  } catch (const std::exception&) {
+  }
+  try {
+    fadeThread_->thread().terminate();
+    fadeThread_->thread().waitFor();
+  } catch (const std::exception&) {
+  }
+  fadeThread_.reset();
+}
+
+void TLbSpeedButton::fadeTick() {
+  if (destroying() || !fadeThread_ || fadeThread_->thread().terminationRequested()) return;
+  if (mouseInside_) {
+    // The pointer came back during the fade: the face stays hot, and the next leave fades
+    // from the top again.
+    if (!fadeThread_->thread().parked()) fadeThread_->thread().park();
+    return;
+  }
+  --fadeStep_;
+  if (fadeStep_ <= 0) {
+    if (!fadeThread_->thread().parked()) fadeThread_->thread().park();
+    fadeStep_ = 0;
+  }
+  refresh();
 }
 
 void TLbSpeedButton::setTransparent(bool value) {
@@ -201,6 +243,8 @@ void TLbSpeedButton::click() {
 
 void TLbSpeedButton::mouseEnter() {
   if (!reachable()) return;
+  // A fade still running would otherwise carry on under the pointer.
+  if (fadeThread_ && !fadeThread_->thread().parked()) fadeThread_->thread().park();
   mouseInside_ = true;
   fadeStep_ = 8;
   refresh();
@@ -209,8 +253,14 @@ void TLbSpeedButton::mouseEnter() {
 
 void TLbSpeedButton::mouseLeave() {
   mouseInside_ = false;
-  fadeStep_ = 0;
-  refresh();
+  if (slowDecease_ && fadeThread_) {
+    // The worker's ticks bring FadeStep down from where it is.
+    if (fadeThread_->thread().parked()) fadeThread_->thread().resume();
+  } else {
+    // Without a worker (its creation failed) the button must not stay hot for good.
+    fadeStep_ = 0;
+    refresh();
+  }
   if (reachable() && onMouseExit) onMouseExit(*this);
 }
 

@@ -4,6 +4,8 @@
 
 #include "platform/font.h"
 #include "platform/graphic_control.h"
+#include "platform/thread.h"
+#include "widgets/lb_button_thread.h"
 #include "widgets/lb_button_types.h"
 #include "widgets/lb_colors.h"
 #include "widgets/lb_face_composer.h"
@@ -70,8 +72,17 @@ class TLbSpeedButton : public platform::GraphicControl {
   // bsModern becomes bsNormal on a display of 8 bits per pixel or less, outside design mode.
   TLbSpeedButtonStyle style() const { return style_; }
   void setStyle(TLbSpeedButtonStyle value);
+  // On: a parked fade worker is made, once; fails with "Thread creation error: %s" when the
+  // system cannot start it, SlowDecease then being on without a worker. Off: the fade ends at
+  // FadeStep 0 and the worker is stopped and freed, whatever stopping it meets.
   bool slowDecease() const { return slowDecease_; }
   void setSlowDecease(bool value);
+  const TLbButtonThread* fadeThread() const { return fadeThread_.get(); }
+  // How a fade worker made from now on sleeps and starts: the system's by default; tests and
+  // benchmarks drive the steps themselves.
+  void setFadeThreadOptions(platform::ThreadOptions options) { fadeThreadOptions_ = std::move(options); }
+  // One step of the fade, run on the GUI thread for each tick of the worker.
+  void fadeTick();
   // Invalidates when switched on, repaints at once when switched off.
   bool transparent() const { return transparent_; }
   void setTransparent(bool value);
@@ -115,6 +126,7 @@ class TLbSpeedButton : public platform::GraphicControl {
 
  private:
   void refresh();
+  void stopFadeThread();
   template <class T>
   void storeAndRefresh(T& field, T value);
   // Enabled, visible, and shown on a parent that is showing.
@@ -140,6 +152,8 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool mouseInside_ = false;
   bool slowDecease_ = false;
   int fadeStep_ = 0;
+  std::unique_ptr<TLbButtonThread> fadeThread_;
+  platform::ThreadOptions fadeThreadOptions_;
   // A click handler that opens a modal dialog lets queued input through; this button takes
   // none of it until its handler has returned.
   bool clicking_ = false;
