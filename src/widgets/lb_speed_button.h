@@ -78,6 +78,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool slowDecease() const { return slowDecease_; }
   void setSlowDecease(bool value);
   const TLbButtonThread* fadeThread() const { return fadeThread_.get(); }
+  TLbButtonThread* fadeThread() { return fadeThread_.get(); }
   // How a fade worker made from now on sleeps and starts: the system's by default; tests and
   // benchmarks drive the steps themselves.
   void setFadeThreadOptions(platform::ThreadOptions options) { fadeThreadOptions_ = std::move(options); }
