@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The thread service's and the fade worker's tests under ThreadSanitizer and under AddressSanitizer with UBSan.
-# Only the platform layer and its tests are built for them. Exits non-zero on any failure.
+# Only the platform and widgets layers and their tests are built for them. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"

@@ -148,6 +148,7 @@ void ShowcaseWindow::buildColourStyles() {
     b.beginLoading();
     b.setColorStyle(cs.style);
     b.endLoading();
+    b.setSlowDecease(true);  // the hot-track colour fades out after the pointer leaves
     logClicks(b);
   }
 }
