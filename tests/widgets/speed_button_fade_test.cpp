@@ -22,6 +22,7 @@ platform::FormOptions smallWindow() {
 }
 
 TEST(SpeedButtonRealFade, EightStepsFromSevenToZeroThenTheWorkerParks) {
+  std::vector<int> steps;  // outlives the button, whose worker may tick while it is stopped
   platform::Form form(smallWindow());
   platform::Panel panel(form, {0, 0, 200, 80}, 0x005BCECB);
   form.show();
@@ -30,7 +31,6 @@ TEST(SpeedButtonRealFade, EightStepsFromSevenToZeroThenTheWorkerParks) {
   button.setBounds({20, 20, 128, 51});
   button.setColorStyle(lcsGold);
   button.setSlowDecease(true);
-  std::vector<int> steps;
   TLbButtonThread::TickEvent& onTick = button.fadeThread()->onTick();
   onTick = [tick = onTick, &steps, &button](TLbButtonThread& sender) {
     tick(sender);

@@ -86,6 +86,7 @@ Film recordFade() {
     platform::application::processMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
+  button.setSlowDecease(false);  // the worker goes before what its ticks write into
   return film;
 }
 
