@@ -19,7 +19,7 @@ int main() {
     form1.form().show();
     exitCode = application::run();
   } catch (const std::exception& e) {
-    application::reportError(platform::errorReportText(e.what()));
+    platform::reportFailure(e.what());
   }
   // An installation whose confirmation never came (the version could not be recorded) still
   // leaves the folder with the new target alone.

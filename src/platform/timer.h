@@ -14,6 +14,7 @@ class Timer {
   Timer& operator=(const Timer&) = delete;
   ~Timer();
 
+  // Starting throws when the system has no timer left to give; the timer then stays disabled.
   void setEnabled(bool enabled);
   bool enabled() const { return enabled_; }
   unsigned interval() const { return interval_; }
