@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <exception>
+#include <functional>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -18,7 +19,6 @@ class ErrorReportText {
 
   explicit ErrorReportText(std::string_view message) noexcept;
   const char* c_str() const noexcept { return text_.data(); }
-  std::string_view view() const noexcept { return {text_.data(), length_}; }
 
  private:
   std::array<char, kMaxLength + 1> text_{};
@@ -29,12 +29,20 @@ class ErrorReportText {
 // throws: it runs where an exception would unwind into the system's code.
 void reportFailure(const char* message) noexcept;
 
+namespace detail {
+template <class T>
+inline constexpr bool kIsStdFunction = false;
+template <class R, class... Args>
+inline constexpr bool kIsStdFunction<std::function<R(Args...)>> = true;
+}  // namespace detail
+
 // Runs an event handler. An exception that leaves it ends the handler and is shown in the
-// application's error report; the event loop goes on. An empty handler does nothing. Taking
-// the handler as it is, rather than as a std::function, keeps the guard itself from allocating.
+// application's error report; the event loop goes on. An empty std::function does nothing.
+// Taking the handler as it is, rather than wrapped in a std::function, keeps the guard itself
+// from allocating.
 template <class Handler>
 void runGuarded(Handler&& handler) noexcept {
-  if constexpr (std::is_constructible_v<bool, Handler&>) {
+  if constexpr (detail::kIsStdFunction<std::remove_cvref_t<Handler>>) {
     if (!handler) return;
   }
   try {
