@@ -6,18 +6,23 @@
 #include "platform/application.h"
 #include "platform/guarded.h"
 #include "updater/install_record.h"
+#include "updater/payload_writer.h"
 
 int main() {
   namespace application = platform::application;
   application::restrictDllSearch();
   application::setTitle(app::kApplicationTitle);
+  int exitCode = 1;
   try {
     const updater::InstallRecord record(app::kRecordKeyNumber);
     app::TForm1 form1(record);
     form1.form().show();
-    return application::run();
+    exitCode = application::run();
   } catch (const std::exception& e) {
-    application::reportError(platform::errorReportText(e.what()));
-    return 1;
+    platform::reportFailure(e.what());
   }
+  // An installation whose confirmation never came (the version could not be recorded) still
+  // leaves the folder with the new target alone.
+  updater::removeReplacedTargets();
+  return exitCode;
 }

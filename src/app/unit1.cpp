@@ -113,6 +113,7 @@ void TForm1::Button2Click() {
   platform::showMessageDialog(
       std::string(kTargetTitle) + " a fost actualizata la versiunea " + buildVersionText() + ".",
       platform::DialogKind::kInformation);
+  updater::removeReplacedTargets();  // the old file goes once nobody waits for it
 }
 
 }  // namespace app

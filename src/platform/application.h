@@ -20,8 +20,9 @@ bool terminationRequested();
 // Handles every event that is pending now, then returns.
 void processMessages();
 
-// Shows the top-level error report: the message in a modal box with the stop icon and one OK
-// button, titled with the application title.
-void reportError(std::string_view text);
+// Shows the top-level error report: the text in a modal box with the stop icon and one OK
+// button, titled with the application title. Allocates nothing and never throws, since it runs
+// where an exception would unwind into the system (see platform/guarded.h).
+void reportError(const char* text) noexcept;
 
 }  // namespace platform::application

@@ -1,26 +1,31 @@
 #include "platform/guarded.h"
 
-#include <exception>
+#include <algorithm>
 
 #include "platform/application.h"
 
 namespace platform {
 
-std::string errorReportText(std::string_view message) {
-  std::string text(message);
-  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
-  return text;
+ErrorReportText::ErrorReportText(std::string_view message) noexcept {
+  const bool needsPeriod =
+      !message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.');
+  if (message.size() + (needsPeriod ? 1 : 0) <= kMaxLength) {
+    std::copy(message.begin(), message.end(), text_.begin());
+    length_ = message.size();
+    if (needsPeriod) text_[length_++] = '.';
+  } else {
+    constexpr std::string_view kCut = "...";
+    const std::size_t kept = kMaxLength - kCut.size();
+    std::copy_n(message.begin(), kept, text_.begin());
+    std::copy(kCut.begin(), kCut.end(), text_.begin() + static_cast<std::ptrdiff_t>(kept));
+    length_ = kMaxLength;
+  }
+  text_[length_] = '\0';
 }
 
-void runGuarded(const std::function<void()>& handler) {
-  if (!handler) return;
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    application::reportError(errorReportText(e.what()));
-  } catch (...) {
-    application::reportError("Unknown error.");
-  }
+void reportFailure(const char* message) noexcept {
+  const ErrorReportText text(message ? std::string_view(message) : std::string_view("Unknown error"));
+  application::reportError(text.c_str());
 }
 
 }  // namespace platform

@@ -7,7 +7,12 @@ namespace platform {
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  restart();
+  try {
+    restart();
+  } catch (...) {
+    enabled_ = false;  // a timer the system refused is not running
+    throw;
+  }
 }
 
 void Timer::setInterval(unsigned intervalMs) {

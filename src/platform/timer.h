@@ -15,6 +15,7 @@ class Timer : public Component {
   Timer& operator=(const Timer&) = delete;
   ~Timer() override;
 
+  // Starting throws when the system has no timer left to give; the timer then stays disabled.
   void setEnabled(bool enabled);
   bool enabled() const { return enabled_; }
   // Starts the count again with the new interval; 0 stops the ticks.

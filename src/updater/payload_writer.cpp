@@ -62,12 +62,19 @@ void restoreOrphanedBackup(const SplitPath& target) {
   }
 }
 
-// Files of earlier runs that were cut off (power loss, killed process) or whose old target
-// could not be deleted at once. One still held open, by a run going on right now, stays.
+// Files of earlier runs that were cut off (power loss, killed process) before they deleted the
+// old target they had put aside, or that could not delete it because it was still running. One
+// still held open, by a run going on right now, stays.
 void removeLeftovers(const SplitPath& target) {
   for (const std::string& name : platform::filesInFolder(target.folder)) {
     if (isTempOf(name, target.fileName)) platform::removeFile(target.folder + name);
   }
+}
+
+// The old targets put aside by this process's installations, still to be deleted.
+std::vector<std::string>& replacedTargets() {
+  static std::vector<std::string> paths;
+  return paths;
 }
 
 // A new file that is deleted again on scope exit, once closed, unless it has been handed on.
@@ -176,20 +183,27 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
 
   current.file.reset();
   if (targetExists) {
-    // The old file's last name: removed at once, or by the next run if it is still held.
-    const std::string backup =
+    // The old file's last name. Room for it in the list first: once the new file is in place,
+    // nothing may fail any more.
+    std::string backup =
         temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + std::string(kBackupSuffix);
+    replacedTargets().reserve(replacedTargets().size() + 1);
     if (platform::replaceFile(filePath, temp.path(), backup) != FileError::kNone) {
       return InstallOutcome::kReplaceFailed;
     }
     temp.keep();
-    platform::removeFile(backup);
+    replacedTargets().push_back(std::move(backup));
   } else {
     if (platform::moveIntoPlace(temp.path(), filePath) != FileError::kNone)
       return InstallOutcome::kReplaceFailed;
     temp.keep();
   }
   return InstallOutcome::kInstalled;
+}
+
+void removeReplacedTargets() {
+  for (const std::string& path : replacedTargets()) platform::removeFile(path);
+  replacedTargets().clear();
 }
 
 bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,

@@ -25,12 +25,22 @@ std::string_view describe(InstallOutcome outcome);
 // (named after it, so that one left by an interrupted run is recognised and removed by the next),
 // are read back and flushed, and then replace the target in one step. A target that someone
 // holds open is left alone before anything is written.
+// The old file is only put aside under a temporary name: freeing its blocks costs the file
+// system about as long as the replace itself, and nobody needs to wait for that.
+// removeReplacedTargets() deletes it later.
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath);
 
 // Installs this program's own resource `resourceType`/`resourceName` (matched without case) as
-// the file `filePath`. True when the file now holds exactly the resource's bytes.
+// the file `filePath`, as installPayload does. True when the file now holds exactly the
+// resource's bytes.
 bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,
                     const std::string& filePath);
+
+// Deletes the old files that installations in this process have put aside. Call it once nobody
+// waits for the program any more: after the confirmation, and at exit. One that cannot be
+// deleted now (a program started from it still runs) is left for the next installation into
+// its folder, which removes every leftover of earlier runs.
+void removeReplacedTargets();
 
 // The name part of the temporary files an installation of `fileName` uses, so that tests and
 // tools can recognise them: fileName + kTempInfix + <unique> + kTempSuffix.

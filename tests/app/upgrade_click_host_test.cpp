@@ -1,6 +1,7 @@
 // The upgrade click over the headless toolkit, the in-memory record and real files.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "platform/headless/registry_store.h"
 #include "platform/headless/ui_driver.h"
 #include "support/scratch_folder.h"
+#include "updater/payload_writer.h"
 
 namespace app {
 namespace {
@@ -32,6 +34,7 @@ class UpgradeClick : public ::testing::Test {
     writeFile(target(), oldFile);
   }
   void TearDown() override {
+    updater::removeReplacedTargets();
     platform::unregisterOwnResource("EXE", "UPGRADE");
     platform::headless::resetRegistry();
     platform::headless::resetUi();
@@ -68,7 +71,11 @@ class UpgradeClick : public ::testing::Test {
 TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
   checkInstalled(installFolder());
   bool pressedWhileConfirming = false;
-  platform::headless::setBoxObserver([&](const auto&) { pressedWhileConfirming = window.Button2.down(); });
+  std::set<std::string> namesWhileConfirming;
+  platform::headless::setBoxObserver([&](const auto&) {
+    pressedWhileConfirming = window.Button2.down();
+    namesWhileConfirming = scratch.fileNames();
+  });
   clickUpgrade();
 
   ASSERT_EQ(shownBoxes().size(), 1u);
@@ -81,6 +88,9 @@ TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
   EXPECT_EQ(window.Memo1.lines().back(), "Versiune actualizata.");
   EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.63");
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
+  // The user does not wait for the old file to be deleted: that comes after the confirmation.
+  EXPECT_EQ(namesWhileConfirming.size(), 2u);
+  EXPECT_EQ(scratch.fileNames(), std::set<std::string>{"Ralvt.exe"});
 }
 
 TEST_F(UpgradeClick, InstallFolderWithTrailingSeparatorWorks) {

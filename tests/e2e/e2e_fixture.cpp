@@ -113,6 +113,18 @@ void UpdaterTest::screenshot(HWND window, const std::string& name) const {
   driver::saveScreenshot(window, *folder + "\\" + currentTestName() + "-" + name + ".bmp");
 }
 
+std::set<std::string> UpdaterTest::installFolderNames() const {
+  std::set<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((installFolder_ + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.insert(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
 std::optional<DWORD> UpdaterTest::exitCode(DWORD timeoutMs) {
   return updater_->waitForExit(timeoutMs);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "process.h"
@@ -34,6 +35,8 @@ class UpdaterTest : public ::testing::Test {
   std::optional<DWORD> exitCode(DWORD timeoutMs = 10000);
 
   std::string targetFile() const { return installFolder_ + "\\Ralvt.exe"; }
+  // The names of the files in the install folder.
+  std::set<std::string> installFolderNames() const;
   std::unique_ptr<driver::Process> updater_;
 
  private:

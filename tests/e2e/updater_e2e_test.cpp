@@ -27,16 +27,6 @@ TEST_F(UpdaterTest, NotInstalledGivesOneLineAndAnInertUpgradeButton) {
   EXPECT_EQ(exitCode(), DWORD{0});
 }
 
-// What the screen shows at a point of a window's client area, as 0x00BBGGRR.
-COLORREF pixelAt(HWND window, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(window, &p);
-  const HDC screen = GetDC(nullptr);
-  const COLORREF c = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
-
 TEST_F(UpdaterTest, WindowIsTheDesignedFixedTopmostWindowCentredOnTheScreen) {
   const auto window = startUpdater(1);
   RECT client;
@@ -45,8 +35,7 @@ TEST_F(UpdaterTest, WindowIsTheDesignedFixedTopmostWindowCentredOnTheScreen) {
   EXPECT_EQ(client.bottom, 179);
   RECT frame;
   GetWindowRect(window.form, &frame);
-  EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
-  EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
+  EXPECT_TRUE(driver::centredOnScreen(frame));
 
   const LONG style = GetWindowLongA(window.form, GWL_STYLE);
   const LONG exStyle = GetWindowLongA(window.form, GWL_EXSTYLE);
@@ -63,8 +52,9 @@ TEST_F(UpdaterTest, WindowIsTheDesignedFixedTopmostWindowCentredOnTheScreen) {
   Sleep(200);
   RECT logBox;
   GetClientRect(window.log, &logBox);
-  EXPECT_EQ(pixelAt(window.log, logBox.right - 3, logBox.bottom - 3), COLORREF{0x00AFE7E6});
-  EXPECT_EQ(pixelAt(window.panel, 12, 116), COLORREF{0x005BCECB}) << "the panel between log and buttons";
+  EXPECT_EQ(driver::screenPixel(window.log, logBox.right - 3, logBox.bottom - 3), COLORREF{0x00AFE7E6});
+  EXPECT_EQ(driver::screenPixel(window.panel, 12, 116), COLORREF{0x005BCECB})
+      << "the panel between log and buttons";
   driver::pressKey(window, VK_ESCAPE, 0);
   EXPECT_EQ(exitCode(), DWORD{0});
 }
@@ -122,6 +112,7 @@ TEST_F(UpdaterTest, TargetHeldOpenGivesTheErrorDialogAndSucceedsAfterRelease) {
   EXPECT_EQ(error->title, "Error");
   EXPECT_EQ(error->text, "Inchideti mai intai Ralvento!");
   EXPECT_EQ(error->icon, BoxIcon::kError);
+  EXPECT_TRUE(driver::centredOnScreen(error->bounds));
   screenshot(error->hwnd, "error");
   driver::pressOk(*error);
   driver::waitUntil([&] { return !IsWindow(error->hwnd); }, 5000);

@@ -184,9 +184,26 @@ TEST(Canvas, TextIsDrawnInTheFontColourInsideItsRectangleOnly) {
     }
   }
   EXPECT_GT(inked, 10);
-  Rect clipped{10, 2, 70, 6};
-  c.drawText("Hello", clipped, kDtLeft);
-  for (int x = 0; x < 80; ++x) EXPECT_EQ(c.pixel(x, 7), bitmap->canvas().pixel(x, 7));
+}
+
+TEST(Canvas, TextIsClippedToItsRectangle) {
+  Font font;
+  font.color = kInk;
+  // The same text drawn twice on fresh paper, once in a box tall enough for it and once in a
+  // box that keeps only its top rows: the second shows exactly the first one's top rows.
+  const auto drawn = [&](Rect box) {
+    auto bitmap = paper(80, 20);
+    bitmap->canvas().setFont(font);
+    bitmap->canvas().drawText("Hello", box, kDtLeft);
+    return picture(bitmap->canvas(), 80, 20);
+  };
+  const std::string whole = drawn({10, 2, 70, 20});
+  const std::string clipped = drawn({10, 2, 70, 9});
+  ASSERT_NE(whole.find('o', 10 * 81), std::string::npos) << "the text must reach below the clip";
+  const std::size_t clipEnd = 9 * 81;  // rows 0 to 8, each 80 pixels and a line break
+  EXPECT_EQ(clipped.substr(0, clipEnd), whole.substr(0, clipEnd));
+  EXPECT_NE(clipped.find('o'), std::string::npos);
+  EXPECT_EQ(clipped.find_first_not_of(".\n", clipEnd), std::string::npos) << clipped;
 }
 
 TEST(Canvas, SystemColoursResolveOnlyWhenDrawn) {

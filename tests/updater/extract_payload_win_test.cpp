@@ -55,8 +55,11 @@ TEST(OwnPayload, IsFoundWhateverTheCaseOfItsNamesAndViewedInsideTheImage) {
 class ExtractPayloadOnWindows : public ::testing::Test {
  protected:
   std::string target() const { return scratch.path("Ralvt.exe"); }
+  void TearDown() override { removeReplacedTargets(); }
+  // The payload in place and, once the program has ended, nothing else.
   void expectPayloadInstalled() const {
     EXPECT_TRUE(sameBytes(readFile(target()), ownPayload()));
+    removeReplacedTargets();
     EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
   }
   void expectUnchanged(const std::vector<std::byte>& old) const {

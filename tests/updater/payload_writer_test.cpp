@@ -22,8 +22,16 @@ using Names = std::set<std::string>;
 
 class InstallPayload : public ::testing::Test {
  protected:
-  void TearDown() override { platform::clearWriteFault(); }
+  void TearDown() override {
+    platform::clearWriteFault();
+    removeReplacedTargets();
+  }
   std::string target() const { return scratch.path("Ralvt.exe"); }
+  // What the folder holds once the program has ended.
+  Names namesAtExit() const {
+    removeReplacedTargets();
+    return scratch.fileNames();
+  }
 
   ScratchFolder scratch;
   const std::vector<std::byte> payload = patternBytes(300'000, 42);
@@ -40,11 +48,21 @@ void PrintTo(const OldFile& c, std::ostream* out) {
 
 class OverAnyOldFile : public InstallPayload, public ::testing::WithParamInterface<OldFile> {};
 
-TEST_P(OverAnyOldFile, LeavesExactlyThePayloadAndNothingElse) {
-  if (GetParam().size) writeFile(target(), patternBytes(*GetParam().size, 7));
+// The old file waits beside the new one, whole, until nobody waits for the program.
+TEST_P(OverAnyOldFile, LeavesExactlyThePayloadAndAtExitNothingElse) {
+  const auto old = patternBytes(GetParam().size.value_or(0), 7);
+  if (GetParam().size) writeFile(target(), old);
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
-  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+  Names aside = scratch.fileNames();
+  aside.erase("Ralvt.exe");
+  if (GetParam().size) {
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_TRUE(sameBytes(readFile(scratch.path(*aside.begin())), old));
+  } else {
+    EXPECT_EQ(aside, Names{});
+  }
+  EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OverAnyOldFile,
@@ -57,7 +75,7 @@ TEST_F(InstallPayload, AnEmptyPayloadGivesAnEmptyFile) {
   writeFile(target(), patternBytes(10, 1));
   EXPECT_EQ(installPayload({}, target()), InstallOutcome::kInstalled);
   EXPECT_TRUE(readFile(target()).empty());
-  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+  EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
 }
 
 TEST_F(InstallPayload, AHeldTargetIsLeftAloneUntilReleased) {
@@ -99,7 +117,7 @@ TEST_F(InstallPayload, ADoubledSeparatorBeforeTheNameIsAccepted) {
   EXPECT_EQ(installPayload(payload, scratch.folder() + scratch.separator() + "Ralvt.exe"),
             InstallOutcome::kInstalled);
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
-  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+  EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
 }
 
 TEST_F(InstallPayload, APathWithoutFileNameIsRefused) {
@@ -157,7 +175,7 @@ TEST_F(InstallPayload, LeftoversOfInterruptedRunsAreRemovedAndOtherFilesKept) {
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   Names expected = unrelated;
   expected.insert("Ralvt.exe");
-  EXPECT_EQ(scratch.fileNames(), expected);
+  EXPECT_EQ(namesAtExit(), expected);
 }
 
 TEST_F(InstallPayload, AnOldFileLeftOnlyUnderItsBackupNameComesBack) {
@@ -175,7 +193,7 @@ TEST_F(InstallPayload, AnOldFileLeftOnlyUnderItsBackupNameComesBack) {
   platform::clearWriteFault();
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
-  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
+  EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
 }
 
 TEST_F(InstallPayload, ATemporaryFileInUseByAnotherRunIsNotTouched) {
@@ -184,7 +202,23 @@ TEST_F(InstallPayload, ATemporaryFileInUseByAnotherRunIsNotTouched) {
   ExclusiveFile::Opened held = ExclusiveFile::openForReading(scratch.path(other));
   ASSERT_TRUE(held.file);
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
-  EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", other}));
+  EXPECT_EQ(namesAtExit(), (Names{"Ralvt.exe", other}));
+}
+
+TEST_F(InstallPayload, AnOldFileThatCannotBeDeletedAtExitGoesWithTheNextInstall) {
+  writeFile(target(), patternBytes(5000, 11));
+  ASSERT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  Names aside = scratch.fileNames();
+  aside.erase("Ralvt.exe");
+  ASSERT_EQ(aside.size(), 1u);
+  {
+    // Someone has started the old program in the meantime.
+    ExclusiveFile::Opened held = ExclusiveFile::openForReading(scratch.path(*aside.begin()));
+    ASSERT_TRUE(held.file);
+    EXPECT_EQ(namesAtExit(), (Names{"Ralvt.exe", *aside.begin()}));
+  }
+  EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
+  EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui_driver.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace driver {
@@ -220,6 +221,21 @@ void pressOk(const ShownBox& box) {
 
 bool noMessageBoxFor(DWORD processId, DWORD waitMs) {
   return !waitForMessageBox(processId, waitMs);
+}
+
+COLORREF screenPixel(HWND window, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(window, &p);
+  const HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+bool centredOnScreen(const RECT& bounds) {
+  const auto off = [](LONG low, LONG high, int screen) { return std::abs(low + high - screen) <= 1; };
+  return off(bounds.left, bounds.right, GetSystemMetrics(SM_CXSCREEN)) &&
+         off(bounds.top, bounds.bottom, GetSystemMetrics(SM_CYSCREEN));
 }
 
 }  // namespace driver

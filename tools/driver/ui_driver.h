@@ -51,6 +51,11 @@ void pressOk(const ShownBox& box);
 // True when the process shows no message box during the whole wait.
 bool noMessageBoxFor(DWORD processId, DWORD waitMs);
 
+// What the screen shows at a point of a window's client area, as 0x00BBGGRR.
+COLORREF screenPixel(HWND window, int x, int y);
+// Whether a rectangle of the screen stands in its middle, to a pixel.
+bool centredOnScreen(const RECT& bounds);
+
 // Saves what the screen shows of a window as a 24-bit BMP file.
 bool saveScreenshot(HWND window, const std::string& path);
 

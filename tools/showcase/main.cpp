@@ -16,7 +16,7 @@ int main() {
     window.show();
     return application::run();
   } catch (const std::exception& e) {
-    application::reportError(platform::errorReportText(e.what()));
+    platform::reportFailure(e.what());
     return 1;
   }
 }

@@ -2,6 +2,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/control_host.h"
@@ -23,6 +24,8 @@ struct ShownBox {
 
 // Every modal box shown so far (message dialogs and error reports), in order.
 const std::vector<ShownBox>& shownBoxes();
+// The text of the last error report, kept even when there was no memory to record its box.
+std::string_view lastErrorReport();
 // Called while a box is "open", before it returns to its caller.
 void setBoxObserver(std::function<void(const ShownBox&)> observer);
 

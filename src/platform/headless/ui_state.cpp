@@ -1,6 +1,7 @@
 #include "platform/headless/ui_state.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/application.h"
 #include "platform/message_dialog.h"
@@ -21,6 +22,10 @@ void showBox(ShownBox box) {
 
 const std::vector<ShownBox>& shownBoxes() {
   return uiState().boxes;
+}
+
+std::string_view lastErrorReport() {
+  return uiState().lastReport.data();
 }
 
 void setBoxObserver(std::function<void(const ShownBox&)> observer) {
@@ -46,6 +51,7 @@ bool typeChar(Form& form, char c, bool withAlt) {
 void resetUi() {
   auto& s = uiState();
   s.boxes.clear();
+  s.lastReport[0] = '\0';
   s.boxObserver = nullptr;
   s.menus.clear();
   s.menuChooser = nullptr;
@@ -81,8 +87,19 @@ void processMessages() {
   runHandedOffCalls();
 }
 
-void reportError(std::string_view text) {
-  headless::showBox({title(), std::string(text), headless::BoxIcon::kStop});
+void reportError(const char* text) noexcept {
+  auto& last = headless::uiState().lastReport;
+  std::size_t length = 0;
+  while (text[length] != '\0' && length + 1 < last.size()) {
+    last[length] = text[length];
+    ++length;
+  }
+  last[length] = '\0';
+  // Without memory for the record of the box, a real system would fail to show it, too.
+  try {
+    headless::showBox({title(), text, headless::BoxIcon::kStop});
+  } catch (const std::bad_alloc&) {
+  }
 }
 
 }  // namespace application

@@ -1,5 +1,8 @@
 #pragma once
+#include <array>
 #include <vector>
+
+#include "platform/guarded.h"
 
 #include "platform/headless/ui_driver.h"
 
@@ -8,6 +11,8 @@ namespace platform::headless {
 // Shared between the headless toolkit's parts.
 struct UiState {
   std::vector<ShownBox> boxes;
+  // The last error report's text, copied without allocating.
+  std::array<char, ErrorReportText::kMaxLength + 1> lastReport{};
   std::function<void(const ShownBox&)> boxObserver;
   std::vector<ShownMenu> menus;
   std::function<std::optional<std::size_t>(const ShownMenu&)> menuChooser;

@@ -92,7 +92,7 @@ void processMessages() {
   }
 }
 
-void reportError(std::string_view text) {
+void reportError(const char* text) noexcept {
   win32::showModalBox(text, titleText().c_str(), MB_ICONSTOP);
 }
 

@@ -1,12 +1,15 @@
 #include "platform/message_dialog.h"
 
+#include <string>
+
 #include "platform/win32/toolkit.h"
 
 namespace platform {
 
 void showMessageDialog(std::string_view text, DialogKind kind) {
   const bool error = kind == DialogKind::kError;
-  win32::showModalBox(text, error ? "Error" : "Information", error ? MB_ICONERROR : MB_ICONINFORMATION);
+  win32::showModalBox(std::string(text).c_str(), error ? "Error" : "Information",
+                      error ? MB_ICONERROR : MB_ICONINFORMATION);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <stdexcept>
 
 namespace platform {
 namespace {
@@ -38,10 +39,17 @@ void Timer::restart() {
     liveTimers().erase(impl_->id);
     impl_->id = 0;
   }
-  if (running()) {
-    impl_->id = SetTimer(nullptr, 0, interval_, timerProc);
-    if (impl_->id) liveTimers()[impl_->id] = this;
+  if (!running()) return;
+  const UINT_PTR id = SetTimer(nullptr, 0, interval_, timerProc);
+  // A timer that never ticks would leave its handler waiting for good with nothing said.
+  if (id == 0) throw std::runtime_error("Not enough timers available");
+  try {
+    liveTimers()[id] = this;
+  } catch (...) {
+    KillTimer(nullptr, id);
+    throw;
   }
+  impl_->id = id;
 }
 
 }  // namespace platform

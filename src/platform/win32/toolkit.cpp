@@ -40,12 +40,11 @@ std::string windowText(HWND hwnd) {
   return text;
 }
 
-void showModalBox(std::string_view text, const char* title, UINT icon) {
-  const std::string message(text);
+void showModalBox(const char* text, const char* title, UINT icon) noexcept {
   const HWND active = GetActiveWindow();
   // No owner: the box is centred on the screen. Task-modal and topmost, so that it blocks the
   // window and is not hidden behind it, although the window stays on top.
-  MessageBoxA(nullptr, message.c_str(), title, MB_OK | icon | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  MessageBoxA(nullptr, text, title, MB_OK | icon | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
   // Without an owner nothing hands the activation back; the user goes on where they were.
   if (active && IsWindow(active)) SetActiveWindow(active);
 }

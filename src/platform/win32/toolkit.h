@@ -39,8 +39,9 @@ LRESULT CALLBACK guardedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
 UniqueFont createFont(const Font& font);
 std::string windowText(HWND hwnd);
-// The system's message box with one OK button and `icon`, modal for the whole program.
-void showModalBox(std::string_view text, const char* title, UINT icon);
+// The system's message box with one OK button and `icon`, modal for the whole program. Never
+// throws: the error report shows its boxes through it.
+void showModalBox(const char* text, const char* title, UINT icon) noexcept;
 COLORREF toColorRef(Color c);
 unsigned shiftState();
 unsigned shiftStateFromMouse(WPARAM wParam);
