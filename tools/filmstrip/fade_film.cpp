@@ -24,8 +24,10 @@ constexpr platform::Color kPanelColor = 0x005BCECB;
 platform::FormOptions windowOptions() {
   platform::FormOptions o;
   o.caption = "Fade";
-  o.clientWidth = 160;
-  o.clientHeight = 60;
+  // Centred on the screen, where a fresh display keeps the real pointer: the button sits in
+  // the top-left corner, away from it, so that only the moves made here make it hot.
+  o.clientWidth = 400;
+  o.clientHeight = 240;
   return o;
 }
 
@@ -42,7 +44,7 @@ void label(platform::Canvas& c, int frame, int fadeStep) {
 
 Film recordFade() {
   platform::Form form(windowOptions());
-  platform::Panel panel(form, {0, 0, 160, 60}, kPanelColor);
+  platform::Panel panel(form, {0, 0, 400, 240}, kPanelColor);
   form.show();
   auto& button = form.own<widgets::TLbSpeedButton>();
   button.setName("Film");

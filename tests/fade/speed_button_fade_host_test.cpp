@@ -9,7 +9,7 @@
 
 #include "platform/application.h"
 #include "platform/thread_steps.h"
-#include "speed_button_fixture.h"
+#include "widgets/speed_button_fixture.h"
 
 namespace widgets::testing {
 namespace {

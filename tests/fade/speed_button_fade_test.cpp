@@ -16,15 +16,17 @@ namespace {
 platform::FormOptions smallWindow() {
   platform::FormOptions o;
   o.caption = "Fade";
-  o.clientWidth = 200;
-  o.clientHeight = 80;
+  // Centred on the screen, where a fresh display keeps the real pointer: the buttons sit in
+  // the top-left corner, away from it, so that only this test's moves make them hot.
+  o.clientWidth = 400;
+  o.clientHeight = 240;
   return o;
 }
 
 TEST(SpeedButtonRealFade, EightStepsFromSevenToZeroThenTheWorkerParks) {
   std::vector<int> steps;  // outlives the button, whose worker may tick while it is stopped
   platform::Form form(smallWindow());
-  platform::Panel panel(form, {0, 0, 200, 80}, 0x005BCECB);
+  platform::Panel panel(form, {0, 0, 400, 240}, 0x005BCECB);
   form.show();
   TLbSpeedButton& button = form.own<TLbSpeedButton>();
   button.setParent(&panel);
@@ -45,7 +47,7 @@ TEST(SpeedButtonRealFade, EightStepsFromSevenToZeroThenTheWorkerParks) {
 
 TEST(SpeedButtonRealFade, ManyWorkersMadeFadingAndStoppedOnTheRealBackend) {
   platform::Form form(smallWindow());
-  platform::Panel panel(form, {0, 0, 200, 80}, 0x005BCECB);
+  platform::Panel panel(form, {0, 0, 400, 240}, 0x005BCECB);
   form.show();
   for (int i = 0; i < 1000; ++i) {
     auto button = std::make_unique<TLbSpeedButton>(&form);
