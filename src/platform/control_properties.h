@@ -14,46 +14,38 @@ inline constexpr int kMaxPosition = 32767;
 
 template <class C>
 std::shared_ptr<const Property> left(int def = 0) {
-  return valueProperty<C, int>(
-      "Left", integerCodec(kMinPosition, kMaxPosition), [](const C& c) { return c.bounds().left; },
-      [](C& c, int v) {
-        const Rect r = c.bounds();
-        c.setBounds({v, r.top, v + r.width(), r.bottom});
-      },
-      def);
+  return valueProperty<C, int, [](const C& c) { return c.bounds().left; },
+                       [](C& c, int v) {
+                         const Rect r = c.bounds();
+                         c.setBounds({v, r.top, v + r.width(), r.bottom});
+                       }>("Left", integerCodec(kMinPosition, kMaxPosition), def);
 }
 
 template <class C>
 std::shared_ptr<const Property> top(int def = 0) {
-  return valueProperty<C, int>(
-      "Top", integerCodec(kMinPosition, kMaxPosition), [](const C& c) { return c.bounds().top; },
-      [](C& c, int v) {
-        const Rect r = c.bounds();
-        c.setBounds({r.left, v, r.right, v + r.height()});
-      },
-      def);
+  return valueProperty<C, int, [](const C& c) { return c.bounds().top; },
+                       [](C& c, int v) {
+                         const Rect r = c.bounds();
+                         c.setBounds({r.left, v, r.right, v + r.height()});
+                       }>("Top", integerCodec(kMinPosition, kMaxPosition), def);
 }
 
 template <class C>
 std::shared_ptr<const Property> width(int def = 0) {
-  return valueProperty<C, int>(
-      "Width", integerCodec(0, kMaxPosition), [](const C& c) { return c.bounds().width(); },
-      [](C& c, int v) {
-        const Rect r = c.bounds();
-        c.setBounds({r.left, r.top, r.left + v, r.bottom});
-      },
-      def);
+  return valueProperty<C, int, [](const C& c) { return c.bounds().width(); },
+                       [](C& c, int v) {
+                         const Rect r = c.bounds();
+                         c.setBounds({r.left, r.top, r.left + v, r.bottom});
+                       }>("Width", integerCodec(0, kMaxPosition), def);
 }
 
 template <class C>
 std::shared_ptr<const Property> height(int def = 0) {
-  return valueProperty<C, int>(
-      "Height", integerCodec(0, kMaxPosition), [](const C& c) { return c.bounds().height(); },
-      [](C& c, int v) {
-        const Rect r = c.bounds();
-        c.setBounds({r.left, r.top, r.right, r.top + v});
-      },
-      def);
+  return valueProperty<C, int, [](const C& c) { return c.bounds().height(); },
+                       [](C& c, int v) {
+                         const Rect r = c.bounds();
+                         c.setBounds({r.left, r.top, r.right, r.top + v});
+                       }>("Height", integerCodec(0, kMaxPosition), def);
 }
 
 // What a graphic control publishes of its base, one property each.

@@ -1,6 +1,6 @@
 #include "platform/files.h"
 
-#include <cstdio>
+#include <charconv>
 #include <utility>
 
 namespace platform {
@@ -53,6 +53,16 @@ ExclusiveFile::~ExclusiveFile() {
   close();
 }
 
+namespace {
+
+std::string hex(std::uint32_t value) {
+  char digits[8];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+  return std::string(digits, end);
+}
+
+}  // namespace
+
 ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, std::string_view suffix) {
   // The process id keeps concurrent runs apart; the attempt number steps over names that an
   // earlier run of a process with the same id left behind.
@@ -60,9 +70,9 @@ ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, st
   constexpr unsigned kAttempts = 64;
   Created created;
   for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
-    char unique[24];
-    std::snprintf(unique, sizeof unique, "%x-%x", static_cast<unsigned>(pid), attempt);
-    std::string path = prefix + unique;
+    // to_chars rather than snprintf: the printf family would bring its whole formatter, floating
+    // point included, into the exe for these two numbers.
+    std::string path = prefix + hex(pid) + '-' + hex(attempt);
     path += suffix;
     Opened opened = createNew(path);
     if (opened.file) {

@@ -116,4 +116,45 @@ void drawPicture(const Picture& picture, Bitmap& bitmap) {
   }
 }
 
+std::vector<std::string_view> FontProperty::parts() const {
+  return fontPartNames();
+}
+
+bool FontProperty::stored(const Component& c) const {
+  return (!storedIf_ || storedIf_(c)) && !(own_(c) == default_(c));
+}
+
+std::vector<std::pair<std::string, std::string>> FontProperty::write(const Component& c,
+                                                                     const Component&) const {
+  return formatFontParts(own_(c));
+}
+
+std::any FontProperty::check(std::string_view part, const ValueToken& value, const CheckContext&) const {
+  return parseFontPart(part, value);
+}
+
+void FontProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
+  Font font = own_(c);
+  std::any_cast<const std::function<void(Font&)>&>(checked)(font);
+  readInto_(c, font);
+}
+
+bool PictureProperty::stored(const Component& c) const {
+  const Bitmap& b = own_(c);
+  return b.width() > 0 && b.height() > 0;
+}
+
+std::vector<std::pair<std::string, std::string>> PictureProperty::write(const Component& c,
+                                                                        const Component&) const {
+  return {{std::string(), formatPicture(own_(c))}};
+}
+
+std::any PictureProperty::check(std::string_view, const ValueToken& value, const CheckContext&) const {
+  return parsePicture(value);
+}
+
+void PictureProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
+  drawPicture(std::any_cast<const Picture&>(checked), object_(c));
+}
+
 }  // namespace platform

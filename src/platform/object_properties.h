@@ -32,84 +32,70 @@ Picture parsePicture(const ValueToken& value);
 // Gives the bitmap the picture's size and pixels.
 void drawPicture(const Picture& picture, Bitmap& bitmap);
 
-template <class C>
 class FontProperty final : public Property {
  public:
-  using Own = std::function<const Font&(const C&)>;
-  using ReadInto = std::function<void(C&, const Font&)>;
-  using Default = std::function<Font(const C&)>;
-  using StoredIf = std::function<bool(const C&)>;
+  // Plain function pointers, as for value properties (see property.h).
+  using Own = const Font& (*)(const Component&);
+  using ReadInto = void (*)(Component&, const Font&);
+  // The default may depend on the component (on its owner's font, say).
+  using Default = Font (*)(const Component&);
 
-  FontProperty(std::string name, Own own, ReadInto readInto, Default def, StoredIf storedIf)
-      : Property(std::move(name)),
-        own_(std::move(own)),
-        readInto_(std::move(readInto)),
-        default_(std::move(def)),
-        storedIf_(std::move(storedIf)) {}
+  FontProperty(std::string name, Own own, ReadInto readInto, Default def, StoringRule storedIf)
+      : Property(std::move(name)), own_(own), readInto_(readInto), default_(def), storedIf_(storedIf) {}
 
-  std::vector<std::string_view> parts() const override { return fontPartNames(); }
-  bool stored(const Component& c) const override {
-    const C& self = static_cast<const C&>(c);
-    return (!storedIf_ || storedIf_(self)) && !(own_(self) == default_(self));
-  }
-  std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                         const Component&) const override {
-    return formatFontParts(own_(static_cast<const C&>(c)));
-  }
-  std::any check(std::string_view part, const ValueToken& value, const CheckContext&) const override {
-    return parseFontPart(part, value);
-  }
-  void apply(Component& c, const std::any& checked, ApplyContext&) const override {
-    C& self = static_cast<C&>(c);
-    Font font = own_(self);
-    std::any_cast<const std::function<void(Font&)>&>(checked)(font);
-    readInto_(self, font);
-  }
+  std::vector<std::string_view> parts() const override;
+  bool stored(const Component& c) const override;
+  std::vector<std::pair<std::string, std::string>> write(const Component& c, const Component&) const override;
+  std::any check(std::string_view part, const ValueToken& value, const CheckContext&) const override;
+  void apply(Component& c, const std::any& checked, ApplyContext&) const override;
 
  private:
   Own own_;
   ReadInto readInto_;
   Default default_;
-  StoredIf storedIf_;
+  StoringRule storedIf_;
 };
 
-template <class C>
-std::shared_ptr<const Property> fontProperty(std::string name, typename FontProperty<C>::Own own,
-                                             typename FontProperty<C>::ReadInto readInto,
-                                             typename FontProperty<C>::Default def,
-                                             typename FontProperty<C>::StoredIf storedIf = {}) {
-  return std::make_shared<FontProperty<C>>(std::move(name), std::move(own), std::move(readInto),
-                                           std::move(def), std::move(storedIf));
+// A font property of class C from its accessors and default, as template arguments (see
+// valueProperty): the font the component owns, how a read font goes into it, its default, and,
+// when given, the storing rule.
+template <class C, auto Own, auto ReadInto, auto Default, auto StoredIf = nullptr>
+std::shared_ptr<const Property> fontProperty(std::string name) {
+  StoringRule rule = nullptr;
+  if constexpr (!std::is_null_pointer_v<decltype(StoredIf)>) rule = &holdsFor<C, StoredIf>;
+  return makeProperty<FontProperty>(
+      std::move(name),
+      +[](const Component& c) -> const Font& { return std::invoke(Own, static_cast<const C&>(c)); },
+      &writeThrough<C, Font, ReadInto>, &readThrough<C, Font, Default>, rule);
 }
 
 // A picture, stored while it has pixels; the default is none.
-template <class C>
 class PictureProperty final : public Property {
  public:
-  using Own = std::function<const Bitmap&(const C&)>;
-  using Object = std::function<Bitmap&(C&)>;
+  using Own = const Bitmap& (*)(const Component&);
+  using Object = Bitmap& (*)(Component&);
 
   PictureProperty(std::string name, Own own, Object object)
-      : Property(std::move(name)), own_(std::move(own)), object_(std::move(object)) {}
+      : Property(std::move(name)), own_(own), object_(object) {}
 
-  bool stored(const Component& c) const override {
-    const Bitmap& b = own_(static_cast<const C&>(c));
-    return b.width() > 0 && b.height() > 0;
-  }
-  std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                         const Component&) const override {
-    return {{std::string(), formatPicture(own_(static_cast<const C&>(c)))}};
-  }
-  std::any check(std::string_view, const ValueToken& value, const CheckContext&) const override {
-    return parsePicture(value);
-  }
-  void apply(Component& c, const std::any& checked, ApplyContext&) const override {
-    drawPicture(std::any_cast<const Picture&>(checked), object_(static_cast<C&>(c)));
-  }
+  bool stored(const Component& c) const override;
+  std::vector<std::pair<std::string, std::string>> write(const Component& c, const Component&) const override;
+  std::any check(std::string_view, const ValueToken& value, const CheckContext&) const override;
+  void apply(Component& c, const std::any& checked, ApplyContext&) const override;
 
  private:
   Own own_;
   Object object_;
 };
+
+// A picture property of class C from the bitmap it owns, read-only and writable, as template
+// arguments (see valueProperty).
+template <class C, auto Own, auto Object>
+std::shared_ptr<const Property> pictureProperty(std::string name) {
+  return makeProperty<PictureProperty>(
+      std::move(name),
+      +[](const Component& c) -> const Bitmap& { return std::invoke(Own, static_cast<const C&>(c)); },
+      +[](Component& c) -> Bitmap& { return std::invoke(Object, static_cast<C&>(c)); });
+}
 
 }  // namespace platform

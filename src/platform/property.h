@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -105,91 +106,139 @@ Codec<int> enumerationCodec(std::vector<std::string> names);
 // A set of bits: names[i] stands for bit i.
 Codec<unsigned> setCodec(std::vector<std::string> names);
 
+// The codec of an enumeration type's property: value properties hold enumerations as their
+// ordinals (see Held), so this is the ordinal codec under a name that says what it is for.
 template <class E>
-Codec<E> enumCodec(std::vector<std::string> names) {
-  const Codec<int> ordinal = enumerationCodec(std::move(names));
-  return {[ordinal](const E& e) { return ordinal.format(static_cast<int>(e)); },
-          [ordinal](const ValueToken& t) { return static_cast<E>(ordinal.parse(t)); }};
+Codec<int> enumCodec(std::vector<std::string> names) {
+  static_assert(std::is_enum_v<E>);
+  return enumerationCodec(std::move(names));
 }
 
-// A property that holds one value, read and written through the component's accessors. The
-// default may depend on the component (on its owner, for instance); `storedIf`, when given, is
-// the storing rule.
-template <class C, class T>
+// Every property is owned through the same kind of shared_ptr control block: one per property
+// class would bring its own vtable, type name and unwinding tables into the shipped exe.
+template <class P, class... Args>
+std::shared_ptr<const Property> makeProperty(Args&&... args) {
+  std::unique_ptr<const Property> property = std::make_unique<P>(std::forward<Args>(args)...);
+  return std::shared_ptr<const Property>(std::move(property));
+}
+
+// Accessors are plain function pointers on Component rather than std::function on the class: a
+// class table holds dozens of properties, and each std::function, like each class a template
+// makes per component class, would bring its own code and type name into the shipped exe.
+// Member functions and captureless lambdas become such pointers through these thunks, which take
+// the accessor as a template argument.
+// What a value property of type T holds: enumerations as their ordinals, so that one
+// ValueProperty<int> serves every enumeration.
+template <class T>
+using Held = std::conditional_t<std::is_enum_v<T>, int, T>;
+
+template <class C, class T, auto Get>
+Held<T> readThrough(const Component& c) {
+  return static_cast<Held<T>>(std::invoke(Get, static_cast<const C&>(c)));
+}
+template <class C, class T, auto Set>
+void writeThrough(Component& c, const Held<T>& value) {
+  if constexpr (std::is_enum_v<T>) {
+    std::invoke(Set, static_cast<C&>(c), static_cast<T>(value));
+  } else {
+    std::invoke(Set, static_cast<C&>(c), value);
+  }
+}
+template <class C, auto Rule>
+bool holdsFor(const Component& c) {
+  return std::invoke(Rule, static_cast<const C&>(c));
+}
+using StoringRule = bool (*)(const Component&);
+
+// A property that holds one value, read and written through the component's accessors.
+// `storedIf`, when given, is the storing rule.
+template <class T>
 class ValueProperty final : public Property {
  public:
-  using Getter = std::function<T(const C&)>;
-  using Setter = std::function<void(C&, const T&)>;
-  using Default = std::function<T(const C&)>;
-  using StoredIf = std::function<bool(const C&)>;
+  using Getter = T (*)(const Component&);
+  using Setter = void (*)(Component&, const T&);
 
-  ValueProperty(std::string name, Codec<T> codec, Getter get, Setter set, Default def, StoredIf storedIf)
+  ValueProperty(std::string name, Codec<T> codec, Getter get, Setter set, T def, StoringRule storedIf)
       : Property(std::move(name)),
         codec_(std::move(codec)),
-        get_(std::move(get)),
-        set_(std::move(set)),
+        get_(get),
+        set_(set),
         default_(std::move(def)),
-        storedIf_(std::move(storedIf)) {}
+        storedIf_(storedIf) {}
 
   bool stored(const Component& c) const override {
-    const C& self = static_cast<const C&>(c);
-    return (!storedIf_ || storedIf_(self)) && !(get_(self) == default_(self));
+    return (!storedIf_ || storedIf_(c)) && !(get_(c) == default_);
   }
   std::vector<std::pair<std::string, std::string>> write(const Component& c,
                                                          const Component&) const override {
-    return {{std::string(), codec_.format(get_(static_cast<const C&>(c)))}};
+    return {{std::string(), codec_.format(get_(c))}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext&) const override {
     return codec_.parse(value);
   }
   void apply(Component& c, const std::any& checked, ApplyContext&) const override {
-    set_(static_cast<C&>(c), std::any_cast<const T&>(checked));
+    set_(c, std::any_cast<const T&>(checked));
   }
 
  private:
   Codec<T> codec_;
   Getter get_;
   Setter set_;
-  Default default_;
-  StoredIf storedIf_;
+  T default_;
+  StoringRule storedIf_;
 };
 
-// Builds a value property from accessors (member function pointers or callables).
-template <class C, class T, class Get, class Set>
-std::shared_ptr<const Property> valueProperty(std::string name, Codec<T> codec, Get get, Set set, T def,
-                                              std::function<bool(const C&)> storedIf = {}) {
-  return std::make_shared<ValueProperty<C, T>>(
-      std::move(name), std::move(codec), [get](const C& c) -> T { return std::invoke(get, c); },
-      [set](C& c, const T& v) { std::invoke(set, c, v); }, [def](const C&) { return def; },
-      std::move(storedIf));
+// Out of line per value type, so that each property's own factory below is only a call.
+template <class T>
+std::shared_ptr<const Property> makeValueProperty(std::string name, Codec<T> codec,
+                                                  typename ValueProperty<T>::Getter get,
+                                                  typename ValueProperty<T>::Setter set, T def,
+                                                  StoringRule rule) {
+  return makeProperty<ValueProperty<T>>(std::move(name), std::move(codec), get, set, std::move(def), rule);
 }
+
+// Builds a value property of class C from its accessors, given as template arguments (member
+// functions or captureless lambdas), and, when given, its storing rule:
+// valueProperty<Form, int, &Form::height, &Form::setHeight>("Height", codec, 0).
+template <class C, class T, auto Get, auto Set, auto StoredIf = nullptr>
+std::shared_ptr<const Property> valueProperty(std::string name, Codec<Held<T>> codec, T def) {
+  StoringRule rule = nullptr;
+  if constexpr (!std::is_null_pointer_v<decltype(StoredIf)>) rule = &holdsFor<C, StoredIf>;
+  return makeValueProperty<Held<T>>(std::move(name), std::move(codec), &readThrough<C, T, Get>,
+                                    &writeThrough<C, T, Set>, static_cast<Held<T>>(std::move(def)), rule);
+}
+
+// The method a description names for an event; throws ValueError when there is none.
+const std::any& namedMethod(const ValueToken& value, const CheckContext& context);
+[[noreturn]] void throwUnfittingMethod(const std::string& method);
 
 // An event: stored as the name of the method a description bound to it. The methods a
 // description may name come with the loading, each as a std::any holding the event's exact
 // function type.
-template <class C, class Fn>
+template <class Fn>
 class EventProperty final : public Property {
  public:
-  EventProperty(std::string name, Fn C::*member) : Property(std::move(name)), member_(member) {}
+  using Handler = const Fn& (*)(const Component&);
+  using Bind = void (*)(Component&, const Fn&);
+
+  EventProperty(std::string name, Handler handler, Bind bind)
+      : Property(std::move(name)), handler_(handler), bind_(bind) {}
 
   bool stored(const Component& c) const override {
-    return static_cast<bool>(static_cast<const C&>(c).*member_) && !c.boundMethod(name()).empty();
+    return static_cast<bool>(handler_(c)) && !c.boundMethod(name()).empty();
   }
   std::vector<std::pair<std::string, std::string>> write(const Component& c,
                                                          const Component&) const override {
     return {{std::string(), c.boundMethod(name())}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext& context) const override {
-    if (value.kind != ValueToken::Kind::kName) throw ValueError("a method name is wanted");
-    const std::any* method = context.method(value.text);
-    if (!method) throw ValueError("there is no method '" + value.text + "'");
-    const Fn* fn = std::any_cast<Fn>(method);
-    if (!fn) throw ValueError("method '" + value.text + "' does not fit this event");
+    const Fn* fn = std::any_cast<Fn>(&namedMethod(value, context));
+    if (!fn) throwUnfittingMethod(value.text);
     return Bound{value.text, *fn};
   }
   void apply(Component& c, const std::any& checked, ApplyContext&) const override {
     const auto& bound = std::any_cast<const Bound&>(checked);
-    static_cast<C&>(c).*member_ = bound.fn;
+    bind_(c, bound.fn);
     c.setBoundMethod(name(), bound.method);
   }
 
@@ -198,12 +247,27 @@ class EventProperty final : public Property {
     std::string method;
     Fn fn;
   };
-  Fn C::*member_;
+  Handler handler_;
+  Bind bind_;
 };
 
-template <class C, class Fn>
-std::shared_ptr<const Property> eventProperty(std::string name, Fn C::*member) {
-  return std::make_shared<EventProperty<C, Fn>>(std::move(name), member);
+template <class M>
+struct MemberOf;
+template <class C, class T>
+struct MemberOf<T C::*> {
+  using Class = C;
+  using Type = T;
+};
+
+// An event property for the handler member given as template argument:
+// eventProperty<&Timer::onTimer>("OnTimer").
+template <auto Member>
+std::shared_ptr<const Property> eventProperty(std::string name) {
+  using C = typename MemberOf<decltype(Member)>::Class;
+  using Fn = typename MemberOf<decltype(Member)>::Type;
+  return makeProperty<EventProperty<Fn>>(
+      std::move(name), +[](const Component& c) -> const Fn& { return static_cast<const C&>(c).*Member; },
+      +[](Component& c, const Fn& fn) { static_cast<C&>(c).*Member = fn; });
 }
 
 }  // namespace platform

@@ -9,41 +9,37 @@
 
 namespace platform {
 
+// The name `c` stores for its reference to `target`, which must be the description's root or
+// one of its components; throws otherwise.
+std::string referenceName(const Component& c, const Component& target, const Component& root);
+// Judges a reference's value: the name of a component of the description whose class is of
+// type `wanted`. Throws ValueError.
+std::string checkReference(const ValueToken& value, const CheckContext& context, std::type_index wanted);
+
 // A reference to another component of the same description, stored by that component's name.
 // The name is checked with the rest of the description (it must name a component of a fitting
 // class) and resolved once all of it has been read, so a reference may point forward.
-template <class C, class T>
+template <class T>
 class ReferenceProperty final : public Property {
  public:
-  using Getter = std::function<T*(const C&)>;
-  using Setter = std::function<void(C&, T*)>;
+  // Plain function pointers, as for value properties (see property.h).
+  using Getter = T* (*)(const Component&);
+  using Setter = void (*)(Component&, T*);
 
   ReferenceProperty(std::string name, Getter get, Setter set)
-      : Property(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
+      : Property(std::move(name)), get_(get), set_(set) {}
 
-  bool stored(const Component& c) const override { return get_(static_cast<const C&>(c)) != nullptr; }
+  bool stored(const Component& c) const override { return get_(c) != nullptr; }
   std::vector<std::pair<std::string, std::string>> write(const Component& c,
                                                          const Component& root) const override {
-    const Component* target = get_(static_cast<const C&>(c));
-    if (target != &root && target->owner() != &root) {
-      throw std::runtime_error("'" + c.name() + "' refers to '" + target->name() +
-                               "', which is not part of the description");
-    }
-    return {{std::string(), target->name()}};
+    return {{std::string(), referenceName(c, *get_(c), root)}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext& context) const override {
-    if (value.kind != ValueToken::Kind::kName) throw ValueError("a component name is wanted");
-    const ClassInfo* target = context.componentClass(value.text);
-    if (!target) throw ValueError("there is no component '" + value.text + "'");
-    if (!target->is(std::type_index(typeid(T)))) {
-      throw ValueError("'" + value.text + "' is a " + target->name() +
-                       ", which this property cannot refer to");
-    }
-    return value.text;
+    return checkReference(value, context, std::type_index(typeid(T)));
   }
   void apply(Component& c, const std::any& checked, ApplyContext& context) const override {
     context.afterAll([this, &c, &context, target = std::any_cast<const std::string&>(checked)] {
-      set_(static_cast<C&>(c), dynamic_cast<T*>(&context.component(target)));
+      set_(c, dynamic_cast<T*>(&context.component(target)));
     });
   }
 
@@ -52,11 +48,12 @@ class ReferenceProperty final : public Property {
   Setter set_;
 };
 
-template <class C, class T, class Get, class Set>
-std::shared_ptr<const Property> referenceProperty(std::string name, Get get, Set set) {
-  return std::make_shared<ReferenceProperty<C, T>>(
-      std::move(name), [get](const C& c) -> T* { return std::invoke(get, c); },
-      [set](C& c, T* target) { std::invoke(set, c, target); });
+// The accessors of class C as template arguments, as for valueProperty.
+template <class C, class T, auto Get, auto Set>
+std::shared_ptr<const Property> referenceProperty(std::string name) {
+  return makeProperty<ReferenceProperty<T>>(
+      std::move(name), +[](const Component& c) -> T* { return std::invoke(Get, static_cast<const C&>(c)); },
+      +[](Component& c, T* target) { std::invoke(Set, static_cast<C&>(c), target); });
 }
 
 }  // namespace platform

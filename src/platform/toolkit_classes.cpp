@@ -30,32 +30,25 @@ void addBounds(ClassInfo& info) {
 void addForm(ClassRegistry& classes) {
   ClassInfo& info = classes.add<Form>("TForm");
   info.properties = {
-      valueProperty<Form, std::string>(
-          "Caption", textCodec(), &Form::caption, [](Form& f, const std::string& v) { f.setCaption(v); }, ""),
-      valueProperty<Form, int>(
-          "ClientHeight", integerCodec(0, published::kMaxPosition),
-          [](const Form& f) { return f.options().clientHeight; }, &Form::setClientHeight, 0),
-      valueProperty<Form, int>(
-          "ClientWidth", integerCodec(0, published::kMaxPosition),
-          [](const Form& f) { return f.options().clientWidth; }, &Form::setClientWidth, 0),
-      valueProperty<Form, Color>(
-          "Color", colorCodec(), [](const Form& f) { return f.options().color; }, &Form::setColor,
-          kBtnFaceColor),
-      valueProperty<Form, bool>(
-          "TransparentColor", booleanCodec(), [](const Form& f) { return f.options().backgroundSeeThrough; },
-          &Form::setBackgroundSeeThrough, false),
-      fontProperty<Form>(
-          "Font", [](const Form& f) -> const Font& { return f.font(); }, &Form::setFont,
-          [](const Form&) { return Font{}; }),
-      valueProperty<Form, int>(
-          "FormStyle", enumerationCodec({"fsNormal", "fsStayOnTop"}),
-          [](const Form& f) { return f.options().stayOnTop ? 1 : 0; },
-          [](Form& f, int v) { f.setStayOnTop(v == 1); }, 0),
-      valueProperty<Form, std::string>(
-          "Icon", textCodec(), [](const Form& f) { return f.options().iconResource; },
-          [](Form& f, const std::string& v) { f.setIconResource(v); }, ""),
-      eventProperty("OnKeyDown", &Form::onKeyDown),
-      eventProperty("OnShow", &Form::onShow),
+      valueProperty<Form, std::string, &Form::caption,
+                    [](Form& f, const std::string& v) { f.setCaption(v); }>("Caption", textCodec(), ""),
+      valueProperty<Form, int, [](const Form& f) { return f.options().clientHeight; },
+                    &Form::setClientHeight>("ClientHeight", integerCodec(0, published::kMaxPosition), 0),
+      valueProperty<Form, int, [](const Form& f) { return f.options().clientWidth; }, &Form::setClientWidth>(
+          "ClientWidth", integerCodec(0, published::kMaxPosition), 0),
+      valueProperty<Form, Color, [](const Form& f) { return f.options().color; }, &Form::setColor>(
+          "Color", colorCodec(), kBtnFaceColor),
+      valueProperty<Form, bool, [](const Form& f) { return f.options().backgroundSeeThrough; },
+                    &Form::setBackgroundSeeThrough>("TransparentColor", booleanCodec(), false),
+      fontProperty<Form, [](const Form& f) -> const Font& { return f.font(); }, &Form::setFont,
+                   [](const Form&) { return Font{}; }>("Font"),
+      valueProperty<Form, int, [](const Form& f) { return f.options().stayOnTop ? 1 : 0; },
+                    [](Form& f, int v) { f.setStayOnTop(v == 1); }>(
+          "FormStyle", enumerationCodec({"fsNormal", "fsStayOnTop"}), 0),
+      valueProperty<Form, std::string, [](const Form& f) { return f.options().iconResource; },
+                    [](Form& f, const std::string& v) { f.setIconResource(v); }>("Icon", textCodec(), ""),
+      eventProperty<&Form::onKeyDown>("OnKeyDown"),
+      eventProperty<&Form::onShow>("OnShow"),
   };
 }
 
@@ -71,7 +64,7 @@ void addPanel(ClassRegistry& classes) {
   };
   addBounds<Panel>(info);
   info.properties.push_back(
-      valueProperty<Panel, Color>("Color", colorCodec(), &Panel::color, &Panel::setColor, kBtnFaceColor));
+      valueProperty<Panel, Color, &Panel::color, &Panel::setColor>("Color", colorCodec(), kBtnFaceColor));
 }
 
 void addLogBox(ClassRegistry& classes) {
@@ -86,17 +79,17 @@ void addLogBox(ClassRegistry& classes) {
   };
   addBounds<LogBox>(info);
   info.properties.push_back(
-      valueProperty<LogBox, Color>("Color", colorCodec(), &LogBox::color, &LogBox::setColor, kWindowColor));
+      valueProperty<LogBox, Color, &LogBox::color, &LogBox::setColor>("Color", colorCodec(), kWindowColor));
 }
 
 void addTimer(ClassRegistry& classes) {
   ClassInfo& info = classes.add<Timer>("TTimer");
   info.make = makeOwned<Timer>;
   info.properties = {
-      valueProperty<Timer, bool>("Enabled", booleanCodec(), &Timer::enabled, &Timer::setEnabled, true),
-      valueProperty<Timer, unsigned>("Interval", unsignedCodec(), &Timer::interval, &Timer::setInterval,
-                                     1000u),
-      eventProperty("OnTimer", &Timer::onTimer),
+      valueProperty<Timer, bool, &Timer::enabled, &Timer::setEnabled>("Enabled", booleanCodec(), true),
+      valueProperty<Timer, unsigned, &Timer::interval, &Timer::setInterval>("Interval", unsignedCodec(),
+                                                                            1000u),
+      eventProperty<&Timer::onTimer>("OnTimer"),
   };
 }
 
@@ -106,22 +99,21 @@ void addActions(ClassRegistry& classes) {
   ClassInfo& list = classes.add<ActionList>("TActionList");
   list.make = makeOwned<ActionList>;
   list.properties = {
-      referenceProperty<ActionList, ImageList>("Images", &ActionList::images, &ActionList::setImages)};
+      referenceProperty<ActionList, ImageList, &ActionList::images, &ActionList::setImages>("Images")};
   ClassInfo& action = classes.add<Action>("TAction");
   action.make = makeOwned<Action>;
   action.properties = {
-      valueProperty<Action, std::string>(
-          "Caption", textCodec(), &Action::caption, [](Action& a, const std::string& v) { a.setCaption(v); },
-          ""),
-      valueProperty<Action, bool>("Enabled", booleanCodec(), &Action::enabled, &Action::setEnabled, true),
-      valueProperty<Action, std::string>(
-          "Hint", textCodec(), &Action::hint, [](Action& a, const std::string& v) { a.setHint(v); }, ""),
-      valueProperty<Action, int>("ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()),
-                                 &Action::imageIndex, &Action::setImageIndex, -1),
-      valueProperty<Action, bool>("Visible", booleanCodec(), &Action::visible, &Action::setVisible, true),
-      referenceProperty<Action, ActionList>("ActionList", &Action::actionList, &Action::setActionList),
-      eventProperty("OnChange", &Action::onChange),
-      eventProperty("OnExecute", &Action::onExecute),
+      valueProperty<Action, std::string, &Action::caption,
+                    [](Action& a, const std::string& v) { a.setCaption(v); }>("Caption", textCodec(), ""),
+      valueProperty<Action, bool, &Action::enabled, &Action::setEnabled>("Enabled", booleanCodec(), true),
+      valueProperty<Action, std::string, &Action::hint,
+                    [](Action& a, const std::string& v) { a.setHint(v); }>("Hint", textCodec(), ""),
+      valueProperty<Action, int, &Action::imageIndex, &Action::setImageIndex>(
+          "ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()), -1),
+      valueProperty<Action, bool, &Action::visible, &Action::setVisible>("Visible", booleanCodec(), true),
+      referenceProperty<Action, ActionList, &Action::actionList, &Action::setActionList>("ActionList"),
+      eventProperty<&Action::onChange>("OnChange"),
+      eventProperty<&Action::onExecute>("OnExecute"),
   };
 }
 
@@ -130,88 +122,86 @@ void addActions(ClassRegistry& classes) {
 namespace published {
 
 std::shared_ptr<const Property> action() {
-  return referenceProperty<GraphicControl, Action>("Action", &GraphicControl::action,
-                                                   &GraphicControl::setAction);
+  return referenceProperty<GraphicControl, Action, &GraphicControl::action, &GraphicControl::setAction>(
+      "Action");
 }
 
 std::shared_ptr<const Property> cursor() {
-  return valueProperty<GraphicControl, Cursor>("Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}),
-                                               &GraphicControl::cursor, &GraphicControl::setCursor,
-                                               Cursor::kDefault);
+  return valueProperty<GraphicControl, Cursor, &GraphicControl::cursor, &GraphicControl::setCursor>(
+      "Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}), Cursor::kDefault);
 }
 
 std::shared_ptr<const Property> caption() {
-  return valueProperty<GraphicControl, std::string>(
-      "Caption", textCodec(), &GraphicControl::caption,
-      [](GraphicControl& c, const std::string& v) { c.setCaption(v); }, "");
+  return valueProperty<GraphicControl, std::string, &GraphicControl::caption,
+                       [](GraphicControl& c, const std::string& v) { c.setCaption(v); }>("Caption",
+                                                                                         textCodec(), "");
 }
 
 std::shared_ptr<const Property> color() {
-  return valueProperty<GraphicControl, Color>("Color", colorCodec(), &GraphicControl::color,
-                                              &GraphicControl::readOwnColor, kWindowColor,
-                                              [](const GraphicControl& c) { return !c.parentColor(); });
+  return valueProperty<GraphicControl, Color, &GraphicControl::color, &GraphicControl::readOwnColor,
+                       [](const GraphicControl& c) { return !c.parentColor(); }>("Color", colorCodec(),
+                                                                                 kWindowColor);
 }
 
 std::shared_ptr<const Property> enabled() {
-  return valueProperty<GraphicControl, bool>("Enabled", booleanCodec(), &GraphicControl::enabled,
-                                             &GraphicControl::setEnabled, true);
+  return valueProperty<GraphicControl, bool, &GraphicControl::enabled, &GraphicControl::setEnabled>(
+      "Enabled", booleanCodec(), true);
 }
 
 std::shared_ptr<const Property> hint() {
-  return valueProperty<GraphicControl, std::string>(
-      "Hint", textCodec(), &GraphicControl::hint,
-      [](GraphicControl& c, const std::string& v) { c.setHint(v); }, "");
+  return valueProperty<GraphicControl, std::string, &GraphicControl::hint,
+                       [](GraphicControl& c, const std::string& v) { c.setHint(v); }>("Hint", textCodec(),
+                                                                                      "");
 }
 
 std::shared_ptr<const Property> font() {
-  return fontProperty<GraphicControl>(
-      "Font", &GraphicControl::ownFont, &GraphicControl::readOwnFont,
-      [](const GraphicControl&) { return Font{}; }, [](const GraphicControl& c) { return !c.parentFont(); });
+  return fontProperty<GraphicControl, &GraphicControl::ownFont, &GraphicControl::readOwnFont,
+                      [](const GraphicControl&) { return Font{}; },
+                      [](const GraphicControl& c) { return !c.parentFont(); }>("Font");
 }
 
 std::shared_ptr<const Property> parentColor() {
-  return valueProperty<GraphicControl, bool>("ParentColor", booleanCodec(), &GraphicControl::parentColor,
-                                             &GraphicControl::setParentColor, true);
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentColor, &GraphicControl::setParentColor>(
+      "ParentColor", booleanCodec(), true);
 }
 
 std::shared_ptr<const Property> parentFont() {
-  return valueProperty<GraphicControl, bool>("ParentFont", booleanCodec(), &GraphicControl::parentFont,
-                                             &GraphicControl::setParentFont, true);
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentFont, &GraphicControl::setParentFont>(
+      "ParentFont", booleanCodec(), true);
 }
 
 std::shared_ptr<const Property> parentShowHint() {
-  return valueProperty<GraphicControl, bool>("ParentShowHint", booleanCodec(),
-                                             &GraphicControl::parentShowHint,
-                                             &GraphicControl::setParentShowHint, true);
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentShowHint,
+                       &GraphicControl::setParentShowHint>("ParentShowHint", booleanCodec(), true);
 }
 
 std::shared_ptr<const Property> popupMenu() {
-  return referenceProperty<GraphicControl, PopupMenu>("PopupMenu", &GraphicControl::popupMenu,
-                                                      &GraphicControl::setPopupMenu);
+  return referenceProperty<GraphicControl, PopupMenu, &GraphicControl::popupMenu,
+                           &GraphicControl::setPopupMenu>("PopupMenu");
 }
 
 std::shared_ptr<const Property> showHint() {
-  return valueProperty<GraphicControl, bool>("ShowHint", booleanCodec(), &GraphicControl::showHint,
-                                             &GraphicControl::setShowHint, false,
-                                             [](const GraphicControl& c) { return !c.parentShowHint(); });
+  return valueProperty<GraphicControl, bool, &GraphicControl::showHint, &GraphicControl::setShowHint,
+                       [](const GraphicControl& c) { return !c.parentShowHint(); }>("ShowHint",
+                                                                                    booleanCodec(), false);
 }
 
 std::shared_ptr<const Property> visible() {
-  return valueProperty<GraphicControl, bool>("Visible", booleanCodec(), &GraphicControl::visible,
-                                             &GraphicControl::setVisible, true);
+  return valueProperty<GraphicControl, bool, &GraphicControl::visible, &GraphicControl::setVisible>(
+      "Visible", booleanCodec(), true);
 }
 
 std::shared_ptr<const Property> onClick() {
-  return eventProperty("OnClick", &GraphicControl::onClick);
+  return eventProperty<&GraphicControl::onClick>("OnClick");
 }
 std::shared_ptr<const Property> onMouseDown() {
-  return eventProperty("OnMouseDown", &GraphicControl::onMouseDown);
+  return eventProperty<&GraphicControl::onMouseDown>("OnMouseDown");
 }
 std::shared_ptr<const Property> onMouseMove() {
-  return eventProperty("OnMouseMove", &GraphicControl::onMouseMove);
+  return eventProperty<&GraphicControl::onMouseMove>("OnMouseMove");
 }
 std::shared_ptr<const Property> onMouseUp() {
-  return eventProperty("OnMouseUp", &GraphicControl::onMouseUp);
+  return eventProperty<&GraphicControl::onMouseUp>("OnMouseUp");
 }
 
 void placeOnPanels(ClassInfo& info, const ClassRegistry& classes) {

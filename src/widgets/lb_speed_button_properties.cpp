@@ -24,14 +24,14 @@ platform::Font defaultHotTrackFont(const B& b) {
   return form ? form->font() : platform::Font{};
 }
 
-std::shared_ptr<const platform::Property> color(std::string name, TColor (B::*get)() const,
-                                                void (B::*set)(TColor), TColor def) {
-  return valueProperty<B, TColor>(std::move(name), colorCodec(), get, set, def);
+template <TColor (B::*Get)() const, void (B::*Set)(TColor)>
+std::shared_ptr<const platform::Property> color(std::string name, TColor def) {
+  return valueProperty<B, TColor, Get, Set>(std::move(name), colorCodec(), def);
 }
 
-std::shared_ptr<const platform::Property> flag(std::string name, bool (B::*get)() const,
-                                               void (B::*set)(bool)) {
-  return valueProperty<B, bool>(std::move(name), booleanCodec(), get, set, false);
+template <bool (B::*Get)() const, void (B::*Set)(bool)>
+std::shared_ptr<const platform::Property> flag(std::string name) {
+  return valueProperty<B, bool, Get, Set>(std::move(name), booleanCodec(), false);
 }
 
 }  // namespace
@@ -48,65 +48,61 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       published::height<B>(23),
       published::cursor(),
       published::action(),
-      valueProperty<B, TAlignment>("Alignment",
-                                   enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}),
-                                   &B::alignment, &B::setAlignment, taLeftJustify),
-      flag("AllowAllUp", &B::allowAllUp, &B::setAllowAllUp),
+      valueProperty<B, TAlignment, &B::alignment, &B::setAlignment>(
+          "Alignment", enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}), taLeftJustify),
+      flag<&B::allowAllUp, &B::setAllowAllUp>("AllowAllUp"),
       published::caption(),
       published::color(),
-      color("ColorWhenDown", &B::colorWhenDown, &B::setColorWhenDown, clNone),
+      color<&B::colorWhenDown, &B::setColorWhenDown>("ColorWhenDown", clNone),
       // Always reads lcsCustom, the default: never stored, though a description may apply one.
-      valueProperty<B, TLbColorStyle>(
+      valueProperty<B, TLbColorStyle, &B::colorStyle, &B::setColorStyle>(
           "ColorStyle",
           enumCodec<TLbColorStyle>({"lcsCustom", "lcsGold", "lcsChrome", "lcsBlue", "lcsRed", "lcsUltraFlat1",
                                     "lcsUltraFlat2", "lcsUltraFlatXP", "lcsAqua", "lcsDefault",
                                     "lcsQuicken"}),
-          &B::colorStyle, &B::setColorStyle, lcsCustom),
-      flag("Down", &B::down, &B::setDown),
+          lcsCustom),
+      flag<&B::down, &B::setDown>("Down"),
       published::enabled(),
-      flag("Flat", &B::flat, &B::setFlat),
+      flag<&B::flat, &B::setFlat>("Flat"),
       published::font(),
-      std::make_shared<platform::PictureProperty<B>>(
-          "Glyph", [](const B& b) -> const platform::Bitmap& { return b.glyph(); },
-          [](B& b) -> platform::Bitmap& { return b.glyph(); }),
-      valueProperty<B, int>(
+      platform::pictureProperty<B, [](const B& b) -> const platform::Bitmap& { return b.glyph(); },
+                                [](B& b) -> platform::Bitmap& { return b.glyph(); }>("Glyph"),
+      valueProperty<B, int, &B::groupIndex, &B::setGroupIndex>(
           "GroupIndex",
-          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()),
-          &B::groupIndex, &B::setGroupIndex, 0),
-      color("HotTrackColor", &B::hotTrackColor, &B::setHotTrackColor, clNone),
-      platform::fontProperty<B>(
-          "HotTrackFont", [](const B& b) -> const platform::Font& { return b.hotTrackFont(); },
-          [](B& b, const platform::Font& f) { b.hotTrackFont() = f; }, defaultHotTrackFont),
+          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()), 0),
+      color<&B::hotTrackColor, &B::setHotTrackColor>("HotTrackColor", clNone),
+      platform::fontProperty<B, [](const B& b) -> const platform::Font& { return b.hotTrackFont(); },
+                             [](B& b, const platform::Font& f) { b.hotTrackFont() = f; },
+                             defaultHotTrackFont>("HotTrackFont"),
       published::hint(),
-      valueProperty<B, TLbSpeedButtonLayout>(
+      valueProperty<B, TLbSpeedButtonLayout, &B::layout, &B::setLayout>(
           "Layout",
           enumCodec<TLbSpeedButtonLayout>({"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}),
-          &B::layout, &B::setLayout, blGlyphLeft),
-      color("LightColor", &B::lightColor, &B::setLightColor, clWhite),
-      valueProperty<B, int>(
+          blGlyphLeft),
+      color<&B::lightColor, &B::setLightColor>("LightColor", clWhite),
+      valueProperty<B, int, &B::numGlyphs, &B::setNumGlyphs>(
           "NumGlyphs",
-          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()),
-          &B::numGlyphs, &B::setNumGlyphs, 0),
+          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()), 0),
       published::parentColor(),
       published::parentFont(),
       published::parentShowHint(),
       published::popupMenu(),
-      color("ShadowColor", &B::shadowColor, &B::setShadowColor, clBlack),
+      color<&B::shadowColor, &B::setShadowColor>("ShadowColor", clBlack),
       published::showHint(),
-      flag("SlowDecease", &B::slowDecease, &B::setSlowDecease),
-      valueProperty<B, TLbSpeedButtonStyle>(
+      flag<&B::slowDecease, &B::setSlowDecease>("SlowDecease"),
+      valueProperty<B, TLbSpeedButtonStyle, &B::style, &B::setStyle>(
           "Style",
           enumCodec<TLbSpeedButtonStyle>(
               {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"}),
-          &B::style, &B::setStyle, bsNormal),
-      flag("Transparent", &B::transparent, &B::setTransparent),
-      flag("UseHotTrackFont", &B::useHotTrackFont, &B::setUseHotTrackFont),
+          bsNormal),
+      flag<&B::transparent, &B::setTransparent>("Transparent"),
+      flag<&B::useHotTrackFont, &B::setUseHotTrackFont>("UseHotTrackFont"),
       published::visible(),
-      flag("WordWrap", &B::wordWrap, &B::setWordWrap),
+      flag<&B::wordWrap, &B::setWordWrap>("WordWrap"),
       published::onClick(),
       published::onMouseDown(),
-      platform::eventProperty("OnMouseEnter", &B::onMouseEnter),
-      platform::eventProperty("OnMouseExit", &B::onMouseExit),
+      platform::eventProperty<&B::onMouseEnter>("OnMouseEnter"),
+      platform::eventProperty<&B::onMouseExit>("OnMouseExit"),
       published::onMouseMove(),
       published::onMouseUp(),
   };

@@ -48,9 +48,9 @@ const ClassRegistry& classes() {
     ClassInfo& link = r.add<Link>("TLink");
     link.make = makeOwned<Link>;
     link.properties = {
-        referenceProperty<Link, Component>("Target", &Link::target,
-                                           [](Link& l, Component* c) { l.target = c; }),
-        valueProperty<Link, int>("Level", integerCodec(0, 99), &Link::level, &Link::setLevel, 0),
+        referenceProperty<Link, Component, &Link::target, [](Link& l, Component* c) { l.target = c; }>(
+            "Target"),
+        valueProperty<Link, int, &Link::level, &Link::setLevel>("Level", integerCodec(0, 99), 0),
     };
     return r;
   }();
