@@ -7,9 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "gold_button.h"
 #include "platform/application.h"
-#include "platform/form.h"
-#include "platform/panel.h"
 #include "widgets/lb_speed_button.h"
 
 namespace {
@@ -18,14 +17,6 @@ using Clock = std::chrono::steady_clock;
 using Micros = std::chrono::duration<double, std::micro>;
 
 constexpr int kFades = 20;
-
-platform::FormOptions windowOptions() {
-  platform::FormOptions o;
-  o.caption = "Fade benchmark";
-  o.clientWidth = 400;  // the button stays clear of the screen's centre, where the pointer rests
-  o.clientHeight = 240;
-  return o;
-}
 
 void pumpFor(std::chrono::milliseconds span) {
   const auto end = Clock::now() + span;
@@ -43,14 +34,8 @@ double percentile(std::vector<double> v, double p) {
 }  // namespace
 
 int main() {
-  platform::Form form(windowOptions());
-  platform::Panel panel(form, {0, 0, 400, 240}, 0x005BCECB);
-  form.show();
-  auto& button = form.own<widgets::TLbSpeedButton>();
-  button.setParent(&panel);
-  button.setBounds({20, 15, 128, 46});
-  button.setCaption("Inchide");
-  button.setColorStyle(widgets::lcsGold);
+  gold_button::Window window("Fade benchmark");
+  widgets::TLbSpeedButton& button = window.addButton("Faded");
 
   std::atomic<int> sleeps{0};
   platform::ThreadOptions counted;
@@ -80,8 +65,7 @@ int main() {
     lastTick = start;
   };
   for (int fade = 0; fade < kFades; ++fade) {
-    panel.handleMouseMove({30, 20});
-    panel.handleMouseMove({5, 5});
+    window.enterAndLeave();
     lastTick = {};
     while (!button.fadeThread()->thread().parked() || button.fadeStep() != 0)
       pumpFor(std::chrono::milliseconds(5));

@@ -1,7 +1,6 @@
 #pragma once
+#include "gold_button.h"
 #include "platform/canvas.h"
-#include "platform/form.h"
-#include "platform/panel.h"
 #include "widgets/lb_face_composer.h"
 #include "widgets/lb_speed_button.h"
 
@@ -26,13 +25,12 @@ class GoldButtonWindow {
   // One frame through the control: composed and drawn onto the panel at once.
   void frame() { button_.paintNow(); }
   // The pointer comes over the button and leaves it again: two frames.
-  void enterAndLeave();
+  void enterAndLeave() { window_.enterAndLeave(); }
   const widgets::TLbSpeedButton& button() const { return button_; }
 
  private:
-  platform::Form form_;
-  platform::Panel panel_;
-  widgets::TLbSpeedButton button_;
+  gold_button::Window window_;
+  widgets::TLbSpeedButton& button_;
 };
 
 }  // namespace bench

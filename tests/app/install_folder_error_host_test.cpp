@@ -5,11 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/application.h"
 #include "platform/headless/registry_store.h"
 #include "platform/headless/ui_driver.h"
 #include "platform/registry.h"
+#include "support/named_cases.h"
 
 namespace app {
 namespace {
@@ -21,37 +23,17 @@ struct StoredValue {
   std::string data;
 };
 
-struct FolderErrorCase {
-  const char* name;
+struct FolderErrorCase : test_support::NamedCase {
   StoredValue cale;
   std::optional<StoredValue> ver;
   bool dataReadsFail;
   const char* report;
 };
 
-void PrintTo(const FolderErrorCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class InstallFolderError : public ::testing::TestWithParam<FolderErrorCase> {
+class InstallFolderError : public testing::MainWindowTest,
+                           public ::testing::WithParamInterface<FolderErrorCase> {
  protected:
-  void SetUp() override {
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
-    platform::application::setTitle("UpTK294Q");
-  }
-  void TearDown() override {
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
-  }
-  void store(const char* name, const StoredValue& value) {
-    auto key = platform::MachineKey::open(record.keyPath());
-    ASSERT_TRUE(key);
-    ASSERT_TRUE(key->setValue(name, value.type, value.data));
-  }
-
-  updater::InstallRecord record{37};
-  TForm1 window{record};
+  void store(const char* name, const StoredValue& value) { storeRecord(name, value.type, value.data); }
 };
 
 TEST_P(InstallFolderError, IsReportedAloneAndLeavesTheWindowAsCreated) {
@@ -85,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InstallFolderError,
                                                            false, "Invalid data type for 'CALE'"},
                                            FolderErrorCase{"DataUnreadable", kFolder, kVersion, true,
                                                            "Failed to get data for 'CALE'"}),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         test_support::ByCaseName{});
 
 }  // namespace
 }  // namespace app

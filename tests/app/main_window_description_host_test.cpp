@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/build_constants.h"
+#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/description.h"
 #include "platform/headless/registry_store.h"
@@ -14,14 +15,7 @@
 namespace app {
 namespace {
 
-class MainWindowDescription : public ::testing::Test {
- protected:
-  void SetUp() override { platform::headless::resetRegistry(); }
-  void TearDown() override { platform::headless::resetRegistry(); }
-
-  updater::InstallRecord record{37};
-  TForm1 window{record};
-};
+using MainWindowDescription = testing::MainWindowTest;
 
 TEST_F(MainWindowDescription, StoringTheLoadedWindowGivesItsDescriptionBack) {
   // The writer stores exactly what differs from the defaults, so the carried text holds nothing

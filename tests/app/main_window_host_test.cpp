@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/application.h"
 #include "platform/headless/registry_store.h"
 #include "platform/headless/ui_driver.h"
 #include "platform/input.h"
 #include "platform/registry.h"
+#include "support/named_cases.h"
 
 namespace app {
 namespace {
@@ -18,35 +20,7 @@ using Lines = std::vector<std::string>;
 using platform::headless::BoxIcon;
 using platform::headless::shownBoxes;
 
-class MainWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
-    platform::application::setTitle("UpTK294Q");
-  }
-  void TearDown() override {
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
-  }
-
-  void storeRecord(const char* name, std::uint32_t type, std::string_view data) {
-    auto key = platform::MachineKey::open(record.keyPath());
-    ASSERT_TRUE(key);
-    ASSERT_TRUE(key->setValue(name, type, data));
-  }
-  void storeInstallation(std::string_view path, std::string_view version) {
-    record.WriteInstallValue("CALE", path);
-    record.WriteInstallValue("VER", version);
-  }
-  void showAndCheck() {
-    window.form().show();
-    platform::headless::tickTimers();
-  }
-
-  updater::InstallRecord record{37};
-  TForm1 window{record};
-};
+using MainWindow = testing::MainWindowTest;
 
 TEST_F(MainWindow, CreatedStateBeforeShow) {
   EXPECT_EQ(window.form().caption(), "Ralvento");
@@ -90,18 +64,13 @@ TEST_F(MainWindow, ShowSetsCaptionAndWaitsASecondForTheCheck) {
   EXPECT_LE(std::abs(r.top + r.bottom - 768), 1);
 }
 
-struct CheckCase {
-  const char* label;
+struct CheckCase : test_support::NamedCase {
   const char* ver;  // nullptr: no value
   Lines log;
   bool enabled;
   const char* caption;
   const char* error;  // nullptr: no error report
 };
-
-void PrintTo(const CheckCase& c, std::ostream* os) {
-  *os << c.label;
-}
 
 class VersionCheck : public MainWindow, public ::testing::WithParamInterface<CheckCase> {};
 
@@ -211,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   kUpgrade,
                   "'922337203685478' is not a valid floating point value."}),
-    [](const auto& param_info) { return std::string(param_info.param.label); });
+    test_support::ByCaseName{});
 
 TEST_F(MainWindow, MissingInstallFolderCountsAsNotInstalled) {
   record.WriteInstallValue("VER", "Ralvento v.2.50");

@@ -1,10 +1,10 @@
 // The upgrade click over the headless toolkit, the in-memory record and real files.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
+#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/application.h"
 #include "platform/headless/own_resources.h"
@@ -18,26 +18,19 @@ namespace {
 
 using platform::headless::BoxIcon;
 using platform::headless::shownBoxes;
-using test_support::patternBytes;
-using test_support::readFile;
-using test_support::sameBytes;
-using test_support::ScratchFolder;
-using test_support::writeFile;
+using namespace test_support;
 
-class UpgradeClick : public ::testing::Test {
+class UpgradeClick : public testing::MainWindowTest {
  protected:
   void SetUp() override {
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
-    platform::application::setTitle("UpTK294Q");
+    MainWindowTest::SetUp();
     platform::registerOwnResource("EXE", "UPGRADE", payload);
     writeFile(target(), oldFile);
   }
   void TearDown() override {
     updater::removeReplacedTargets();
     platform::unregisterOwnResource("EXE", "UPGRADE");
-    platform::headless::resetRegistry();
-    platform::headless::resetUi();
+    MainWindowTest::TearDown();
   }
 
   // The install folder as the record holds it: without the trailing separator.
@@ -48,10 +41,8 @@ class UpgradeClick : public ::testing::Test {
   std::string target() const { return scratch.path("Ralvt.exe"); }
 
   void checkInstalled(std::string_view folder) {
-    record.WriteInstallValue("CALE", folder);
-    record.WriteInstallValue("VER", "Ralvento v.2.50");
-    window.form().show();
-    platform::headless::tickTimers();
+    storeInstallation(folder, "Ralvento v.2.50");
+    showAndCheck();
     ASSERT_TRUE(window.Button2.enabled());
   }
   void clickUpgrade() {
@@ -64,14 +55,12 @@ class UpgradeClick : public ::testing::Test {
   ScratchFolder scratch;
   const std::vector<std::byte> payload = patternBytes(300'000, 7);
   const std::vector<std::byte> oldFile = patternBytes(500'000, 3);
-  updater::InstallRecord record{37};
-  TForm1 window{record};
 };
 
 TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
   checkInstalled(installFolder());
   bool pressedWhileConfirming = false;
-  std::set<std::string> namesWhileConfirming;
+  Names namesWhileConfirming;
   platform::headless::setBoxObserver([&](const auto&) {
     pressedWhileConfirming = window.Button2.down();
     namesWhileConfirming = scratch.fileNames();
@@ -90,7 +79,7 @@ TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
   // The user does not wait for the old file to be deleted: that comes after the confirmation.
   EXPECT_EQ(namesWhileConfirming.size(), 2u);
-  EXPECT_EQ(scratch.fileNames(), std::set<std::string>{"Ralvt.exe"});
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
 }
 
 TEST_F(UpgradeClick, InstallFolderWithTrailingSeparatorWorks) {

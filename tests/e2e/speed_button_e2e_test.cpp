@@ -12,6 +12,7 @@
 
 #include "../support/win_handle.h"
 #include "e2e_fixture.h"
+#include "gold_button.h"
 #include "real_mouse.h"
 #include "screen_grab.h"
 #include "widgets/lb_face_composer.h"
@@ -19,8 +20,8 @@
 namespace e2e {
 namespace {
 
-constexpr COLORREF kPanelColor = 0x005BCECB;
-constexpr COLORREF kCaptionColor = 0x00005555;
+using gold_button::kCaptionColor;
+using gold_button::kPanelColor;
 constexpr COLORREF kDisabledCaptionColor = 0x00808080;
 constexpr COLORREF kOlive = 0x00008080;
 constexpr char kCloseCaption[] = "Inchide";
@@ -48,18 +49,8 @@ const char* lookName(Look look) {
 
 // The settings both buttons of the window share, in one look.
 widgets::TLbButtonFace goldFace(const RECT& bounds, const std::string& caption, Look look) {
-  widgets::TLbButtonFace f;
-  f.width = bounds.right - bounds.left;
-  f.height = bounds.bottom - bounds.top;
-  f.alignment = widgets::taCenter;
-  f.caption = caption;
-  f.font.style = platform::kFontBold;
-  f.font.color = kCaptionColor;
-  f.shadowColor = widgets::clOlive;
-  f.lightColor = widgets::clYellow;
-  f.hotTrackColor = 0x0000DFDF;
-  f.color = 0x0000C0C0;
-  f.style = widgets::bsModern;
+  widgets::TLbButtonFace f =
+      gold_button::face(bounds.right - bounds.left, bounds.bottom - bounds.top, caption);
   f.enabled = look != Look::kDisabled;
   f.mouseInside = look == Look::kHot || look == Look::kHeld;
   f.fadeStep = f.mouseInside ? 8 : 0;

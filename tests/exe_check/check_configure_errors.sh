@@ -7,6 +7,8 @@ set -euo pipefail
 source_dir="$1"
 mkdir -p "$2"
 work="$(cd "$2" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/pass_fail.sh"
 files="$work/files"
 rm -rf "$files"
 mkdir -p "$files/folder"
@@ -16,25 +18,25 @@ printf 'M' >"$files/one-byte.exe"
 printf 'MZ' >"$files/Ralvt.exe"
 printf 'x' >"$files/cert.pem"
 
-passes=0
-failures=0
-# rejects <name> <expected message part> <cmake options...>: the configure step must fail and say it.
-rejects() {
-  local name="$1" expected="$2"
-  shift 2
+# configure_fails_saying <expected message part> <cmake options...>: the configure step must fail
+# and say it.
+configure_fails_saying() {
+  local expected="$1"
+  shift
   local rc=0
   (cd "$source_dir" && cmake --preset win32 -B "$work/build" -DUPDATER_PAYLOAD= -DUPDATER_SIGN_CERT= \
     -DUPDATER_SIGN_KEY= -DUPDATER_SIGN_PKCS12= -DUPDATER_SIGN_PASSWORD_FILE= -DUPDATER_SIGN_TIMESTAMP_URL= \
     "$@") >"$work/configure.log" 2>&1 || rc=$?
+  tail -15 "$work/configure.log"
+  echo "(exit $rc; expected: $expected)"
   # CMake folds long messages: join the lines before looking for the text.
-  if [ "$rc" -ne 0 ] && tr -s '\n ' ' ' <"$work/configure.log" | grep -qF -- "$expected"; then
-    echo "PASS $name"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $name (exit $rc; expected: $expected)"
-    sed 's/^/    /' "$work/configure.log" | tail -15
-    failures=$((failures + 1))
-  fi
+  [ "$rc" -ne 0 ] && tr -s '\n ' ' ' <"$work/configure.log" | grep -qF -- "$expected"
+}
+# rejects <name> <expected message part> <cmake options...>
+rejects() {
+  local name="$1"
+  shift
+  check "$name" configure_fails_saying "$@"
 }
 
 rejects "missing payload" "UPDATER_PAYLOAD: the payload '$files/none.exe' does not exist" \
@@ -67,14 +69,6 @@ accepts_then_rechecks() {
   tr -s '\n ' ' ' <"$work/build.log" |
     grep -qF "UPDATER_PAYLOAD: the payload '$files/Ralvt.exe' is not a Windows executable"
 }
-if accepts_then_rechecks >"$work/configure.log" 2>&1; then
-  echo "PASS an MZ payload is accepted, and checked again when replaced"
-  passes=$((passes + 1))
-else
-  echo "FAIL an MZ payload is accepted, and checked again when replaced"
-  sed 's/^/    /' "$work/configure.log" | tail -15
-  failures=$((failures + 1))
-fi
+check "an MZ payload is accepted, and checked again when replaced" accepts_then_rechecks
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report

@@ -10,21 +10,7 @@ source_dir="$1" unsigned="$3" payload="$4" version="$5"
 mkdir -p "$2"
 work="$(cd "$2" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
-
-passes=0
-failures=0
-check() {  # check <name> <command...>: runs the command, reports PASS or FAIL
-  local name="$1"
-  shift
-  if "$@" >"$work/last.log" 2>&1; then
-    echo "PASS $name"
-    passes=$((passes + 1))
-  else
-    echo "FAIL $name"
-    sed 's/^/    /' "$work/last.log" | tail -20
-    failures=$((failures + 1))
-  fi
-}
+source "$here/pass_fail.sh"
 
 rm -rf "$work/keys"
 mkdir -p "$work/keys"
@@ -73,5 +59,4 @@ wrong_password_fails() {
 }
 check "a wrong password fails the build and removes the exe" wrong_password_fails
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report

@@ -17,6 +17,7 @@
 #include "platform/reference_property.h"
 #include "platform/timer.h"
 #include "platform/toolkit_classes.h"
+#include "support/named_cases.h"
 
 namespace platform {
 namespace {
@@ -228,15 +229,10 @@ TEST(Description, PropertiesAreStoredInPublicationOrderWhateverOrderTheyWereLoad
             "end\n");
 }
 
-struct Malformed {
-  const char* label;
+struct Malformed : test_support::NamedCase {
   const char* body;  // the lines inside "object W: TTestForm" ... "end", from line 2
   const char* message;
 };
-
-void PrintTo(const Malformed& m, std::ostream* os) {
-  *os << m.label;
-}
 
 class MalformedDescription : public ::testing::TestWithParam<Malformed> {};
 
@@ -314,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"failingSetter",
                   "  object A: TTimer\n  end\n  object B: TLink\n    Level = 13\n  end\nend\n",
                   "Line 5, property 'Level': unlucky"}),
-    [](const auto& param_info) { return std::string(param_info.param.label); });
+    test_support::ByCaseName{});
 
 TEST(Description, TheRootMustBeOfTheNamedClass) {
   TestForm window;

@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "platform/guarded.h"
 #include "platform/headless/ui_driver.h"
+#include "support/named_cases.h"
 
 namespace {
 
@@ -65,15 +66,10 @@ class ErrorReport : public ::testing::Test {
   }
 };
 
-struct RuleCase {
-  const char* name;
+struct RuleCase : test_support::NamedCase {
   std::string message;
   std::string shown;
 };
-
-void PrintTo(const RuleCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class ReportText : public ErrorReport, public ::testing::WithParamInterface<RuleCase> {};
 
@@ -106,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"LongestWithout", std::string(kMax - 1, 'x') + "!", std::string(kMax - 1, 'x') + "!"},
         RuleCase{"NoRoomForThePeriod", std::string(kMax, 'x'), std::string(kMax - 3, 'x') + "..."},
         RuleCase{"FarTooLong", std::string(3 * kMax, 'y') + "!", std::string(kMax - 3, 'y') + "..."}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 TEST_F(ErrorReport, AFailureThatIsNoStandardExceptionStillGetsABox) {
   Form form(options());

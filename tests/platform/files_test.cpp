@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
+#include "support/named_cases.h"
 #include "support/scratch_folder.h"
 
 namespace platform {
 namespace {
 
-using test_support::patternBytes;
-using test_support::readFile;
-using test_support::sameBytes;
-using test_support::ScratchFolder;
-using test_support::writeFile;
-using Names = std::set<std::string>;
+using namespace test_support;
 
 class Files : public ::testing::Test {
  protected:
@@ -131,17 +125,12 @@ TEST_F(Files, ReadsAtAnOffsetAndWritesOnWhereTheLastReadEnded) {
   EXPECT_TRUE(sameBytes(readFile(scratch.path("f.bin")), data));
 }
 
-struct FaultCase {
-  std::string_view name;
+struct FaultCase : test_support::NamedCase {
   std::size_t size;
   std::uint64_t limit;
   WriteFaultKind kind;
   FileError expected;
 };
-
-void PrintTo(const FaultCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class InjectedWriteFault : public Files, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -169,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 (std::size_t{16} << 20) + 7, WriteFaultKind::kFail, FileError::kNoSpace},
                       FaultCase{"DropMidway", 1000, 617, WriteFaultKind::kDropSilently, FileError::kNone},
                       FaultCase{"DropLastByte", 1000, 999, WriteFaultKind::kDropSilently, FileError::kNone}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 TEST_F(Files, ReplaceSwapsInTheNewFileAndKeepsTheOldAsBackup) {
   const auto old = patternBytes(3000, 7);

@@ -8,18 +8,26 @@
 
 namespace test_support {
 
-// A helper program from the folder "helpers" beside the running test binary, started with a
-// "ready" event of its own that it signals once it is in the state the test needs. Killed, if
-// still running, when the object goes.
+// A program started with a "ready" event of its own that it signals once it is in the state the
+// test needs. Killed, if still running, when the object goes.
 class ChildProcess {
  public:
-  // `arguments` may contain "{ready}", replaced by the ready event's name.
-  ChildProcess(const std::string& helper, const std::string& arguments) {
+  // A program by its path, such as a helper copied where the target application goes.
+  struct Program {
+    std::string path;
+  };
+
+  // A helper program from the folder "helpers" beside the running test binary. `arguments`
+  // may contain "{ready}", replaced by the ready event's name.
+  ChildProcess(const std::string& helper, const std::string& arguments)
+      : ChildProcess(Program{helperPath(helper)}, arguments) {}
+
+  ChildProcess(const Program& program, const std::string& arguments) {
     static unsigned counter = 0;
     readyName_ =
         "payload-test-ready-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
     ready_.reset(CreateEventA(nullptr, TRUE, FALSE, readyName_.c_str()));
-    std::string commandLine = quoted(helperPath(helper)) + " ";
+    std::string commandLine = quoted(program.path) + " ";
     constexpr std::string_view kPlaceholder = "{ready}";
     for (std::size_t from = 0;;) {
       const std::size_t at = arguments.find(kPlaceholder, from);
@@ -54,6 +62,9 @@ class ChildProcess {
     std::string path(self, length);
     return path.substr(0, path.find_last_of('\\') + 1) + "helpers\\" + helper + ".exe";
   }
+
+  // Whether the program could be started at all.
+  bool started() const { return process_ != nullptr; }
 
   // True once the helper says it is ready; false when it ended first or took too long.
   bool waitReady(DWORD milliseconds = 30000) {

@@ -14,6 +14,9 @@
 
 namespace test_support {
 
+// The names of the files in a folder.
+using Names = std::set<std::string>;
+
 // A fresh folder for one test, removed with everything in it afterwards.
 class ScratchFolder {
  public:
@@ -40,8 +43,8 @@ class ScratchFolder {
   std::string path(std::string_view name) const { return folder() + std::string(name); }
 
   // Names of the plain files in the folder.
-  std::set<std::string> fileNames() const {
-    std::set<std::string> names;
+  Names fileNames() const {
+    Names names;
     for (const auto& entry : std::filesystem::directory_iterator(root_)) {
       if (entry.is_regular_file()) names.insert(entry.path().filename().string());
     }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "platform/headless/own_resources.h"
 #include "support/scratch_folder.h"
 #include "updater/payload_writer.h"
@@ -9,11 +7,7 @@
 namespace updater {
 namespace {
 
-using test_support::patternBytes;
-using test_support::readFile;
-using test_support::sameBytes;
-using test_support::ScratchFolder;
-using test_support::writeFile;
+using namespace test_support;
 
 class ExtractOwnPayload : public ::testing::Test {
  protected:
@@ -37,7 +31,7 @@ TEST_F(ExtractOwnPayload, WithoutSuchResourceFailsAndTouchesNothing) {
   EXPECT_FALSE(ExtractPayload("Exe", "Downgrade", target));
   EXPECT_FALSE(ExtractPayload("Dll", "UpGrade", target));
   EXPECT_TRUE(sameBytes(readFile(target), old));
-  EXPECT_EQ(scratch.fileNames(), std::set<std::string>{"Ralvt.exe"});
+  EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
 }
 
 }  // namespace

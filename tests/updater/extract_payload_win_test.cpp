@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #include "platform/files.h"
 #include "platform/resources.h"
@@ -16,14 +15,7 @@
 namespace updater {
 namespace {
 
-using test_support::ChildProcess;
-using test_support::NamedEvent;
-using test_support::patternBytes;
-using test_support::readFile;
-using test_support::sameBytes;
-using test_support::ScratchFolder;
-using test_support::writeFile;
-using Names = std::set<std::string>;
+using namespace test_support;
 
 constexpr std::size_t kPayloadSize = UPDATER_PAYLOAD_SIZE;
 
@@ -111,23 +103,15 @@ TEST_F(ExtractPayloadOnWindows, ARunningTargetStaysUntilItEnds) {
   writeFile(target(), old);
   {
     // Started from the target file itself, as the user would run the application.
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    NamedEvent ready("payload-test-running-" + std::to_string(GetCurrentProcessId()));
-    std::string commandLine = ChildProcess::quoted(target()) + " " + ready.name();
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &info));
-    const test_support::UniqueHandle process(info.hProcess);
-    const test_support::UniqueHandle thread(info.hThread);
-    ASSERT_TRUE(ready.wait());
+    ChildProcess running(ChildProcess::Program{target()}, "{ready}");
+    ASSERT_TRUE(running.started());
+    ASSERT_TRUE(running.waitReady());
 
     EXPECT_EQ(installPayload(ownPayload(), target()), InstallOutcome::kTargetInUse);
     EXPECT_FALSE(ExtractPayload("Exe", "UpGrade", target()));
     expectUnchanged(old);
 
-    TerminateProcess(process.get(), 0);
-    WaitForSingleObject(process.get(), 30000);
+    running.kill();
   }
   EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
   expectPayloadInstalled();
@@ -140,23 +124,15 @@ TEST_F(ExtractPayloadOnWindows, AnOldFileStillRunningAfterTheReplaceIsRemovedByT
   writeFile(target(), readFile(ChildProcess::helperPath("fake_target")));
   writeFile(scratch.path("new.bin"), patternBytes(1000, 6));
   const std::string backup = scratch.path("Ralvt.exe.upd-1-0.old.tmp");
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  NamedEvent ready("payload-test-race-" + std::to_string(GetCurrentProcessId()));
-  std::string commandLine = ChildProcess::quoted(target()) + " " + ready.name();
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &info));
-  const test_support::UniqueHandle process(info.hProcess);
-  const test_support::UniqueHandle thread(info.hThread);
-  ASSERT_TRUE(ready.wait());
+  ChildProcess running(ChildProcess::Program{target()}, "{ready}");
+  ASSERT_TRUE(running.started());
+  ASSERT_TRUE(running.waitReady());
 
   EXPECT_EQ(platform::replaceFile(target(), scratch.path("new.bin"), backup), platform::FileError::kNone);
   EXPECT_NE(platform::removeFile(backup), platform::FileError::kNone);
   EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", "Ralvt.exe.upd-1-0.old.tmp"}));
 
-  TerminateProcess(process.get(), 0);
-  WaitForSingleObject(process.get(), 30000);
+  running.kill();
   EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
   expectPayloadInstalled();
 }

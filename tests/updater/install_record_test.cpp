@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "platform/registry.h"
+#include "support/named_cases.h"
+#include "support/record_values.h"
 
 namespace updater {
 namespace {
@@ -19,9 +21,7 @@ class InstallRecordTest : public ::testing::Test {
   void TearDown() override { platform::MachineKey::remove(record.keyPath()); }
 
   void store(std::string_view name, std::uint32_t type, std::string_view data) {
-    auto key = platform::MachineKey::open(record.keyPath());
-    ASSERT_TRUE(key);
-    ASSERT_TRUE(key->setValue(name, type, data));
+    test_support::storeRecordValue(record, name, type, data);
   }
 
   InstallRecord record{kTestKeyNumber};
@@ -38,16 +38,11 @@ TEST_F(InstallRecordTest, MissingKeyIsCreatedEmptyOnFirstRead) {
   EXPECT_FALSE(key->queryInfo("VER"));
 }
 
-struct ReadCase {
-  const char* label;
+struct ReadCase : test_support::NamedCase {
   std::uint32_t type;
   std::string_view data;
   std::string_view expected;
 };
-
-void PrintTo(const ReadCase& c, std::ostream* os) {
-  *os << c.label;
-}
 
 class InstallRecordRead : public InstallRecordTest, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -66,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"noTerminator", platform::kRegSz, "Ralvento v.2.50"sv, "Ralvento v.2.50"},
                       ReadCase{"expandUntouched", platform::kRegExpandSz, "%ProgramFiles%\\X\0"sv,
                                "%ProgramFiles%\\X"}),
-    [](const auto& param_info) { return std::string(param_info.param.label); });
+    test_support::ByCaseName{});
 
 TEST_F(InstallRecordTest, NonStringValueIsInvalidDataType) {
   store("VER", platform::kRegDword, std::string_view("\x07\x00\x00\x00", 4));

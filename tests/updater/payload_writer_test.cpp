@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
 
 #include "platform/files.h"
+#include "support/named_cases.h"
 #include "support/scratch_folder.h"
 
 namespace updater {
@@ -13,12 +13,7 @@ namespace {
 
 using platform::ExclusiveFile;
 using platform::WriteFaultKind;
-using test_support::patternBytes;
-using test_support::readFile;
-using test_support::sameBytes;
-using test_support::ScratchFolder;
-using test_support::writeFile;
-using Names = std::set<std::string>;
+using namespace test_support;
 
 class InstallPayload : public ::testing::Test {
  protected:
@@ -37,14 +32,9 @@ class InstallPayload : public ::testing::Test {
   const std::vector<std::byte> payload = patternBytes(300'000, 42);
 };
 
-struct OldFile {
-  std::string_view name;
+struct OldFile : test_support::NamedCase {
   std::optional<std::size_t> size;  // none: no target yet
 };
-
-void PrintTo(const OldFile& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class OverAnyOldFile : public InstallPayload, public ::testing::WithParamInterface<OldFile> {};
 
@@ -69,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, OverAnyOldFile,
                          ::testing::Values(OldFile{"None", std::nullopt}, OldFile{"Empty", 0},
                                            OldFile{"Smaller", 1000}, OldFile{"SameSize", 300'000},
                                            OldFile{"Larger", 2'000'000}),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         test_support::ByCaseName{});
 
 TEST_F(InstallPayload, AnEmptyPayloadGivesAnEmptyFile) {
   writeFile(target(), patternBytes(10, 1));
@@ -125,16 +115,11 @@ TEST_F(InstallPayload, APathWithoutFileNameIsRefused) {
   EXPECT_EQ(scratch.fileNames(), Names{});
 }
 
-struct Fault {
-  std::string_view name;
+struct Fault : test_support::NamedCase {
   std::uint64_t limit;
   WriteFaultKind kind;
   InstallOutcome outcome;
 };
-
-void PrintTo(const Fault& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class UnderAWriteFault : public InstallPayload, public ::testing::WithParamInterface<Fault> {};
 
@@ -163,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"VolumeFullAtLastByte", 299'999, WriteFaultKind::kFail, InstallOutcome::kWriteFailed},
         Fault{"DataLostMidway", 150'001, WriteFaultKind::kDropSilently, InstallOutcome::kVerifyFailed},
         Fault{"LastByteLost", 299'999, WriteFaultKind::kDropSilently, InstallOutcome::kVerifyFailed}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 TEST_F(InstallPayload, LeftoversOfInterruptedRunsAreRemovedAndOtherFilesKept) {
   writeFile(target(), patternBytes(10, 8));

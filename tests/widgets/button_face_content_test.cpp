@@ -2,16 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "face_painting.h"
+#include "support/named_cases.h"
 
 namespace widgets {
 namespace {
 
-using testing::boundsOf;
-using testing::FaceArgs;
-using testing::makeStrip;
-using testing::paintFace;
-
-constexpr platform::Color kFace = 0x00336699;
+using namespace widgets::testing;
 
 FaceArgs plainFace() {
   FaceArgs a;
@@ -111,8 +107,7 @@ TEST(EncartaStyle, TurnsBoldInsteadOfMovingWhenDown) {
   EXPECT_EQ(boundsOf(normalDown->canvas(), a.width, a.height, clBlack), upText.offset(1, 1));
 }
 
-struct GlyphFrameCase {
-  const char* name;
+struct GlyphFrameCase : test_support::NamedCase {
   int frames;
   bool enabled;
   bool mouseInside;
@@ -151,9 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GlyphFrameChoice,
                                            GlyphFrameCase{"HotWithThreeFrames", 3, true, true, false, 0},
                                            GlyphFrameCase{"DownWithTwoFrames", 2, true, false, true, 0},
                                            GlyphFrameCase{"DisabledWithOneFrame", 1, false, false, false, 0}),
-                         [](const ::testing::TestParamInfo<GlyphFrameCase>& param) {
-                           return std::string(param.param.name);
-                         });
+                         test_support::ByCaseName{});
 
 TEST(GlyphFrames, TheFramesTransparentColourIsItsLowerLeftPixel) {
   const auto strip = makeStrip(8, {clBlue});

@@ -7,18 +7,11 @@
 namespace widgets {
 namespace {
 
+using namespace widgets::testing;
+
 TEST(QuickenFace, StopsOneShortOfTheRightAndBottomUnderItsLine) {
-  constexpr platform::Color kFace = 0x00336699;
-  constexpr platform::Color kShadow = 0x00222222;
-  testing::FaceArgs a;
-  a.style = bsQuicken;
-  a.caption = "";
-  a.color = kFace;
-  a.hotTrackColor = clNone;
-  a.shadowColor = kShadow;
-  a.width = 40;
-  a.height = 20;
-  const auto face = testing::paintFace(a);
+  const FaceArgs a = distinctFace(bsQuicken);
+  const auto face = paintFace(a);
   const platform::Canvas& c = face->canvas();
   EXPECT_EQ(c.pixel(38, 10), kFace);
   EXPECT_EQ(c.pixel(39, 10), kFaceKeyColor);  // the last column

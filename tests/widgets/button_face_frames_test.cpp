@@ -5,31 +5,20 @@
 #include <vector>
 
 #include "face_painting.h"
+#include "support/named_cases.h"
 
 namespace widgets {
 namespace {
 
-using testing::FaceArgs;
-using testing::paintFace;
+using namespace widgets::testing;
 
-constexpr platform::Color kFace = 0x00336699;
-constexpr platform::Color kLight = 0x00EEEEEE;
-constexpr platform::Color kShadow = 0x00222222;
 constexpr platform::Color kUnder = 0x0000A000;  // what a canvas held before the painter came
 constexpr int kW = 40;
 constexpr int kH = 20;
 
 FaceArgs framedFace(TLbSpeedButtonStyle style, bool down) {
-  FaceArgs a;
-  a.style = style;
+  FaceArgs a = distinctFace(style, kW, kH);
   a.down = down;
-  a.caption = "";
-  a.color = kFace;
-  a.hotTrackColor = clNone;
-  a.lightColor = kLight;
-  a.shadowColor = kShadow;
-  a.width = kW;
-  a.height = kH;
   return a;
 }
 
@@ -46,16 +35,11 @@ void expectPixels(const platform::Canvas& c, const std::vector<Expected>& pixels
   }
 }
 
-struct FrameCase {
-  const char* name;
+struct FrameCase : test_support::NamedCase {
   TLbSpeedButtonStyle style;
   bool down;
   std::vector<Expected> pixels;
 };
-
-void PrintTo(const FrameCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class Frame : public ::testing::TestWithParam<FrameCase> {};
 
@@ -112,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FrameCase{"OldUp", bsOld, false, kOldUp}, FrameCase{"OldDown", bsOld, true, kOldDown},
                       FrameCase{"QuickenUp", bsQuicken, false, kQuicken},
                       FrameCase{"QuickenDown", bsQuicken, true, kQuicken}),
-    [](const auto& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 // bsShape paints its own background: the painter makes every pixel the key colour whatever the
 // canvas held and whether or not the face is transparent, then only glyph and caption.

@@ -4,21 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "face_painting.h"
+#include "support/named_cases.h"
 
 namespace widgets {
 namespace {
 
-using testing::boundsOf;
-using testing::FaceArgs;
-using testing::makeStrip;
-using testing::paintFace;
+using namespace widgets::testing;
 
 constexpr platform::Color kGlyph = 0x00A00000;
 constexpr int kW = 100;
 constexpr int kH = 40;
 
-struct LayoutCase {
-  const char* name;
+struct LayoutCase : test_support::NamedCase {
   TLbSpeedButtonLayout layout;
   TAlignment alignment;
   bool wordWrap;
@@ -75,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"TopCentre", blGlyphTop, taCenter, false, false, {42, 3}, {44, 22}},
         LayoutCase{"BottomCentre", blGlyphBottom, taCenter, false, false, {42, 16}, {44, 6}},
         LayoutCase{"BottomDown", blGlyphBottom, taLeftJustify, true, true, {5, 17}, {5, 7}}),
-    [](const ::testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 TEST(CaptionCutting, KeepsWhatFitsTheAvailableWidth) {
   FaceArgs a;

@@ -7,16 +7,13 @@
 #include <vector>
 
 #include "face_painting.h"
+#include "support/named_cases.h"
 
 namespace widgets {
 namespace {
 
-using testing::boundsOf;
-using testing::FaceArgs;
-using testing::makeStrip;
-using testing::paintFace;
+using namespace widgets::testing;
 
-constexpr platform::Color kFace = 0x00336699;
 constexpr platform::Color kInk = 0x000000C0;  // the caption
 constexpr platform::Color kGlyph = 0x00A00000;
 
@@ -116,16 +113,11 @@ TEST(DrawingOrder, TheArrowCoversTheCaption) {
   EXPECT_GT(inkUnderArrow, 0) << "the caption must reach under the arrow";
 }
 
-struct BoldCase {
-  const char* name;
+struct BoldCase : test_support::NamedCase {
   bool enabled;
   bool down;
   bool bold;
 };
-
-void PrintTo(const BoldCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class EncartaCaption : public ::testing::TestWithParam<BoldCase> {};
 
@@ -153,17 +145,12 @@ INSTANTIATE_TEST_SUITE_P(States, EncartaCaption,
                                            BoldCase{"Down", true, true, true},
                                            BoldCase{"DisabledDown", false, true, false},
                                            BoldCase{"DisabledUp", false, false, false}),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         test_support::ByCaseName{});
 
-struct CutCase {
-  const char* name;
+struct CutCase : test_support::NamedCase {
   int spare;  // available width less the caption's width
   bool whole;
 };
-
-void PrintTo(const CutCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 class CutAtTheAvailableWidth : public ::testing::TestWithParam<CutCase> {};
 
@@ -183,7 +170,7 @@ TEST_P(CutAtTheAvailableWidth, KeepsACaptionThatFitsExactly) {
 INSTANTIATE_TEST_SUITE_P(Widths, CutAtTheAvailableWidth,
                          ::testing::Values(CutCase{"OnePixelShort", -1, false}, CutCase{"Exactly", 0, true},
                                            CutCase{"OnePixelSpare", 1, true}),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         test_support::ByCaseName{});
 
 }  // namespace
 }  // namespace widgets

@@ -2,32 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "face_painting.h"
+#include "support/named_cases.h"
 
 namespace widgets {
 namespace {
 
-using testing::boundsOf;
-using testing::FaceArgs;
-using testing::makeStrip;
-using testing::paintFace;
+using namespace widgets::testing;
 
-constexpr platform::Color kFace = 0x00336699;
 constexpr platform::Color kHot = 0x00DDBB55;
-constexpr platform::Color kLight = 0x00EEEEEE;
-constexpr platform::Color kShadow = 0x00222222;
 constexpr platform::Color kGreen = 0x0000A000;
 
 // A plain bsNormal face with distinct colours and no caption: its centre shows the face colour.
 FaceArgs plainFace() {
-  FaceArgs a;
-  a.style = bsNormal;
-  a.caption = "";
-  a.color = kFace;
+  FaceArgs a = distinctFace(bsNormal);
   a.hotTrackColor = kHot;
-  a.lightColor = kLight;
-  a.shadowColor = kShadow;
-  a.width = 40;
-  a.height = 20;
   return a;
 }
 
@@ -45,8 +33,7 @@ TEST(BlendHotTrackColor, MixesByEighthsRoundingDown) {
   EXPECT_EQ(BlendHotTrackColor(c, clBtnFace, clBlack, 0), c.resolve(clBtnFace));
 }
 
-struct FaceColourCase {
-  const char* name;
+struct FaceColourCase : test_support::NamedCase {
   bool enabled;
   bool down;
   bool mouseInside;
@@ -83,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FaceColourCase{"DownSystemColour", true, true, false, 0, kHot, clBtnFace, clBtnFace},
                       FaceColourCase{"DisabledIgnoresHot", false, false, true, 8, kHot, clNone, kFace},
                       FaceColourCase{"DisabledIgnoresDown", false, true, false, 0, kHot, clRed, kFace}),
-    [](const ::testing::TestParamInfo<FaceColourCase>& param) { return std::string(param.param.name); });
+    test_support::ByCaseName{});
 
 TEST(PaintButtonFace, DownColourReachesTheBrushUnresolved) {
   FaceArgs a = plainFace();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gold_button.h"
 #include "platform/canvas.h"
 #include "widgets/lb_buttons.h"
 #include "widgets/lb_face_composer.h"
@@ -13,26 +14,28 @@ namespace widgets::testing {
 
 // The main window's gold button, up: what most face tests start from.
 struct FaceArgs : TLbButtonFace {
-  FaceArgs() {
-    width = 108;
-    height = 31;
-    alignment = taCenter;
-    caption = "Upgrade";
-    font = boldFont();
-    shadowColor = clOlive;
-    lightColor = clYellow;
-    hotTrackColor = 0x0000DFDF;
-    color = 0x0000C0C0;
-    style = bsModern;
-  }
-
-  static platform::Font boldFont() {
-    platform::Font f;
-    f.style = platform::kFontBold;
-    f.color = 0x00005555;
-    return f;
-  }
+  FaceArgs() : TLbButtonFace(gold_button::face(gold_button::kWidth, gold_button::kHeight, "Upgrade")) {}
 };
+
+// Colours that no preset and no system colour has, so that a pixel tells which part painted it.
+inline constexpr platform::Color kFace = 0x00336699;
+inline constexpr platform::Color kLight = 0x00EEEEEE;
+inline constexpr platform::Color kShadow = 0x00222222;
+
+// A face of the style in those colours, without caption or hot-track colour: what the tests of
+// frames and colours start from.
+inline FaceArgs distinctFace(TLbSpeedButtonStyle style, int width = 40, int height = 20) {
+  FaceArgs a;
+  a.style = style;
+  a.caption = "";
+  a.color = kFace;
+  a.hotTrackColor = clNone;
+  a.lightColor = kLight;
+  a.shadowColor = kShadow;
+  a.width = width;
+  a.height = height;
+  return a;
+}
 
 inline std::unique_ptr<platform::Bitmap> paintFace(const TLbButtonFace& a) {
   return ComposeButtonFace(a);

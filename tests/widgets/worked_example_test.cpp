@@ -6,13 +6,11 @@
 namespace widgets {
 namespace {
 
-using testing::boundsOf;
-using testing::FaceArgs;
-using testing::paintFace;
+using namespace widgets::testing;
 
-constexpr int kW = 108;
-constexpr int kH = 31;
-constexpr platform::Color kCaptionColor = 0x00005555;
+using gold_button::kCaptionColor;
+constexpr int kW = gold_button::kWidth;
+constexpr int kH = gold_button::kHeight;
 
 // Every pixel of row y between the columns x0 and x1 - 1 has colour c.
 ::testing::AssertionResult rowIs(const platform::Canvas& c, int y, int x0, int x1, platform::Color expected) {

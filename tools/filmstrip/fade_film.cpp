@@ -5,64 +5,41 @@
 #include <string>
 #include <thread>
 
+#include "gold_button.h"
 #include "platform/application.h"
-#include "platform/form.h"
 #include "platform/offset_canvas.h"
-#include "platform/panel.h"
 #include "widgets/lb_speed_button.h"
 
 namespace filmstrip {
 namespace {
 
-constexpr int kW = 108;
-constexpr int kH = 31;
+using gold_button::kHeight;
+using gold_button::kWidth;
+
 constexpr int kGap = 8;
 constexpr int kLabelH = 16;
 constexpr int kFrames = 9;
-constexpr platform::Color kPanelColor = 0x005BCECB;
-
-platform::FormOptions windowOptions() {
-  platform::FormOptions o;
-  o.caption = "Fade";
-  // Centred on the screen, where a fresh display keeps the real pointer: the button sits in
-  // the top-left corner, away from it, so that only the moves made here make it hot.
-  o.clientWidth = 400;
-  o.clientHeight = 240;
-  return o;
-}
 
 platform::Point slot(int frame) {
-  return {kGap + frame * (kW + kGap), kGap};
+  return {kGap + frame * (kWidth + kGap), kGap};
 }
 
 void label(platform::Canvas& c, int frame, int fadeStep) {
-  platform::Rect r{slot(frame).x, kGap + kH + 2, slot(frame).x + kW, kGap + kH + 2 + kLabelH};
+  platform::Rect r{slot(frame).x, kGap + kHeight + 2, slot(frame).x + kWidth, kGap + kHeight + 2 + kLabelH};
   c.drawText("FadeStep " + std::to_string(fadeStep), r, platform::kDtCenter | platform::kDtSingleLine);
 }
 
 }  // namespace
 
 Film recordFade() {
-  platform::Form form(windowOptions());
-  platform::Panel panel(form, {0, 0, 400, 240}, kPanelColor);
-  form.show();
-  auto& button = form.own<widgets::TLbSpeedButton>();
-  button.setName("Film");
-  button.setParent(&panel);
-  button.setBounds({20, 15, 20 + kW, 15 + kH});
-  button.setCaption("Inchide");
-  button.setColorStyle(widgets::lcsGold);
-  button.setAlignment(widgets::taCenter);
-  platform::Font font;
-  font.style = platform::kFontBold;
-  font.color = 0x00005555;
-  button.setFont(font);
+  gold_button::Window window("Fade");
+  widgets::TLbSpeedButton& button = window.addButton("Film");
   button.setSlowDecease(true);
 
   Film film;
-  film.strip = platform::createBitmap(kGap + kFrames * (kW + kGap), kGap + kH + 2 + kLabelH + kGap);
+  film.strip = platform::createBitmap(kGap + kFrames * (kWidth + kGap), kGap + kHeight + 2 + kLabelH + kGap);
   platform::Canvas& c = film.strip->canvas();
-  c.setBrushColor(kPanelColor);
+  c.setBrushColor(gold_button::kPanelColor);
   c.fillRect({0, 0, film.strip->width(), film.strip->height()});
   const auto capture = [&] {
     const int frame = static_cast<int>(film.fadeSteps.size());
@@ -79,9 +56,9 @@ Film recordFade() {
     capture();
   };
 
-  panel.handleMouseMove({30, 20});
+  window.panel().handleMouseMove(gold_button::Window::kOnTheButton);
   capture();
-  panel.handleMouseMove({5, 5});
+  window.panel().handleMouseMove(gold_button::Window::kOffTheButton);
   const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (film.fadeSteps.size() < kFrames || !button.fadeThread()->thread().parked()) {
     if (std::chrono::steady_clock::now() > giveUp) throw std::runtime_error("the fade did not end");

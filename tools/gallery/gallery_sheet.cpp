@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gold_button.h"
 #include "widgets/lb_buttons.h"
 #include "widgets/lb_color_styles.h"
 #include "widgets/lb_face_composer.h"
@@ -151,8 +152,7 @@ std::vector<Row> faceStyleRows() {
   classic.hotTrackColor = 0x00F0D8C0;
   classic.colorWhenDown = 0x00E0C8B0;
   ButtonSetup gold = fromPreset(lcsGold);
-  gold.font.color = 0x00005555;
-  gold.font.style = platform::kFontBold;
+  gold.font = gold_button::captionFont();
   ButtonSetup shape;
   shape.font.color = 0x00803000;
   shape.font.style = platform::kFontBold;

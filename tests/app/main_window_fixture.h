@@ -1,0 +1,48 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/unit1.h"
+#include "platform/application.h"
+#include "platform/headless/registry_store.h"
+#include "platform/headless/ui_driver.h"
+#include "support/record_values.h"
+
+namespace app::testing {
+
+// The main window over an empty in-memory registry and a fresh headless toolkit, the
+// application titled as the program titles it.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    reset();
+    platform::application::setTitle("UpTK294Q");
+  }
+  void TearDown() override { reset(); }
+
+  void storeRecord(const char* name, std::uint32_t type, std::string_view data) {
+    test_support::storeRecordValue(record, name, type, data);
+  }
+  void storeInstallation(std::string_view path, std::string_view version) {
+    record.WriteInstallValue("CALE", path);
+    record.WriteInstallValue("VER", version);
+  }
+  // The window is shown and its one-shot check runs.
+  void showAndCheck() {
+    window.form().show();
+    platform::headless::tickTimers();
+  }
+
+  updater::InstallRecord record{37};
+  TForm1 window{record};
+
+ private:
+  static void reset() {
+    platform::headless::resetRegistry();
+    platform::headless::resetUi();
+  }
+};
+
+}  // namespace app::testing

@@ -1,0 +1,66 @@
+#include "gold_button.h"
+
+#include <utility>
+
+namespace gold_button {
+namespace {
+
+constexpr int kWindowWidth = 400;
+constexpr int kWindowHeight = 240;
+
+platform::FormOptions windowOptions(std::string caption) {
+  platform::FormOptions o;
+  o.caption = std::move(caption);
+  o.clientWidth = kWindowWidth;
+  o.clientHeight = kWindowHeight;
+  return o;
+}
+
+}  // namespace
+
+platform::Font captionFont() {
+  platform::Font f;
+  f.style = platform::kFontBold;
+  f.color = kCaptionColor;
+  return f;
+}
+
+widgets::TLbButtonFace face(int width, int height, std::string caption) {
+  widgets::TLbButtonFace f;
+  f.width = width;
+  f.height = height;
+  f.alignment = widgets::taCenter;
+  f.caption = std::move(caption);
+  f.font = captionFont();
+  f.shadowColor = widgets::clOlive;
+  f.lightColor = widgets::clYellow;
+  f.hotTrackColor = 0x0000DFDF;
+  f.color = 0x0000C0C0;
+  f.style = widgets::bsModern;
+  return f;
+}
+
+Window::Window(std::string caption)
+    : form_(windowOptions(std::move(caption))),
+      panel_(form_, {0, 0, kWindowWidth, kWindowHeight}, kPanelColor) {
+  form_.show();
+}
+
+widgets::TLbSpeedButton& Window::addButton(std::string_view name) {
+  auto& button = form_.own<widgets::TLbSpeedButton>();
+  button.setName(name);
+  button.setParent(&panel_);
+  button.setBounds(kButtonBounds);
+  button.setCaption("Inchide");
+  button.setColorStyle(widgets::lcsGold);
+  button.setAlignment(widgets::taCenter);
+  button.setFont(captionFont());
+  return button;
+}
+
+void Window::enterAndLeave() {
+  panel_.handleMouseMove(kOnTheButton);
+  panel_.handleMouseMove(kOffTheButton);
+}
+
+}  // namespace gold_button

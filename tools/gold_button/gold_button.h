@@ -1,0 +1,54 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/form.h"
+#include "platform/geometry.h"
+#include "platform/panel.h"
+#include "widgets/lb_face_composer.h"
+#include "widgets/lb_speed_button.h"
+
+// The main window's gold button as the programs and tests around the product see it: what they
+// compare with, measure or film is set up here once.
+namespace gold_button {
+
+inline constexpr int kWidth = 108;
+inline constexpr int kHeight = 31;
+inline constexpr platform::Color kPanelColor = 0x005BCECB;
+inline constexpr platform::Color kCaptionColor = 0x00005555;
+
+// Bold, in the caption colour.
+platform::Font captionFont();
+
+// The face of a gold button of that size and caption, up, the pointer elsewhere.
+widgets::TLbButtonFace face(int width, int height, std::string caption);
+
+// A shown window filled by a panel of the main window's colour. The window is centred on the
+// screen, where a fresh display keeps the real pointer; its buttons sit in the top-left corner,
+// away from it, so that only the moves made through the panel make them hot.
+class Window {
+ public:
+  // Where a button goes on the panel, and points of the panel on it and off it.
+  static constexpr platform::Rect kButtonBounds{20, 15, 20 + kWidth, 15 + kHeight};
+  static constexpr platform::Point kOnTheButton{30, 20};
+  static constexpr platform::Point kOffTheButton{5, 5};
+
+  explicit Window(std::string caption);
+
+  platform::Form& form() { return form_; }
+  platform::Panel& panel() { return panel_; }
+
+  // A new button owned by the window, set up like the main window's close button, at
+  // kButtonBounds.
+  widgets::TLbSpeedButton& addButton(std::string_view name);
+  // The pointer comes over the button and leaves it again.
+  void enterAndLeave();
+
+ private:
+  platform::Form form_;
+  platform::Panel panel_;
+};
+
+}  // namespace gold_button
