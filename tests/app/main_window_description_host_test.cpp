@@ -8,8 +8,8 @@
 #include "app/build_constants.h"
 #include "app/unit1.h"
 #include "platform/description.h"
+#include "platform/headless/in_process_driver.h"
 #include "platform/headless/registry_store.h"
-#include "platform/headless/ui_driver.h"
 
 namespace app {
 namespace {
