@@ -51,14 +51,21 @@ TEST(AsciiCase, NamesOrderAsTheirLowerCaseFormsDoBytewise) {
 }
 
 TEST(AsciiCase, StartsAndEndsMatchPiecesOfTheirOwnLengthOnly) {
-  EXPECT_TRUE(caseBlindStartsWith("RF1A2.TMP", "rf"));
-  EXPECT_TRUE(caseBlindEndsWith("RF1A2.TMP", ".tmp"));
-  EXPECT_TRUE(caseBlindStartsWith("rf", "RF"));
-  EXPECT_TRUE(caseBlindEndsWith("x", ""));
-  EXPECT_FALSE(caseBlindStartsWith("r", "rf"));
-  EXPECT_FALSE(caseBlindEndsWith("tmp", ".tmp"));
-  EXPECT_FALSE(caseBlindStartsWith("xrf.tmp", "rf"));
-  EXPECT_FALSE(caseBlindEndsWith("a.tmpx", ".tmp"));
+  const struct {
+    std::string_view text;
+    std::string_view piece;
+    bool starts;
+    bool ends;
+  } cases[] = {
+      {"RF1A2.TMP", "rf", true, false}, {"RF1A2.TMP", ".tmp", false, true},
+      {"rf", "RF", true, true},         {"x", "", true, true},
+      {"r", "rf", false, false},        {"tmp", ".tmp", false, false},
+      {"xrf.tmp", "rf", false, false},  {"a.tmpx", ".tmp", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(caseBlindStartsWith(c.text, c.piece), c.starts) << c.text << " / " << c.piece;
+    EXPECT_EQ(caseBlindEndsWith(c.text, c.piece), c.ends) << c.text << " / " << c.piece;
+  }
 }
 
 }  // namespace
