@@ -1,13 +1,10 @@
 #include "platform/accelerator.h"
 
+#include "platform/ascii_case.h"
 #include "platform/code_page.h"
 
 namespace platform {
 namespace {
-
-char asciiUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // The length of the character that starts at `at`: two bytes for a lead byte with a byte after it.
 std::size_t characterLength(std::string_view text, std::size_t at) {
@@ -45,8 +42,7 @@ std::string withoutAcceleratorPrefix(std::string_view caption) {
 }
 
 bool isAccelerator(char typed, std::string_view caption) {
-  const std::string key = acceleratorOf(caption);
-  return key.size() == 1 && asciiUpper(key[0]) == asciiUpper(typed);
+  return caseBlindEqual(acceleratorOf(caption), std::string_view(&typed, 1));
 }
 
 }  // namespace platform

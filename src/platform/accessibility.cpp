@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/accelerator.h"
+#include "platform/ascii_case.h"
 #include "platform/control_host.h"
 #include "platform/graphic_control.h"
 
@@ -27,7 +28,7 @@ Rect accessibleLocation(const GraphicControl& control) {
 std::string accessibleShortcut(const GraphicControl& control) {
   std::string key = acceleratorOf(control.caption());
   if (key.empty()) return key;
-  if (key.size() == 1 && key[0] >= 'a' && key[0] <= 'z') key[0] = static_cast<char>(key[0] - 'a' + 'A');
+  if (key.size() == 1) key[0] = asciiUpper(key[0]);
   return "Alt+" + key;
 }
 

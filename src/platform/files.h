@@ -63,6 +63,15 @@ class ExclusiveFile {
  private:
   enum class How { kExisting, kForReading, kNew };
   static Opened open(const std::string& path, How how);
+  // Very large single requests can fail on some devices and shares; the loops carry the rest.
+  static constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
+  struct Written {
+    std::size_t bytes = 0;
+    FileError error = FileError::kNone;
+  };
+  // The backend's one request to the system for up to min(data.size(), kMaxRequest) bytes at the
+  // current position: how many it wrote, or why it failed. writeAll carries the rest.
+  Written writeSome(std::span<const std::byte> data);
   explicit ExclusiveFile(std::intptr_t handle) : handle_(handle) {}
   static constexpr std::intptr_t kClosed = -1;
   // The backend's handle, held as a number so this header stays free of system headers.
@@ -105,16 +114,5 @@ std::uint32_t currentProcessId();
 enum class WriteFaultKind { kFail, kDropSilently };
 void injectWriteFault(std::uint64_t limit, WriteFaultKind kind, std::function<void()> atLimit = {});
 void clearWriteFault();
-
-namespace detail {
-// What the backend's write loop may do with a request of `wanted` bytes under the injected fault.
-struct WriteAllowance {
-  std::size_t write = 0;          // bytes to really write
-  std::size_t pretend = 0;        // bytes to report as written without writing them
-  bool fail = false;              // fail the request once `write` bytes are written
-  std::function<void()> atLimit;  // to run once `write` bytes are written, before failing
-};
-WriteAllowance allowWrite(std::size_t wanted);
-}  // namespace detail
 
 }  // namespace platform

@@ -1,18 +1,21 @@
 #include "updater/payload_writer.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 
 namespace updater {
 namespace {
 
+using platform::caseBlindEndsWith;
+using platform::caseBlindEqual;
+using platform::caseBlindStartsWith;
 using platform::ExclusiveFile;
 using platform::FileError;
 
@@ -31,31 +34,20 @@ SplitPath split(const std::string& path) {
   return {path.substr(0, end + 1), path.substr(end + 1)};
 }
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 bool isTempOf(std::string_view candidate, std::string_view fileName) {
   const std::size_t start = fileName.size() + kTempInfix.size();
-  return candidate.size() > start + kTempSuffix.size() &&
-         equalNoCase(candidate.substr(0, fileName.size()), fileName) &&
-         equalNoCase(candidate.substr(fileName.size(), kTempInfix.size()), kTempInfix) &&
-         equalNoCase(candidate.substr(candidate.size() - kTempSuffix.size()), kTempSuffix);
+  return candidate.size() > start + kTempSuffix.size() && caseBlindStartsWith(candidate, fileName) &&
+         caseBlindEqual(candidate.substr(fileName.size(), kTempInfix.size()), kTempInfix) &&
+         caseBlindEndsWith(candidate, kTempSuffix);
 }
 
 constexpr std::string_view kBackupSuffix = ".old.tmp";
-
-bool endsWithNoCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && equalNoCase(text.substr(text.size() - end.size()), end);
-}
 
 // A run cut off inside the replace, after the old file was renamed to its backup name and
 // before the new one took its place, leaves no target: the old file goes back.
 void restoreOrphanedBackup(const SplitPath& target) {
   for (const std::string& name : platform::filesInFolder(target.folder)) {
-    if (isTempOf(name, target.fileName) && endsWithNoCase(name, kBackupSuffix) &&
+    if (isTempOf(name, target.fileName) && caseBlindEndsWith(name, kBackupSuffix) &&
         platform::moveIntoPlace(target.folder + name, target.folder + target.fileName) == FileError::kNone) {
       return;
     }

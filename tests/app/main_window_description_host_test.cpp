@@ -9,8 +9,8 @@
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/description.h"
+#include "platform/headless/in_process_driver.h"
 #include "platform/headless/registry_store.h"
-#include "platform/headless/ui_driver.h"
 
 namespace app {
 namespace {

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
+#include "out_of_process_driver.h"
 #include "process.h"
-#include "ui_driver.h"
 
 namespace e2e {
 

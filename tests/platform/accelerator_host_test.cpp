@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/accelerator.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 
 namespace platform {
 namespace {

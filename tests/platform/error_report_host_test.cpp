@@ -11,7 +11,7 @@
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/guarded.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "support/named_cases.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/application.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "platform/thread.h"
 #include "thread_steps.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/accessibility.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
 
 namespace widgets::testing {

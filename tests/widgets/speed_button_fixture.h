@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/form.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "platform/panel.h"
 #include "widgets/lb_speed_button.h"
 

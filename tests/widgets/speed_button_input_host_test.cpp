@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/application.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
 
 namespace widgets::testing {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "face_painting.h"
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
 #include "widgets/lb_color_styles.h"
 

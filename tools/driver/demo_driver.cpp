@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "out_of_process_driver.h"
 #include "payload_compare.h"
 #include "platform/registry.h"
 #include "process.h"
-#include "ui_driver.h"
 
 namespace {
 

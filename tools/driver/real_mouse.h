@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui_driver.h"
+#include "out_of_process_driver.h"
 
 namespace driver {
 

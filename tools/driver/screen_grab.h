@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui_driver.h"
+#include "out_of_process_driver.h"
 
 namespace driver {
 

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <vector>
 
-#include "ui_driver.h"
+#include "out_of_process_driver.h"
 
 namespace driver {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 
 namespace platform {
 namespace {

@@ -18,8 +18,6 @@
 namespace platform {
 namespace {
 
-constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
-
 FileError fromErrno(int code) {
   switch (code) {
     case 0:
@@ -132,25 +130,13 @@ void ExclusiveFile::close() {
   if (handle_ != kClosed) ::close(static_cast<int>(std::exchange(handle_, kClosed)));
 }
 
-FileError ExclusiveFile::writeAll(std::span<const std::byte> data) {
-  const int fd = static_cast<int>(handle_);
-  while (!data.empty()) {
-    detail::WriteAllowance allowance = detail::allowWrite(std::min(data.size(), kMaxRequest));
-    std::size_t done = 0;
-    while (done < allowance.write) {
-      const ssize_t written = ::write(fd, data.data() + done, allowance.write - done);
-      if (written < 0) {
-        if (errno == EINTR) continue;
-        return lastError();
-      }
-      if (written == 0) return FileError::kOther;
-      done += static_cast<std::size_t>(written);
-    }
-    if (allowance.atLimit) allowance.atLimit();
-    if (allowance.fail) return FileError::kNoSpace;
-    data = data.subspan(done + allowance.pretend);
+ExclusiveFile::Written ExclusiveFile::writeSome(std::span<const std::byte> data) {
+  for (;;) {
+    const ssize_t written =
+        ::write(static_cast<int>(handle_), data.data(), std::min(data.size(), kMaxRequest));
+    if (written >= 0) return {static_cast<std::size_t>(written), FileError::kNone};
+    if (errno != EINTR) return {0, lastError()};
   }
-  return FileError::kNone;
 }
 
 FileError ExclusiveFile::flush() {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 
 namespace platform {
 

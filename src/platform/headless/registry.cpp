@@ -1,7 +1,6 @@
-#include <algorithm>
-#include <cctype>
 #include <mutex>
 
+#include "platform/ascii_case.h"
 #include "platform/headless/registry_store.h"
 #include "platform/registry.h"
 
@@ -9,19 +8,11 @@ namespace platform {
 namespace headless {
 namespace {
 
-struct CaseInsensitiveLess {
-  bool operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
-  }
-};
-
-using Values = std::map<std::string, StoredValue, CaseInsensitiveLess>;
+using Values = std::map<std::string, StoredValue, CaseBlindLess>;
 
 struct Store {
   std::mutex mutex;
-  std::map<std::string, Values, CaseInsensitiveLess> keys;
+  std::map<std::string, Values, CaseBlindLess> keys;
   RegistryFaults faults;
 };
 

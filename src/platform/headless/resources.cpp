@@ -1,11 +1,10 @@
 #include "platform/resources.h"
 
-#include <algorithm>
-#include <cctype>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/headless/own_resources.h"
 
 namespace platform {
@@ -27,15 +26,9 @@ Registry& registry() {
   return r;
 }
 
-bool sameNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-  });
-}
-
 void eraseLocked(std::string_view type, std::string_view name) {
   std::erase_if(registry().resources, [&](const Registered& resource) {
-    return sameNoCase(resource.type, type) && sameNoCase(resource.name, name);
+    return caseBlindEqual(resource.type, type) && caseBlindEqual(resource.name, name);
   });
 }
 
@@ -44,7 +37,7 @@ void eraseLocked(std::string_view type, std::string_view name) {
 std::optional<std::span<const std::byte>> findOwnResource(std::string_view type, std::string_view name) {
   const std::lock_guard lock(registry().mutex);
   for (const Registered& resource : registry().resources) {
-    if (sameNoCase(resource.type, type) && sameNoCase(resource.name, name)) return resource.bytes;
+    if (caseBlindEqual(resource.type, type) && caseBlindEqual(resource.name, name)) return resource.bytes;
   }
   return std::nullopt;
 }

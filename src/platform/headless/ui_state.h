@@ -4,7 +4,7 @@
 
 #include "platform/guarded.h"
 
-#include "platform/headless/ui_driver.h"
+#include "platform/headless/in_process_driver.h"
 
 namespace platform::headless {
 

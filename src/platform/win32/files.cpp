@@ -3,16 +3,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <type_traits>
 #include <utility>
 
+#include "platform/ascii_case.h"
+
 namespace platform {
 namespace {
-
-// Very large single requests can fail on some devices and shares; the loop carries the rest.
-constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
 
 FileError fromSystem(DWORD code) {
   switch (code) {
@@ -55,22 +53,11 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
-bool startsWithNoCase(std::string_view text, std::string_view start) {
-  return text.size() >= start.size() &&
-         std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-         });
-}
-
-bool endsWithNoCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && startsWithNoCase(text.substr(text.size() - end.size()), end);
-}
-
 // The backup files that ReplaceFile makes on its own (rf*.tmp in the target's folder).
 std::vector<std::string> replaceLeftovers(const std::string& folder) {
   std::vector<std::string> names = filesInFolder(folder);
   std::erase_if(names, [](const std::string& name) {
-    return !startsWithNoCase(name, "rf") || !endsWithNoCase(name, ".tmp");
+    return !caseBlindStartsWith(name, "rf") || !caseBlindEndsWith(name, ".tmp");
   });
   std::sort(names.begin(), names.end());
   return names;
@@ -110,23 +97,11 @@ void ExclusiveFile::close() {
   if (handle_ != kClosed) CloseHandle(asHandle(std::exchange(handle_, kClosed)));
 }
 
-FileError ExclusiveFile::writeAll(std::span<const std::byte> data) {
-  while (!data.empty()) {
-    detail::WriteAllowance allowance = detail::allowWrite(std::min(data.size(), kMaxRequest));
-    std::size_t done = 0;
-    while (done < allowance.write) {
-      DWORD written = 0;
-      const auto request = static_cast<DWORD>(allowance.write - done);
-      if (!WriteFile(asHandle(handle_), data.data() + done, request, &written, nullptr)) return lastError();
-      // A request that succeeds without writing anything would repeat forever.
-      if (written == 0) return FileError::kOther;
-      done += written;
-    }
-    if (allowance.atLimit) allowance.atLimit();
-    if (allowance.fail) return FileError::kNoSpace;
-    data = data.subspan(done + allowance.pretend);
-  }
-  return FileError::kNone;
+ExclusiveFile::Written ExclusiveFile::writeSome(std::span<const std::byte> data) {
+  DWORD written = 0;
+  const auto request = static_cast<DWORD>(std::min(data.size(), kMaxRequest));
+  if (!WriteFile(asHandle(handle_), data.data(), request, &written, nullptr)) return {0, lastError()};
+  return {written, FileError::kNone};
 }
 
 FileError ExclusiveFile::flush() {

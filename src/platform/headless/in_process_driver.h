@@ -10,8 +10,9 @@
 #include "platform/menu_tracking.h"
 #include "platform/timer.h"
 
-// The headless toolkit keeps its windows in memory; tests drive them and read what a person
-// would have seen through this interface.
+// The headless toolkit keeps its windows in memory; tests in the same process drive them and
+// read what a person would have seen through this interface. (The real program is driven from
+// another process, by tools/driver/out_of_process_driver.h.)
 namespace platform::headless {
 
 enum class BoxIcon { kError, kInformation, kStop };

@@ -1,4 +1,4 @@
-#include "ui_driver.h"
+#include "out_of_process_driver.h"
 
 #include <cstdlib>
 #include <vector>

@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+// Works the windows of another process, the real program's, through their handles and the
+// messages a person's input would send them. (Tests of the headless toolkit drive it in their
+// own process, through platform/headless/in_process_driver.h.)
 namespace driver {
 
 // The updater's window as another program sees it.
