@@ -8,9 +8,6 @@ namespace platform {
 using Color = std::uint32_t;
 
 inline constexpr Color kNoColor = 0x1FFFFFFF;
-// The system colours that the toolkit's controls start with.
-inline constexpr Color kBtnFaceColor = 0xFF00000F;
-inline constexpr Color kWindowColor = 0xFF000005;
 
 constexpr bool isSystemColor(Color c) {
   return (c >> 24) == 0xFF;
@@ -18,6 +15,19 @@ constexpr bool isSystemColor(Color c) {
 constexpr int systemColorIndex(Color c) {
   return static_cast<int>(c & 0xFF);
 }
+// The system colour of that index in the system's colour table.
+constexpr Color systemColorFromIndex(int index) {
+  return 0xFF000000u | static_cast<Color>(index & 0xFF);
+}
+
+// The system colours that the toolkit's controls and the widgets paint with.
+inline constexpr Color kWindowColor = systemColorFromIndex(5);
+inline constexpr Color kWindowTextColor = systemColorFromIndex(8);
+inline constexpr Color kBtnFaceColor = systemColorFromIndex(15);
+inline constexpr Color kBtnShadowColor = systemColorFromIndex(16);
+inline constexpr Color kBtnHighlightColor = systemColorFromIndex(20);
+inline constexpr Color k3DDkShadowColor = systemColorFromIndex(21);
+
 constexpr std::uint8_t red(Color c) {
   return static_cast<std::uint8_t>(c & 0xFF);
 }

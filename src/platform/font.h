@@ -9,7 +9,6 @@ namespace platform {
 enum FontStyle : unsigned { kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, kFontStrikeOut = 8 };
 
 inline constexpr int kDefaultCharset = 1;
-inline constexpr Color kWindowTextColor = 0xFF000008;
 
 // A font description: a value, copied wherever it is used.
 struct Font {

@@ -9,6 +9,7 @@
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/window_handle.h"
 
 namespace platform {
 
@@ -72,8 +73,11 @@ class Form : public Component {
   // typed characters (as in a dialog); true when a control took it.
   bool typedChar(char c, bool withAlt, bool focusTakesChars);
 
+  // The backend's window of the form, which its panels' windows go into; on Windows null once
+  // the user has closed it.
+  WindowHandle window() const;
+
   struct Impl;
-  Impl& impl() const { return *impl_; }
 
  private:
   // The backend's part of the setters: the window follows options_.

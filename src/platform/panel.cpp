@@ -3,10 +3,6 @@
 #include <stdexcept>
 
 namespace platform {
-namespace {
-constexpr Color kBtnHighlight = 0xFF000014;
-constexpr Color kBtnShadow = 0xFF000010;
-}  // namespace
 
 Panel::Panel(Form& parent, const Rect& bounds, Color color, Component* owner) : Panel(owner) {
   setBounds(bounds);
@@ -49,11 +45,11 @@ void Panel::paint(Canvas& canvas, const Rect& clip) {
   canvas.fillRect({0, 0, w, h});
   // A raised bevel one pixel wide: light on the top and left, shadow on the bottom and right.
   canvas.setPenStyle(PenStyle::kSolid);
-  canvas.setPenColor(canvas.resolve(kBtnHighlight));
+  canvas.setPenColor(canvas.resolve(kBtnHighlightColor));
   canvas.moveTo(0, h - 1);
   canvas.lineTo(0, 0);
   canvas.lineTo(w - 1, 0);
-  canvas.setPenColor(canvas.resolve(kBtnShadow));
+  canvas.setPenColor(canvas.resolve(kBtnShadowColor));
   canvas.lineTo(w - 1, h - 1);
   canvas.lineTo(-1, h - 1);
   paintControls(canvas, clip);

@@ -4,6 +4,7 @@
 #include "platform/component.h"
 #include "platform/control_host.h"
 #include "platform/form.h"
+#include "platform/window_handle.h"
 
 namespace platform {
 
@@ -39,8 +40,11 @@ class Panel : public Component, public ControlHost {
   // Paints the whole panel: background, bevel and controls.
   void paint(Canvas& canvas, const Rect& clip);
 
+  // The backend's window of the panel, which the windows of the components placed on it (a log
+  // box) go into; on Windows null until the panel has a form and once its window is gone.
+  WindowHandle window() const;
+
   struct Impl;
-  Impl& impl() const { return *impl_; }
 
  private:
   // The backend's part: the window follows the panel's form and bounds.

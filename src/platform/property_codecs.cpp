@@ -83,7 +83,7 @@ Codec<std::string> textCodec() {
 Codec<std::uint32_t> colorCodec() {
   return {[](const std::uint32_t& c) {
             if (c == kNoColor) return std::string(kNoColorName);
-            if (isSystemColor(c) && (c & 0x00FFFF00) == 0 &&
+            if (c == systemColorFromIndex(systemColorIndex(c)) &&
                 static_cast<std::size_t>(systemColorIndex(c)) < kSystemColorNames.size()) {
               return std::string(kSystemColorNames[static_cast<std::size_t>(systemColorIndex(c))]);
             }
@@ -102,7 +102,7 @@ Codec<std::uint32_t> colorCodec() {
             if (t.kind == ValueToken::Kind::kName) {
               if (t.text == kNoColorName) return kNoColor;
               for (std::size_t i = 0; i < kSystemColorNames.size(); ++i) {
-                if (t.text == kSystemColorNames[i]) return 0xFF000000u | static_cast<std::uint32_t>(i);
+                if (t.text == kSystemColorNames[i]) return systemColorFromIndex(static_cast<int>(i));
               }
             }
             throw ValueError(describeToken(t) + " is not a colour ($00BBGGRR or a system colour's name)");

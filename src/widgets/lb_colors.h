@@ -16,10 +16,11 @@ inline constexpr TColor clAqua = 0x00FFFF00;
 inline constexpr TColor clYellow = 0x0000FFFF;
 inline constexpr TColor clOlive = 0x00008080;
 inline constexpr TColor clFuchsia = 0x00FF00FF;
-inline constexpr TColor clBtnFace = 0xFF00000F;
-inline constexpr TColor cl3DDkShadow = 0xFF000015;
-inline constexpr TColor clWindow = 0xFF000005;
-inline constexpr TColor clWindowText = 0xFF000008;
+// The system colours under the names a window description gives them.
+inline constexpr TColor clBtnFace = platform::kBtnFaceColor;
+inline constexpr TColor cl3DDkShadow = platform::k3DDkShadowColor;
+inline constexpr TColor clWindow = platform::kWindowColor;
+inline constexpr TColor clWindowText = platform::kWindowTextColor;
 inline constexpr TColor clNone = platform::kNoColor;
 
 // Pixels of a button's off-screen face left in this colour are see-through on screen.

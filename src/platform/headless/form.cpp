@@ -48,6 +48,10 @@ bool Form::shown() const {
   return impl_->shown;
 }
 
+WindowHandle Form::window() const {
+  return impl_.get();
+}
+
 void Form::show() {
   if (!impl_->shown) {
     const Rect& r = impl_->screenBounds;

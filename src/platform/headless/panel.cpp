@@ -68,6 +68,10 @@ void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) 
   impl_->accessibleEvents.push_back({accessibleChildId(*this, control), change});
 }
 
+WindowHandle Panel::window() const {
+  return impl_.get();
+}
+
 namespace headless {
 namespace {
 
@@ -79,30 +83,34 @@ auto& panelOf(Host& host) {
   return *panel;
 }
 
+// The panel's in-memory window, which tests read.
+Panel::Impl& screenOf(const ControlHost& host) {
+  return *static_cast<Panel::Impl*>(panelOf(host).window());
+}
+
 }  // namespace
 
 int immediatePaints(const ControlHost& host) {
-  return panelOf(host).impl().immediatePaints;
+  return screenOf(host).immediatePaints;
 }
 int invalidations(const ControlHost& host) {
-  return panelOf(host).impl().invalidations;
+  return screenOf(host).invalidations;
 }
 void setColorDepth(ControlHost& host, int bitsPerPixel) {
-  panelOf(host).impl().colorDepth = bitsPerPixel;
+  screenOf(host).colorDepth = bitsPerPixel;
 }
 void paintHost(ControlHost& host) {
   Panel& panel = panelOf(host);
-  Canvas& canvas = panel.impl().surface->canvas();
-  panel.paint(canvas, {0, 0, panel.bounds().width(), panel.bounds().height()});
+  panel.paint(screenOf(host).surface->canvas(), {0, 0, panel.bounds().width(), panel.bounds().height()});
 }
 const Canvas& hostSurface(const ControlHost& host) {
-  return panelOf(host).impl().surface->canvas();
+  return screenOf(host).surface->canvas();
 }
 int postedRunRequests(const ControlHost& host) {
-  return panelOf(host).impl().postedRunRequests;
+  return screenOf(host).postedRunRequests;
 }
 std::vector<AccessibleEvent> takeAccessibleEvents(ControlHost& host) {
-  return std::exchange(panelOf(host).impl().accessibleEvents, {});
+  return std::exchange(screenOf(host).accessibleEvents, {});
 }
 
 }  // namespace headless

@@ -18,7 +18,6 @@ struct Form::Impl {
   win32::UniqueIcon bigIcon;
   win32::UniqueIcon smallIcon;
   win32::UniqueWindow window;
-  HWND focusTarget = nullptr;
   bool shown = false;
   bool endsApplication = false;
 };
@@ -33,6 +32,21 @@ Form::Impl* implOf(HWND hwnd) {
   return win32::windowData<Form::Impl>(hwnd);
 }
 
+BOOL CALLBACK findFocusable(HWND child, LPARAM found) {
+  const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+  if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) != (WS_TABSTOP | WS_VISIBLE)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+// The first window inside the form, through its panels, that takes the focus: a log box's. The
+// form hands the focus it is given on to it, so that the box has the focus from the start.
+HWND focusableChild(HWND form) {
+  HWND found = nullptr;
+  EnumChildWindows(form, findFocusable, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Form::Impl* impl = implOf(hwnd);
   if (!impl) return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -44,7 +58,7 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_SETFOCUS:
-      if (impl->focusTarget) SetFocus(impl->focusTarget);
+      if (const HWND child = focusableChild(hwnd)) SetFocus(child);
       return 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
@@ -191,13 +205,10 @@ Form* formOf(HWND anyWindowOfIt) {
   return impl ? impl->owner : nullptr;
 }
 
-void setFocusTarget(Form& form, HWND window) {
-  form.impl().focusTarget = window;
-}
-
-HWND windowOf(const Form& form) {
-  return form.impl().window.get();
-}
-
 }  // namespace win32
+
+WindowHandle Form::window() const {
+  return impl_->window.get();
+}
+
 }  // namespace platform

@@ -205,9 +205,12 @@ void GdiCanvas::drawSeeThrough(int x, int y, const DibView& source, HDC sourceDc
   BitBlt(dc_, x, y, source.width, source.height, scratch.dc(), 0, 0, SRCCOPY);
 }
 
+COLORREF toColorRef(Color c) {
+  return isSystemColor(c) ? GetSysColor(systemColorIndex(c)) : static_cast<COLORREF>(c & 0x00FFFFFF);
+}
+
 Color GdiCanvas::resolve(Color c) const {
-  if (isSystemColor(c)) return static_cast<Color>(GetSysColor(systemColorIndex(c))) & 0x00FFFFFF;
-  return c & 0x00FFFFFF;
+  return static_cast<Color>(toColorRef(c)) & 0x00FFFFFF;
 }
 
 Color GdiCanvas::pixel(int x, int y) const {

@@ -8,6 +8,9 @@
 
 namespace platform::win32 {
 
+// The system's RGB value of a colour: a system colour as the display shows it now.
+COLORREF toColorRef(Color c);
+
 // The pixels of a 32-bit top-down DIB section, for exact reads without GetPixel and for
 // see-through copies done in memory.
 struct DibView {

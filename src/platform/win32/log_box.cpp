@@ -9,30 +9,37 @@
 namespace platform {
 
 struct LogBox::Impl {
-  Panel* panel = nullptr;  // the panel the window sits on
   win32::UniqueFont font;
+  // The background the edit control paints on, which its panel asks the box for.
+  COLORREF background = 0;
+  win32::UniqueBrush backgroundBrush;
   WNDPROC editProc = nullptr;
-  win32::UniqueWindow window;  // after the font: the edit control uses it until it is gone
+  win32::UniqueWindow window;  // after the font and the brush: the edit control uses them until it is gone
+
+  void setBackground(Color color) {
+    background = win32::toColorRef(color);
+    backgroundBrush.reset(CreateSolidBrush(background));
+  }
 };
 
 namespace {
 
-// Sits in front of the system's edit control to learn when the control is destroyed with its
-// window (the close box), so that the box does not destroy the handle a second time. Nothing
-// here can throw.
+// Sits in front of the system's edit control to answer its panel's question for its colours,
+// and to learn when the control is destroyed with its window (the close box), so that the box
+// does not destroy the handle a second time. Nothing here can throw.
 LRESULT CALLBACK logBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* impl = win32::windowData<LogBox::Impl>(hwnd);
   const WNDPROC editProc = impl->editProc;
+  if (msg == win32::kChildColorMessage) {
+    SetBkColor(reinterpret_cast<HDC>(wParam), impl->background);
+    return reinterpret_cast<LRESULT>(impl->backgroundBrush.get());
+  }
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc));
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    if (impl->window.release()) win32::forgetChild(*impl->panel, hwnd);
+    impl->window.release();
   }
   return CallWindowProcA(editProc, hwnd, msg, wParam, lParam);
-}
-
-void focusOnShow(const Panel& panel, HWND hwnd) {
-  if (Form* form = panel.parent()) win32::setFocusTarget(*form, hwnd);
 }
 
 }  // namespace
@@ -40,39 +47,30 @@ void focusOnShow(const Panel& panel, HWND hwnd) {
 LogBox::LogBox(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {}
 
 LogBox::~LogBox() {
-  if (const HWND hwnd = impl_->window.get()) {
-    win32::forgetChild(*impl_->panel, hwnd);
-    focusOnShow(*impl_->panel, nullptr);
-  }
   impl_->window.reset();
 }
 
-void LogBox::placeWindow(Panel* previous) {
-  impl_->panel = parent_;
+void LogBox::placeWindow(Panel*) {
   const HWND panelWindow = win32::windowOf(*parent_);
   if (!panelWindow) throw std::runtime_error("Log box '" + name() + "' has no parent window");
   if (const HWND hwnd = impl_->window.get()) {
-    win32::forgetChild(*previous, hwnd);
-    focusOnShow(*previous, nullptr);
     SetParent(hwnd, panelWindow);
-  } else {
-    // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-    const HWND made =
-        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width(),
-                        bounds_.height(), panelWindow, nullptr, win32::instance(), nullptr);
-    if (!made) throw std::runtime_error("Cannot create the log box");
-    impl_->window.reset(made);
-    SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
-    impl_->editProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&logBoxProc)));
-    impl_->font = win32::createFont(parent_->font());
-    SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
-    SendMessageA(made, EM_SETLIMITTEXT, 0, 0);
+    return;
   }
-  const HWND hwnd = impl_->window.get();
-  win32::setChildColor(*parent_, hwnd, color_);
-  focusOnShow(*parent_, hwnd);
+  impl_->setBackground(color_);
+  // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+  const HWND made =
+      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width(),
+                      bounds_.height(), panelWindow, nullptr, win32::instance(), nullptr);
+  if (!made) throw std::runtime_error("Cannot create the log box");
+  impl_->window.reset(made);
+  SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
+  impl_->editProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&logBoxProc)));
+  impl_->font = win32::createFont(parent_->font());
+  SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
+  SendMessageA(made, EM_SETLIMITTEXT, 0, 0);
 }
 
 void LogBox::moveWindow() {
@@ -83,7 +81,7 @@ void LogBox::moveWindow() {
 
 void LogBox::colorWindow() {
   if (const HWND hwnd = impl_->window.get()) {
-    win32::setChildColor(*impl_->panel, hwnd, color_);
+    impl_->setBackground(color_);
     InvalidateRect(hwnd, nullptr, TRUE);
   }
 }

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include <map>
 #include <stdexcept>
 
 #include "platform/graphic_control.h"
@@ -19,15 +18,11 @@ struct Panel::Impl {
   win32::UniqueWindow window;
   bool trackingLeave = false;
   std::unique_ptr<win32::HintTip> hints;
-  // Colours of child edit controls, which ask their parent for them when they paint.
-  std::map<HWND, std::pair<COLORREF, win32::UniqueBrush>> childColors;
 };
 
 namespace {
 
 constexpr char kClassName[] = "UpTK294QPanel";
-// Posted to the panel's window when work is posted to the panel.
-constexpr UINT kRunPosted = WM_APP + 1;
 
 Panel::Impl* implOf(HWND hwnd) {
   return win32::windowData<Panel::Impl>(hwnd);
@@ -132,16 +127,16 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_GETOBJECT:
       return win32::answerGetObject(hwnd, wParam, lParam, hostOfWindow);
-    case kRunPosted:
+    case win32::kRunPostedMessage:
       panel.runPosted();
       return 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT: {
-      const auto it = impl->childColors.find(reinterpret_cast<HWND>(lParam));
-      if (it == impl->childColors.end()) break;
-      SetBkColor(reinterpret_cast<HDC>(wParam), it->second.first);
-      return reinterpret_cast<LRESULT>(it->second.second.get());
-    }
+    case WM_CTLCOLOREDIT:
+      // A child window (a log box) knows its own colours.
+      if (const LRESULT brush =
+              SendMessageA(reinterpret_cast<HWND>(lParam), win32::kChildColorMessage, wParam, 0))
+        return brush;
+      break;
     default:
       break;
   }
@@ -228,7 +223,7 @@ int Panel::colorDepth() const {
 
 void Panel::requestPostedRun() {
   // A null window would post to the thread, outside any window procedure.
-  if (const HWND hwnd = impl_->window.get()) PostMessageA(hwnd, kRunPosted, 0, 0);
+  if (const HWND hwnd = impl_->window.get()) PostMessageA(hwnd, win32::kRunPostedMessage, 0, 0);
 }
 
 void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
@@ -237,20 +232,8 @@ void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) 
   }
 }
 
-namespace win32 {
-
-HWND windowOf(const Panel& panel) {
-  return panel.impl().window.get();
+WindowHandle Panel::window() const {
+  return impl_->window.get();
 }
 
-void setChildColor(const Panel& panel, HWND child, Color color) {
-  const COLORREF ref = toColorRef(color);
-  panel.impl().childColors[child] = {ref, UniqueBrush(CreateSolidBrush(ref))};
-}
-
-void forgetChild(const Panel& panel, HWND child) {
-  panel.impl().childColors.erase(child);
-}
-
-}  // namespace win32
 }  // namespace platform

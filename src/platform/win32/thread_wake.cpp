@@ -10,10 +10,8 @@
 namespace platform::handoff {
 namespace {
 
-constexpr UINT kRunHandedOffCalls = WM_APP + 0x54;
-
 LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != kRunHandedOffCalls) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg != win32::kRunHandedOffMessage) return DefWindowProcA(hwnd, msg, wParam, lParam);
   wakeReceived();
   return 0;
 }
@@ -47,7 +45,7 @@ void prepareWake() {
 
 bool wake() {
   const HWND target = wakeTarget.load();
-  return target && PostMessageA(target, kRunHandedOffCalls, 0, 0);
+  return target && PostMessageA(target, win32::kRunHandedOffMessage, 0, 0);
 }
 
 }  // namespace platform::handoff

@@ -49,10 +49,6 @@ void showModalBox(const char* text, const char* title, UINT icon) noexcept {
   if (active && IsWindow(active)) SetActiveWindow(active);
 }
 
-COLORREF toColorRef(Color c) {
-  return isSystemColor(c) ? GetSysColor(systemColorIndex(c)) : static_cast<COLORREF>(c & 0x00FFFFFF);
-}
-
 unsigned shiftState() {
   unsigned s = 0;
   if (GetKeyState(VK_SHIFT) < 0) s |= kShiftKey;

@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "platform/guarded.h"
 #include "platform/panel.h"
+#include "platform/win32/gdi_canvas.h"
 #include "platform/win32/handles.h"
 
 // What the parts of the Windows toolkit share.
@@ -42,17 +43,27 @@ std::string windowText(HWND hwnd);
 // The system's message box with one OK button and `icon`, modal for the whole program. Never
 // throws: the error report shows its boxes through it.
 void showModalBox(const char* text, const char* title, UINT icon) noexcept;
-COLORREF toColorRef(Color c);
 unsigned shiftState();
 unsigned shiftStateFromMouse(WPARAM wParam);
 
 // The form that a window belongs to, if it is one of the toolkit's.
 Form* formOf(HWND anyWindowOfIt);
-void setFocusTarget(Form& form, HWND window);
-HWND windowOf(const Form& form);
-HWND windowOf(const Panel& panel);
-// The background colour a child control of the panel asks for when it paints.
-void setChildColor(const Panel& panel, HWND child, Color color);
-void forgetChild(const Panel& panel, HWND child);
+inline HWND windowOf(const Form& form) {
+  return static_cast<HWND>(form.window());
+}
+inline HWND windowOf(const Panel& panel) {
+  return static_cast<HWND>(panel.window());
+}
+
+// The toolkit's own window messages, numbered here so that none is taken twice.
+// Posted to a panel's window when work is posted to the panel.
+inline constexpr UINT kRunPostedMessage = WM_APP + 1;
+// Sent by a host window back to the child window that asks it for its colours
+// (WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC), with the same device context as wParam: a child of the
+// toolkit sets the context's colours and answers with its background brush. The system's own
+// controls answer 0, and keep the system's colours.
+inline constexpr UINT kChildColorMessage = WM_APP + 2;
+// Posted to the GUI thread's hidden window when calls are handed over to the thread.
+inline constexpr UINT kRunHandedOffMessage = WM_APP + 0x54;
 
 }  // namespace platform::win32

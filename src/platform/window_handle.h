@@ -1,0 +1,9 @@
+#pragma once
+
+namespace platform {
+
+// A backend's own handle of a window, passed on by portable code without being looked into: on
+// Windows an HWND; headless, the in-memory window that tests read.
+using WindowHandle = void*;
+
+}  // namespace platform
