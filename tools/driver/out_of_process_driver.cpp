@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "screen_grab.h"
+
 namespace driver {
 
 std::string className(HWND hwnd) {
@@ -44,40 +46,20 @@ BITMAPINFO topDown32(int w, int h) {
   return info;
 }
 
-// What the screen shows in a rectangle, as 32-bit pixels.
-std::vector<DWORD> screenPixels(const RECT& r) {
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  BITMAPINFO info = topDown32(w, h);
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  for (DWORD& p : pixels) p &= 0x00FFFFFF;
-  return pixels;
-}
-
 // A system icon drawn as the box would draw it: on the box's own background, whose colour the
 // icon's corner shows.
-std::vector<DWORD> systemIconPixels(LPCSTR icon, int w, int h, DWORD background) {
-  std::vector<DWORD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+std::vector<COLORREF> systemIconPixels(LPCSTR icon, int w, int h, COLORREF background) {
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   BITMAPINFO info = topDown32(w, h);
   void* bits = nullptr;
   const HDC dc = CreateCompatibleDC(nullptr);
   const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(dc, bitmap);
-  for (int i = 0; i < w * h; ++i) static_cast<DWORD*>(bits)[i] = background;
+  for (int i = 0; i < w * h; ++i) static_cast<DWORD*>(bits)[i] = dibFromColor(background);
   DrawIconEx(dc, 0, 0, LoadIconA(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL);
   GdiFlush();
   for (int i = 0; i < w * h; ++i)
-    pixels[static_cast<std::size_t>(i)] = static_cast<DWORD*>(bits)[i] & 0x00FFFFFF;
+    pixels[static_cast<std::size_t>(i)] = colorFromDib(static_cast<DWORD*>(bits)[i]);
   SelectObject(dc, old);
   DeleteObject(bitmap);
   DeleteDC(dc);
@@ -89,10 +71,11 @@ std::vector<DWORD> systemIconPixels(LPCSTR icon, int w, int h, DWORD background)
 BoxIcon iconShownIn(HWND iconControl) {
   RECT r;
   GetWindowRect(iconControl, &r);
-  const auto shown = screenPixels(r);
-  if (shown.empty()) return BoxIcon::kNone;
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
+  const ScreenGrab grab = grabScreen(r);
+  if (grab.pixels.empty()) return BoxIcon::kNone;
+  const std::vector<COLORREF>& shown = grab.pixels;
+  const int w = grab.width;
+  const int h = grab.height;
   if (shown == systemIconPixels(reinterpret_cast<LPCSTR>(IDI_ERROR), w, h, shown[0])) return BoxIcon::kError;
   if (shown == systemIconPixels(reinterpret_cast<LPCSTR>(IDI_INFORMATION), w, h, shown[0])) {
     return BoxIcon::kInformation;

@@ -51,7 +51,7 @@ ScreenGrab grabScreen(const RECT& onScreen) {
   grab.pixels.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   const auto* dib = static_cast<const DWORD*>(bits);  // 0x00RRGGBB
   for (std::size_t i = 0; i < static_cast<std::size_t>(w) * static_cast<std::size_t>(h); ++i) {
-    grab.pixels.push_back(RGB((dib[i] >> 16) & 0xFF, (dib[i] >> 8) & 0xFF, dib[i] & 0xFF));
+    grab.pixels.push_back(colorFromDib(dib[i]));
   }
   return grab;
 }

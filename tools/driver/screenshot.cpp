@@ -3,21 +3,17 @@
 #include <vector>
 
 #include "out_of_process_driver.h"
+#include "screen_grab.h"
 
 namespace driver {
 
 bool saveScreenshot(HWND window, const std::string& path) {
   RECT r;
   if (!GetWindowRect(window, &r)) return false;
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  if (w <= 0 || h <= 0) return false;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
+  const ScreenGrab grab = grabScreen(r);
+  if (grab.pixels.empty()) return false;
+  const int w = grab.width;
+  const int h = grab.height;
 
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
@@ -28,12 +24,15 @@ bool saveScreenshot(HWND window, const std::string& path) {
   info.biCompression = BI_RGB;
   const int stride = (w * 3 + 3) & ~3;
   std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
-  const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
-                             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (rows != h) return false;
+  for (int y = 0; y < h; ++y) {
+    char* row = pixels.data() + static_cast<std::size_t>(h - 1 - y) * static_cast<std::size_t>(stride);
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = grab.at(x, y);
+      row[3 * x] = static_cast<char>(GetBValue(c));
+      row[3 * x + 1] = static_cast<char>(GetGValue(c));
+      row[3 * x + 2] = static_cast<char>(GetRValue(c));
+    }
+  }
 
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;  // "BM"
