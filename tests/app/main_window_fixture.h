@@ -6,8 +6,8 @@
 
 #include "app/unit1.h"
 #include "platform/application.h"
-#include "platform/headless/registry_store.h"
 #include "platform/headless/in_process_driver.h"
+#include "platform/headless/registry_store.h"
 #include "support/record_values.h"
 
 namespace app::testing {

@@ -36,8 +36,8 @@ COLORREF askedBackground(const Panel& panel, UINT request) {
   const HWND edit = editOf(panel);
   const win32::WindowDc dc(edit);
   SetBkColor(dc.get(), RGB(1, 2, 3));
-  const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageA(win32::windowOf(panel), request, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(edit)));
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
+      win32::windowOf(panel), request, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(edit)));
   LOGBRUSH info{};
   if (!brush || GetObjectA(brush, sizeof info, &info) != sizeof info) return CLR_INVALID;
   EXPECT_EQ(GetBkColor(dc.get()), info.lbColor) << "the text's background differs from the box's";
