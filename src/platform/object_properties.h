@@ -61,12 +61,10 @@ class FontProperty final : public Property {
 // when given, the storing rule.
 template <class C, auto Own, auto ReadInto, auto Default, auto StoredIf = nullptr>
 std::shared_ptr<const Property> fontProperty(std::string name) {
-  StoringRule rule = nullptr;
-  if constexpr (!std::is_null_pointer_v<decltype(StoredIf)>) rule = &holdsFor<C, StoredIf>;
   return makeProperty<FontProperty>(
       std::move(name),
       +[](const Component& c) -> const Font& { return std::invoke(Own, static_cast<const C&>(c)); },
-      &writeThrough<C, Font, ReadInto>, &readThrough<C, Font, Default>, rule);
+      &writeThrough<C, Font, ReadInto>, &readThrough<C, Font, Default>, storingRule<C, StoredIf>());
 }
 
 // A picture, stored while it has pixels; the default is none.

@@ -122,16 +122,16 @@ std::shared_ptr<const Property> makeProperty(Args&&... args) {
   return std::shared_ptr<const Property>(std::move(property));
 }
 
-// Accessors are plain function pointers on Component rather than std::function on the class: a
-// class table holds dozens of properties, and each std::function, like each class a template
-// makes per component class, would bring its own code and type name into the shipped exe.
-// Member functions and captureless lambdas become such pointers through these thunks, which take
-// the accessor as a template argument.
 // What a value property of type T holds: enumerations as their ordinals, so that one
 // ValueProperty<int> serves every enumeration.
 template <class T>
 using Held = std::conditional_t<std::is_enum_v<T>, int, T>;
 
+// Accessors are plain function pointers on Component rather than std::function on the class: a
+// class table holds dozens of properties, and each std::function, like each class a template
+// makes per component class, would bring its own code and type name into the shipped exe.
+// Member functions and captureless lambdas become such pointers through these thunks, which take
+// the accessor as a template argument.
 template <class C, class T, auto Get>
 Held<T> readThrough(const Component& c) {
   return static_cast<Held<T>>(std::invoke(Get, static_cast<const C&>(c)));
@@ -149,6 +149,15 @@ bool holdsFor(const Component& c) {
   return std::invoke(Rule, static_cast<const C&>(c));
 }
 using StoringRule = bool (*)(const Component&);
+// The storing rule given as a template argument, or none (nullptr: always stored when not default).
+template <class C, auto Rule>
+constexpr StoringRule storingRule() {
+  if constexpr (std::is_null_pointer_v<decltype(Rule)>) {
+    return nullptr;
+  } else {
+    return &holdsFor<C, Rule>;
+  }
+}
 
 // A property that holds one value, read and written through the component's accessors.
 // `storedIf`, when given, is the storing rule.
@@ -202,10 +211,9 @@ std::shared_ptr<const Property> makeValueProperty(std::string name, Codec<T> cod
 // valueProperty<Form, int, &Form::height, &Form::setHeight>("Height", codec, 0).
 template <class C, class T, auto Get, auto Set, auto StoredIf = nullptr>
 std::shared_ptr<const Property> valueProperty(std::string name, Codec<Held<T>> codec, T def) {
-  StoringRule rule = nullptr;
-  if constexpr (!std::is_null_pointer_v<decltype(StoredIf)>) rule = &holdsFor<C, StoredIf>;
   return makeValueProperty<Held<T>>(std::move(name), std::move(codec), &readThrough<C, T, Get>,
-                                    &writeThrough<C, T, Set>, static_cast<Held<T>>(std::move(def)), rule);
+                                    &writeThrough<C, T, Set>, static_cast<Held<T>>(std::move(def)),
+                                    storingRule<C, StoredIf>());
 }
 
 // The method a description names for an event; throws ValueError when there is none.
