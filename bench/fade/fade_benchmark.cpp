@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gold_button.h"
-#include "platform/application.h"
+#include "toolkit/application.h"
 #include "widgets/lb_speed_button.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include "app/build_constants.h"
 #include "app/unit1.h"
-#include "platform/application.h"
-#include "platform/guarded.h"
+#include "toolkit/application.h"
+#include "toolkit/guarded.h"
 #include "updater/install_record.h"
 #include "updater/payload_writer.h"
 

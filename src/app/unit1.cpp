@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/build_constants.h"
-#include "platform/application.h"
-#include "platform/description.h"
-#include "platform/message_dialog.h"
+#include "description/description.h"
+#include "description/toolkit_classes.h"
 #include "platform/resources.h"
-#include "platform/toolkit_classes.h"
+#include "toolkit/application.h"
+#include "toolkit/message_dialog.h"
 #include "updater/payload_writer.h"
 #include "updater/version_text.h"
 #include "widgets/lb_speed_button_properties.h"

@@ -2,11 +2,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/class_registry.h"
-#include "platform/form.h"
-#include "platform/log_box.h"
-#include "platform/panel.h"
-#include "platform/timer.h"
+#include "description/class_registry.h"
+#include "toolkit/form.h"
+#include "toolkit/log_box.h"
+#include "toolkit/panel.h"
+#include "toolkit/timer.h"
 #include "updater/install_record.h"
 #include "widgets/lb_speed_button.h"
 

@@ -89,14 +89,26 @@ class Bitmap {
 
   // Transparency used when this bitmap is drawn: none, a fixed colour, or automatic (the colour
   // of the lower-left pixel at the time of drawing).
-  virtual void setTransparentColor(Color c) = 0;
-  virtual void setAutoTransparent() = 0;
-  virtual void setOpaque() = 0;
+  void setTransparentColor(Color c);
+  void setAutoTransparent();
+  void setOpaque();
   // The colour left out when the bitmap is drawn, resolved to RGB: the fixed colour, or the
   // lower-left pixel when automatic; none when opaque or empty.
-  virtual std::optional<Color> seeThroughColor() const = 0;
+  std::optional<Color> seeThroughColor() const;
 
+  // A copy of the pixels and of the transparency setting, with a fresh canvas.
   virtual std::unique_ptr<Bitmap> clone() const = 0;
+
+ protected:
+  Bitmap() = default;
+  // Copies only the transparency setting: a backend's copy makes its own surface and canvas.
+  Bitmap(const Bitmap& other) = default;
+  Bitmap& operator=(const Bitmap&) = delete;
+
+ private:
+  enum class Transparency { kOpaque, kFixed, kAutomatic };
+  Transparency transparency_ = Transparency::kOpaque;
+  Color transparentColor_ = 0;
 };
 
 // A new bitmap of the given size, 32 bits per pixel, backed by the current backend, all black.

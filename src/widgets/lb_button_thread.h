@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/thread.h"
+#include "toolkit/thread.h"
 
 namespace widgets {
 

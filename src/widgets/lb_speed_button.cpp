@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "platform/accelerator.h"
-#include "platform/action.h"
-#include "platform/control_host.h"
-#include "platform/form.h"
-#include "platform/image_list.h"
-#include "platform/popup_menu.h"
+#include "toolkit/accelerator.h"
+#include "toolkit/action.h"
+#include "toolkit/control_host.h"
+#include "toolkit/form.h"
+#include "toolkit/image_list.h"
+#include "toolkit/popup_menu.h"
 #include "widgets/lb_color_styles.h"
 
 namespace widgets {

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "platform/font.h"
-#include "platform/graphic_control.h"
-#include "platform/thread.h"
+#include "toolkit/graphic_control.h"
+#include "toolkit/thread.h"
 #include "widgets/lb_button_thread.h"
 #include "widgets/lb_button_types.h"
 #include "widgets/lb_colors.h"

@@ -4,9 +4,9 @@
 
 #include <limits>
 
-#include "platform/control_properties.h"
-#include "platform/form.h"
-#include "platform/object_properties.h"
+#include "description/control_properties.h"
+#include "description/object_properties.h"
+#include "toolkit/form.h"
 #include "widgets/lb_speed_button.h"
 
 namespace widgets {

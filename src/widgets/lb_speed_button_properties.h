@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/class_registry.h"
+#include "description/class_registry.h"
 
 namespace widgets {
 

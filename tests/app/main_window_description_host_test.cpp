@@ -8,9 +8,9 @@
 #include "app/build_constants.h"
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "platform/description.h"
-#include "platform/headless/in_process_driver.h"
+#include "description/description.h"
 #include "platform/headless/registry_store.h"
+#include "toolkit/headless/in_process_driver.h"
 
 namespace app {
 namespace {

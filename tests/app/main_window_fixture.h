@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "app/unit1.h"
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
 #include "platform/headless/registry_store.h"
 #include "support/record_values.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
 
 namespace app::testing {
 

@@ -6,12 +6,12 @@
 
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
 #include "platform/headless/registry_store.h"
-#include "platform/input.h"
 #include "platform/registry.h"
 #include "support/named_cases.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
+#include "toolkit/input.h"
 
 namespace app {
 namespace {

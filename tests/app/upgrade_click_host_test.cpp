@@ -6,11 +6,11 @@
 
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
 #include "platform/headless/own_resources.h"
 #include "platform/headless/registry_store.h"
 #include "support/scratch_folder.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
 #include "updater/payload_writer.h"
 
 namespace app {

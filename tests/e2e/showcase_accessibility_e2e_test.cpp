@@ -10,10 +10,10 @@
 
 #include "accessible_client.h"
 #include "out_of_process_driver.h"
-#include "platform/log_box.h"
 #include "process.h"
 #include "real_keyboard.h"
 #include "showcase_layout.h"
+#include "toolkit/log_box.h"
 
 namespace e2e {
 namespace {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "out_of_process_driver.h"
-#include "platform/log_box.h"
 #include "process.h"
 #include "real_keyboard.h"
 #include "real_mouse.h"
 #include "showcase_layout.h"
+#include "toolkit/log_box.h"
 
 namespace e2e {
 namespace {

@@ -7,8 +7,8 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/thread_steps.h"
+#include "toolkit/application.h"
+#include "toolkit/thread_steps.h"
 #include "widgets/speed_button_fixture.h"
 
 namespace widgets::testing {

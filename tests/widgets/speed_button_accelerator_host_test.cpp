@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
-#include "platform/log_box.h"
 #include "speed_button_fixture.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
+#include "toolkit/log_box.h"
 
 namespace widgets::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/accessibility.h"
-#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
+#include "toolkit/accessibility.h"
+#include "toolkit/headless/in_process_driver.h"
 
 namespace widgets::testing {
 namespace {

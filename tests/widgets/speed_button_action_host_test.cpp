@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "platform/action.h"
-#include "platform/image_list.h"
 #include "speed_button_fixture.h"
+#include "toolkit/action.h"
+#include "toolkit/image_list.h"
 
 namespace widgets::testing {
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/action.h"
-#include "platform/description.h"
-#include "platform/popup_menu.h"
-#include "platform/toolkit_classes.h"
+#include "description/description.h"
+#include "description/toolkit_classes.h"
 #include "speed_button_fixture.h"
+#include "toolkit/action.h"
+#include "toolkit/popup_menu.h"
 #include "widgets/lb_speed_button_properties.h"
 
 namespace widgets::testing {

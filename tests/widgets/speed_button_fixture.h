@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "platform/form.h"
-#include "platform/headless/in_process_driver.h"
-#include "platform/panel.h"
+#include "toolkit/form.h"
+#include "toolkit/headless/in_process_driver.h"
+#include "toolkit/panel.h"
 #include "widgets/lb_speed_button.h"
 
 namespace widgets::testing {

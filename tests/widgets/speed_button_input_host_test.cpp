@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
 
 namespace widgets::testing {
 namespace {

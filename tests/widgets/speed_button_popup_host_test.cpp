@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/headless/in_process_driver.h"
-#include "platform/popup_menu.h"
 #include "speed_button_fixture.h"
+#include "toolkit/application.h"
+#include "toolkit/headless/in_process_driver.h"
+#include "toolkit/popup_menu.h"
 
 namespace widgets::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "face_painting.h"
-#include "platform/headless/in_process_driver.h"
 #include "speed_button_fixture.h"
+#include "toolkit/headless/in_process_driver.h"
 #include "widgets/lb_color_styles.h"
 
 namespace widgets::testing {

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "gold_button.h"
-#include "platform/application.h"
-#include "platform/offset_canvas.h"
+#include "toolkit/application.h"
+#include "toolkit/offset_canvas.h"
 #include "widgets/lb_speed_button.h"
 
 namespace filmstrip {

@@ -4,9 +4,9 @@
 
 #include "platform/color.h"
 #include "platform/font.h"
-#include "platform/form.h"
 #include "platform/geometry.h"
-#include "platform/panel.h"
+#include "toolkit/form.h"
+#include "toolkit/panel.h"
 #include "widgets/lb_face_composer.h"
 #include "widgets/lb_speed_button.h"
 

@@ -3,9 +3,9 @@
 // hints. Escape or its Close button ends it.
 #include <exception>
 
-#include "platform/application.h"
-#include "platform/guarded.h"
 #include "showcase_window.h"
+#include "toolkit/application.h"
+#include "toolkit/guarded.h"
 
 int main() {
   namespace application = platform::application;

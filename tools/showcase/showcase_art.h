@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "platform/canvas.h"
-#include "platform/graphic_control.h"
+#include "toolkit/graphic_control.h"
 
 // What the showcase draws itself: section headings, the patterned ground under its transparent
 // buttons, and the pictures of its glyphs and image list.

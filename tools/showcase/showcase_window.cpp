@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/application.h"
-#include "platform/input.h"
 #include "showcase_art.h"
 #include "showcase_layout.h"
+#include "toolkit/application.h"
+#include "toolkit/input.h"
 #include "widgets/lb_color_styles.h"
 
 namespace showcase {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/action.h"
-#include "platform/form.h"
-#include "platform/image_list.h"
-#include "platform/log_box.h"
-#include "platform/panel.h"
-#include "platform/popup_menu.h"
+#include "toolkit/action.h"
+#include "toolkit/form.h"
+#include "toolkit/image_list.h"
+#include "toolkit/log_box.h"
+#include "toolkit/panel.h"
+#include "toolkit/popup_menu.h"
 #include "widgets/lb_speed_button.h"
 
 namespace showcase {

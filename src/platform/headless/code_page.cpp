@@ -1,9 +1,8 @@
 #include "platform/code_page.h"
+#include "platform/headless/code_page.h"
 
 #include <stdexcept>
 #include <string>
-
-#include "platform/headless/in_process_driver.h"
 
 namespace platform {
 namespace {

@@ -11,11 +11,7 @@ SoftwareBitmap::SoftwareBitmap(int width, int height) {
   surface_.pixels.assign(static_cast<std::size_t>(width) * height, 0);
 }
 
-SoftwareBitmap::SoftwareBitmap(const SoftwareBitmap& other)
-    : Bitmap(),
-      surface_(other.surface_),
-      transparency_(other.transparency_),
-      transparentColor_(other.transparentColor_) {
+SoftwareBitmap::SoftwareBitmap(const SoftwareBitmap& other) : Bitmap(other), surface_(other.surface_) {
   // The copy's canvas starts with the default pen, brush and font, as a fresh GDI device
   // context does.
 }
@@ -31,32 +27,6 @@ void SoftwareBitmap::setSize(int width, int height) {
   surface_.width = width;
   surface_.height = height;
   surface_.pixels = std::move(pixels);
-}
-
-void SoftwareBitmap::setTransparentColor(Color c) {
-  transparency_ = Transparency::kFixed;
-  transparentColor_ = c;
-}
-
-void SoftwareBitmap::setAutoTransparent() {
-  transparency_ = Transparency::kAutomatic;
-}
-
-void SoftwareBitmap::setOpaque() {
-  transparency_ = Transparency::kOpaque;
-}
-
-std::optional<Color> SoftwareBitmap::seeThroughColor() const {
-  switch (transparency_) {
-    case Transparency::kOpaque:
-      return std::nullopt;
-    case Transparency::kFixed:
-      return canvas_.resolve(transparentColor_);
-    case Transparency::kAutomatic:
-      if (surface_.width == 0 || surface_.height == 0) return std::nullopt;
-      return surface_.at(0, surface_.height - 1);
-  }
-  return std::nullopt;
 }
 
 std::unique_ptr<Bitmap> SoftwareBitmap::clone() const {

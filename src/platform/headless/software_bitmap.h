@@ -1,6 +1,4 @@
 #pragma once
-#include <optional>
-
 #include "platform/canvas.h"
 #include "platform/headless/pixel_surface.h"
 #include "platform/headless/software_canvas.h"
@@ -19,20 +17,11 @@ class SoftwareBitmap final : public Bitmap {
   Canvas& canvas() override { return canvas_; }
   const Canvas& canvas() const override { return canvas_; }
 
-  void setTransparentColor(Color c) override;
-  void setAutoTransparent() override;
-  void setOpaque() override;
-  std::optional<Color> seeThroughColor() const override;
-
   std::unique_ptr<Bitmap> clone() const override;
 
  private:
-  enum class Transparency { kOpaque, kFixed, kAutomatic };
-
   PixelSurface surface_;
   SoftwareCanvas canvas_{surface_};
-  Transparency transparency_ = Transparency::kOpaque;
-  Color transparentColor_ = 0;
 };
 
 }  // namespace platform::headless

@@ -10,6 +10,15 @@
 namespace platform::win32 {
 
 GdiBitmap::GdiBitmap(int width, int height) {
+  makeSurface(width, height);
+}
+
+GdiBitmap::GdiBitmap(const GdiBitmap& other) : Bitmap(other) {
+  makeSurface(other.view_.width, other.view_.height);
+  canvas_->drawOpaque(0, 0, other);
+}
+
+void GdiBitmap::makeSurface(int width, int height) {
   requireBitmapSize(width, height);
   dc_ = takeMemoryDc();
   dib_ = takeDib(width, height);
@@ -49,38 +58,8 @@ void GdiBitmap::setSize(int width, int height) {
   view_ = {dib_.bits, width, height};
 }
 
-void GdiBitmap::setTransparentColor(Color c) {
-  transparency_ = Transparency::kFixed;
-  transparentColor_ = c;
-}
-
-void GdiBitmap::setAutoTransparent() {
-  transparency_ = Transparency::kAutomatic;
-}
-
-void GdiBitmap::setOpaque() {
-  transparency_ = Transparency::kOpaque;
-}
-
-std::optional<Color> GdiBitmap::seeThroughColor() const {
-  switch (transparency_) {
-    case Transparency::kOpaque:
-      return std::nullopt;
-    case Transparency::kFixed:
-      return canvas_->resolve(transparentColor_);
-    case Transparency::kAutomatic:
-      if (view_.width == 0 || view_.height == 0) return std::nullopt;
-      return canvas_->pixel(0, view_.height - 1);
-  }
-  return std::nullopt;
-}
-
 std::unique_ptr<Bitmap> GdiBitmap::clone() const {
-  auto copy = std::make_unique<GdiBitmap>(view_.width, view_.height);
-  copy->canvas().drawOpaque(0, 0, *this);
-  copy->transparency_ = transparency_;
-  copy->transparentColor_ = transparentColor_;
-  return copy;
+  return std::make_unique<GdiBitmap>(*this);
 }
 
 }  // namespace platform::win32

@@ -12,15 +12,16 @@
 namespace platform::win32 {
 
 // An off-screen bitmap: a 32-bit top-down DIB section selected into its own memory DC.
-class GdiBitmap final : public Bitmap {
+class GdiBitmap final : public Bitmap, public GdiDrawable {
  public:
   GdiBitmap(int width, int height);
   ~GdiBitmap() override;
-  GdiBitmap(const GdiBitmap&) = delete;
+  // The pixels and the transparency setting, with a canvas of its own.
+  GdiBitmap(const GdiBitmap& other);
   GdiBitmap& operator=(const GdiBitmap&) = delete;
 
-  HDC dc() const { return dc_.get(); }
-  const DibView& pixels() const { return view_; }
+  HDC dc() const override { return dc_.get(); }
+  const DibView& pixels() const override { return view_; }
 
   int width() const override { return view_.width; }
   int height() const override { return view_.height; }
@@ -28,23 +29,16 @@ class GdiBitmap final : public Bitmap {
   Canvas& canvas() override { return *canvas_; }
   const Canvas& canvas() const override { return *canvas_; }
 
-  void setTransparentColor(Color c) override;
-  void setAutoTransparent() override;
-  void setOpaque() override;
-  std::optional<Color> seeThroughColor() const override;
-
   std::unique_ptr<Bitmap> clone() const override;
 
  private:
-  enum class Transparency { kOpaque, kFixed, kAutomatic };
+  void makeSurface(int width, int height);
 
   UniqueDc dc_;
   HGDIOBJ originalBitmap_ = nullptr;
   PooledDib dib_;
   DibView view_;
   std::unique_ptr<GdiCanvas> canvas_;
-  Transparency transparency_ = Transparency::kOpaque;
-  Color transparentColor_ = 0;
 };
 
 }  // namespace platform::win32

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/gdi_bitmap.h"
+#include "platform/win32/gdi_surface_pool.h"
 
 namespace platform::win32 {
 namespace {
@@ -42,19 +42,30 @@ void copySeeThrough(const DibView& source, const DibView& target, int x, int y, 
   }
 }
 
-// A per-thread bitmap to compose see-through copies for window DCs in, grown as needed.
-GdiBitmap& scratchBitmap(int width, int height) {
-  thread_local std::unique_ptr<GdiBitmap> scratch;
-  if (!scratch || scratch->width() < width || scratch->height() < height) {
-    const int w = scratch ? std::max(width, scratch->width()) : width;
-    const int h = scratch ? std::max(height, scratch->height()) : height;
-    scratch = std::make_unique<GdiBitmap>(w, h);
+// A per-thread surface to compose see-through copies for window DCs in, grown as needed. Its
+// handles die with the thread: the pools they came from may be gone by then.
+struct ScratchSurface {
+  PooledDib dib;
+  UniqueDc dc;  // destroyed first, before the bitmap selected into it
+  DibView view;
+};
+
+const ScratchSurface& scratchSurface(int width, int height) {
+  thread_local ScratchSurface scratch;
+  if (scratch.view.width < width || scratch.view.height < height) {
+    ScratchSurface grown;
+    grown.dib = takeDib(std::max(width, scratch.view.width), std::max(height, scratch.view.height));
+    grown.dc = takeMemoryDc();
+    SelectObject(grown.dc.get(), grown.dib.handle.get());
+    grown.view = {grown.dib.bits, grown.dib.width, grown.dib.height};
+    scratch.dc.reset();  // lets go of the old bitmap before it is deleted
+    scratch = std::move(grown);
   }
-  return *scratch;
+  return scratch;
 }
 
-const GdiBitmap& gdiBitmapOf(const Bitmap& bitmap) {
-  const auto* gdi = dynamic_cast<const GdiBitmap*>(&bitmap);
+const GdiDrawable& drawableOf(const Bitmap& bitmap) {
+  const auto* gdi = dynamic_cast<const GdiDrawable*>(&bitmap);
   if (gdi == nullptr)
     throw std::invalid_argument("Only bitmaps of the GDI backend can be drawn on a GDI canvas");
   return *gdi;
@@ -170,11 +181,11 @@ void GdiCanvas::drawOpaque(int x, int y, const Bitmap& bitmap) {
 }
 
 void GdiCanvas::blit(int x, int y, const Bitmap& bitmap, bool useTransparency) {
-  const GdiBitmap& source = gdiBitmapOf(bitmap);
-  const int w = source.width();
-  const int h = source.height();
+  const GdiDrawable& source = drawableOf(bitmap);
+  const int w = bitmap.width();
+  const int h = bitmap.height();
   if (w == 0 || h == 0) return;
-  const std::optional<Color> seeThrough = useTransparency ? source.seeThroughColor() : std::nullopt;
+  const std::optional<Color> seeThrough = useTransparency ? bitmap.seeThroughColor() : std::nullopt;
   if (seeThrough) {
     drawSeeThrough(x, y, source.pixels(), source.dc(), *seeThrough);
   } else {
@@ -198,11 +209,11 @@ void GdiCanvas::drawSeeThrough(int x, int y, const DibView& source, HDC sourceDc
     return;
   }
   // A window's DC: take what is there, put the face over it, and give it back in one blit.
-  GdiBitmap& scratch = scratchBitmap(source.width, source.height);
-  BitBlt(scratch.dc(), 0, 0, source.width, source.height, dc_, x, y, SRCCOPY);
+  const ScratchSurface& scratch = scratchSurface(source.width, source.height);
+  BitBlt(scratch.dc.get(), 0, 0, source.width, source.height, dc_, x, y, SRCCOPY);
   GdiFlush();
-  copySeeThrough(source, scratch.pixels(), 0, 0, key);
-  BitBlt(dc_, x, y, source.width, source.height, scratch.dc(), 0, 0, SRCCOPY);
+  copySeeThrough(source, scratch.view, 0, 0, key);
+  BitBlt(dc_, x, y, source.width, source.height, scratch.dc.get(), 0, 0, SRCCOPY);
 }
 
 COLORREF toColorRef(Color c) {

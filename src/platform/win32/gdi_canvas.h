@@ -19,6 +19,17 @@ struct DibView {
   int height = 0;
 };
 
+// What a GDI canvas needs of a bitmap it draws: the memory DC it is selected into and its pixels.
+// Every bitmap of this backend is one.
+class GdiDrawable {
+ public:
+  virtual HDC dc() const = 0;
+  virtual const DibView& pixels() const = 0;
+
+ protected:
+  ~GdiDrawable() = default;
+};
+
 // A Canvas over a GDI device context. It never owns the DC: it selects the DC pen and brush
 // and its own font, and puts back the DC's original objects, colours and background mode when
 // it goes, so it can wrap a WM_PAINT DC for the length of one paint.

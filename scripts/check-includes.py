@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Fails when the includes under src/ form a cycle or point up from a lower layer.
+
+A module is a header with the .cpp of the same name beside it. Two modules that reach each other
+through their includes, in either of their files, form a cycle.
+
+Usage: check-includes.py [src-folder]   (prints figures; exit status 1 on any finding)
+"""
+import re
+import sys
+from collections import defaultdict
+from pathlib import Path
+
+# The layers, and for each the layers its files may include besides its own. Everything else is
+# an upward or sideways include.
+MAY_INCLUDE = {
+    "platform": set(),
+    "toolkit": {"platform"},
+    "description": {"toolkit", "platform"},
+    "updater": {"platform"},
+    "widgets": {"description", "toolkit", "platform"},
+    "app": {"widgets", "updater", "description", "toolkit", "platform"},
+    "standin": set(),
+}
+BACKENDS = ("win32", "headless")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+
+
+def backend_of(parts):
+    """The backend folder a path (relative to src, as parts) lies in, if any."""
+    return parts[1] if len(parts) > 2 and parts[1] in BACKENDS else None
+
+
+def module_of(rel):
+    """The module a file belongs to: a header with the .cpp of the same name beside it. A backend
+    .cpp that implements a portable header is a module of its own: nothing includes it, so it
+    cannot close a cycle, and it may use every portable header of its layer."""
+    return str(rel.with_suffix(""))
+
+
+def find_cycles(graph):
+    """Strongly connected components of more than one module (Tarjan's algorithm)."""
+    index, low, on_stack, stack, found = {}, {}, set(), [], []
+    counter = [0]
+
+    def visit(node):
+        index[node] = low[node] = counter[0]
+        counter[0] += 1
+        stack.append(node)
+        on_stack.add(node)
+        for nxt in sorted(graph[node]):
+            if nxt not in index:
+                visit(nxt)
+                low[node] = min(low[node], low[nxt])
+            elif nxt in on_stack:
+                low[node] = min(low[node], index[nxt])
+        if low[node] == index[node]:
+            component = []
+            while True:
+                top = stack.pop()
+                on_stack.discard(top)
+                component.append(top)
+                if top == node:
+                    break
+            if len(component) > 1:
+                found.append(sorted(component))
+
+    sys.setrecursionlimit(10000)
+    for node in sorted(graph):
+        if node not in index:
+            visit(node)
+    return found
+
+
+def main():
+    src = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "src")
+    files = sorted(p.relative_to(src) for p in src.rglob("*") if p.suffix in (".h", ".cpp"))
+    headers = {f for f in files if f.suffix == ".h"}
+    problems = []
+    graph = defaultdict(set)
+    edges = 0
+    for rel in files:
+        layer = rel.parts[0]
+        if layer not in MAY_INCLUDE:
+            problems.append(f"{rel}: folder '{layer}' is no known layer")
+            continue
+        here = module_of(rel)
+        graph[here]
+        for target in INCLUDE.findall((src / rel).read_text(encoding="utf-8")):
+            to = Path(target)
+            if not (src / to).is_file():
+                continue  # a generated header or one of the build's own include folders
+            edges += 1
+            if to.parts[0] != layer and to.parts[0] not in MAY_INCLUDE[layer]:
+                problems.append(f"{rel}: includes {target}, of a layer '{layer}' may not use")
+            target_backend = backend_of(to.parts)
+            if target_backend and target_backend != backend_of(rel.parts):
+                problems.append(f"{rel}: includes {target}, which belongs to the {target_backend} backend")
+            there = module_of(to)
+            if there != here:
+                graph[here].add(there)
+    for cycle in find_cycles(graph):
+        problems.append("include cycle between modules: " + ", ".join(cycle))
+
+    lines = defaultdict(int)
+    for rel in files:
+        lines[rel.parts[0]] += sum(1 for _ in (src / rel).open(encoding="utf-8"))
+    total = sum(lines.values())
+    print(f"{len(files)} files, {len(graph)} modules, {edges} includes of the tree's own headers")
+    for layer in sorted(lines, key=lambda k: -lines[k]):
+        print(f"  src/{layer}: {lines[layer]} lines ({100 * lines[layer] / total:.0f}%)")
+    for problem in problems:
+        print("FAIL " + problem)
+    print(f"{len(problems)} findings")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,60 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "description/class_registry.h"
+#include "description/methods.h"
+#include "toolkit/component.h"
+
+// Window descriptions: a component and the components it owns, kept as text that a person can
+// read and diff. One block per component, nested in its parent's block (a component without a
+// parent, such as a timer, sits in the root's), and one property per line, "Name = value", in
+// publication order; only properties whose value differs from the default are stored.
+//
+//   object Form1: TForm1
+//     Caption = 'Ralvento'
+//     Color = $001B5655
+//     object Panel1: TPanel
+//       Left = 8
+//       ...
+//     end
+//   end
+//
+// Values: whole numbers (-11), colours ($00BBGGRR, or clNone and the system colours' names such
+// as clBtnFace), texts in single quotes with '' for a quote and #nn for any byte outside
+// printable ASCII ('Line'#13#10'two'), True and False, enumeration names (bsModern), sets
+// ([fsBold]), the name of a method for an event and of a component for a reference, and
+// pictures as { width height } followed by one row of 6-digit BBGGRR pixels per line. A font
+// is stored as its parts, Font.Charset, Font.Color, Font.Height, Font.Name and Font.Style.
+namespace platform {
+
+// A description that cannot be loaded: the message names the line and, where there is one, the
+// property.
+class DescriptionError : public std::runtime_error {
+ public:
+  DescriptionError(int line, std::string property, const std::string& detail);
+  int line() const { return line_; }
+  const std::string& property() const { return property_; }
+
+ private:
+  int line_;
+  std::string property_;
+};
+
+// The description of `root`: it and the components it owns. Throws std::runtime_error for what
+// cannot be stored (a component of an unknown class or without a name, a reference outside).
+std::string storeDescription(const Component& root, const ClassRegistry& classes);
+
+// Reads a description into `root`, whose class must be the one the description names. The
+// components of the nested blocks are made, owned by the root, and placed in their parents;
+// each receives its properties in publication order while it is marked as loading, so nothing
+// is drawn; references are resolved once all has been read; then loading ends, component by
+// component and the root last, and each refreshes once. Everything is checked before anything
+// is made or set: a description with an unknown class or property, a value of the wrong type,
+// an unknown method or a dangling reference throws DescriptionError and leaves the root as it
+// was. Should a setter itself fail, the components made so far are freed again.
+void loadDescription(Component& root, std::string_view text, const ClassRegistry& classes,
+                     const Methods& methods);
+
+}  // namespace platform

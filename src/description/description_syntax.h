@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "description/description.h"
+#include "description/property.h"
+
+// The text form of window descriptions, before any class or property gives it a meaning.
+namespace platform {
+
+struct PropertyLine {
+  std::string name;
+  std::string part;  // "Name" of "Font.Name"; empty for a plain value
+  ValueToken value;
+  int line = 0;
+};
+
+struct ObjectBlock {
+  std::string name;
+  std::string className;
+  int line = 0;
+  std::vector<PropertyLine> properties;
+  std::vector<ObjectBlock> children;
+};
+
+// Throws DescriptionError for text that is not a description.
+ObjectBlock parseDescription(std::string_view text);
+
+// A text as a description writes it: 'It''s'#13#10'ok'.
+std::string quoteText(std::string_view bytes);
+// A value as a message quotes it.
+std::string describeToken(const ValueToken& token);
+
+}  // namespace platform

@@ -1,0 +1,69 @@
+// Storing a window description: the root, then each component it owns inside its parent.
+#include <stdexcept>
+
+#include "description/description.h"
+
+namespace platform {
+namespace {
+
+class Writer {
+ public:
+  Writer(const Component& root, const ClassRegistry& classes) : root_(root), classes_(classes) {
+    for (const auto& owned : root.ownedComponents()) {
+      const Component* parent = parentOf(*owned);
+      if (parent != &root_ && parent->owner() != &root_) {
+        throw std::runtime_error("'" + owned->name() + "' sits in '" + parent->name() +
+                                 "', which is not part of the description");
+      }
+    }
+  }
+
+  std::string write() {
+    block(root_, "");
+    return out_;
+  }
+
+ private:
+  const ClassInfo& classOf(const Component& c) const {
+    const ClassInfo* info = classes_.classOf(c);
+    if (!info) throw std::runtime_error("'" + c.name() + "' is of a class that descriptions do not know");
+    return *info;
+  }
+  // What the component's block sits in: its parent, or the root for one without.
+  const Component* parentOf(const Component& c) const {
+    const ClassInfo& info = classOf(c);
+    const Component* parent = info.parentOf ? info.parentOf(c) : nullptr;
+    return parent ? parent : &root_;
+  }
+
+  void block(const Component& c, const std::string& indent) {
+    if (c.name().empty()) throw std::runtime_error("A component without a name cannot be stored");
+    const ClassInfo& info = classOf(c);
+    out_ += indent + "object " + c.name() + ": " + info.name() + "\n";
+    const std::string inner = indent + "  ";
+    for (const auto& p : info.properties) {
+      if (!p->stored(c)) continue;
+      for (const auto& [part, text] : p->write(c, root_)) {
+        out_ += inner + p->name() + (part.empty() ? "" : "." + part) + " = ";
+        for (const char ch : text) out_ += ch == '\n' ? "\n" + inner : std::string(1, ch);
+        out_ += "\n";
+      }
+    }
+    for (const auto& owned : root_.ownedComponents()) {
+      if (owned.get() != &c && parentOf(*owned) == &c) block(*owned, inner);
+    }
+    out_ += indent + "end\n";
+  }
+
+  const Component& root_;
+  const ClassRegistry& classes_;
+  std::string out_;
+};
+
+}  // namespace
+
+std::string storeDescription(const Component& root, const ClassRegistry& classes) {
+  return Writer(root, classes).write();
+}
+
+}  // namespace platform

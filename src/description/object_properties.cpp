@@ -1,0 +1,160 @@
+#include "description/object_properties.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace platform {
+namespace {
+
+const Codec<int>& charsetCodec() {
+  static const Codec<int> codec = integerCodec(0, 255);
+  return codec;
+}
+const Codec<int>& heightCodec() {
+  static const Codec<int> codec = integerCodec(-1000, 1000);
+  return codec;
+}
+const Codec<unsigned>& styleCodec() {
+  static const Codec<unsigned> codec = setCodec({"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+  return codec;
+}
+
+int pictureSide(const std::string& word, const char* what) {
+  int side = -1;
+  const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), side);
+  if (error != std::errc() || stop != word.data() + word.size() || side < 1 || side > kMaxBitmapSide) {
+    throw ValueError("the picture's " + std::string(what) + " must be 1 to " +
+                     std::to_string(kMaxBitmapSide) + ", not '" + word + "'");
+  }
+  return side;
+}
+
+}  // namespace
+
+std::vector<std::string_view> fontPartNames() {
+  return {"Charset", "Color", "Height", "Name", "Style"};
+}
+
+std::vector<std::pair<std::string, std::string>> formatFontParts(const Font& font) {
+  return {{"Charset", charsetCodec().format(font.charset)},
+          {"Color", colorCodec().format(font.color)},
+          {"Height", heightCodec().format(font.height)},
+          {"Name", textCodec().format(font.name)},
+          {"Style", styleCodec().format(font.style)}};
+}
+
+std::function<void(Font&)> parseFontPart(std::string_view part, const ValueToken& value) {
+  if (part == "Charset") return [v = charsetCodec().parse(value)](Font& f) { f.charset = v; };
+  if (part == "Color") return [v = colorCodec().parse(value)](Font& f) { f.color = v; };
+  if (part == "Height") return [v = heightCodec().parse(value)](Font& f) { f.height = v; };
+  if (part == "Name") {
+    std::string name = textCodec().parse(value);
+    if (name.empty()) throw ValueError("a font needs a name");
+    return [v = std::move(name)](Font& f) { f.name = v; };
+  }
+  if (part == "Style") return [v = styleCodec().parse(value)](Font& f) { f.style = v; };
+  throw ValueError("a font has no part '" + std::string(part) + "'");
+}
+
+std::string formatPicture(const Bitmap& bitmap) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  const int w = bitmap.width();
+  const int h = bitmap.height();
+  std::string out = "{\n  " + std::to_string(w) + " " + std::to_string(h);
+  for (int y = 0; y < h; ++y) {
+    out += "\n ";
+    for (int x = 0; x < w; ++x) {
+      const Color c = bitmap.canvas().pixel(x, y);
+      out += ' ';
+      for (int shift = 20; shift >= 0; shift -= 4) out += kDigits[(c >> shift) & 0xF];
+    }
+  }
+  return out + "\n}";
+}
+
+Picture parsePicture(const ValueToken& value) {
+  if (value.kind != ValueToken::Kind::kBlock) {
+    throw ValueError("a picture is wanted: { width height } and its rows of pixels");
+  }
+  const auto& words = value.items;
+  if (words.size() < 2) throw ValueError("the picture's width and height are missing");
+  Picture p;
+  p.width = pictureSide(words[0], "width");
+  p.height = pictureSide(words[1], "height");
+  const std::uint64_t count = static_cast<std::uint64_t>(p.width) * static_cast<std::uint64_t>(p.height);
+  if (words.size() - 2 != count) {
+    throw ValueError("a picture of " + words[0] + " x " + words[1] + " needs " + std::to_string(count) +
+                     " pixels, not " + std::to_string(words.size() - 2));
+  }
+  p.pixels.reserve(count);
+  for (std::size_t i = 2; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    Color c = 0;
+    const auto [stop, error] = std::from_chars(w.data(), w.data() + w.size(), c, 16);
+    if (w.size() != 6 || error != std::errc() || stop != w.data() + w.size()) {
+      throw ValueError("'" + w + "' is not a pixel (6 hex digits, BBGGRR)");
+    }
+    p.pixels.push_back(c);
+  }
+  return p;
+}
+
+void drawPicture(const Picture& picture, Bitmap& bitmap) {
+  bitmap.setSize(picture.width, picture.height);
+  Canvas& canvas = bitmap.canvas();
+  // Runs of one colour along a row are filled at once.
+  for (int y = 0; y < picture.height; ++y) {
+    const Color* row =
+        picture.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
+    for (int x = 0; x < picture.width;) {
+      int end = x + 1;
+      while (end < picture.width && row[end] == row[x]) ++end;
+      canvas.setBrushColor(row[x]);
+      canvas.fillRect({x, y, end, y + 1});
+      x = end;
+    }
+  }
+}
+
+std::vector<std::string_view> FontProperty::parts() const {
+  return fontPartNames();
+}
+
+bool FontProperty::stored(const Component& c) const {
+  return (!storedIf_ || storedIf_(c)) && !(own_(c) == default_(c));
+}
+
+std::vector<std::pair<std::string, std::string>> FontProperty::write(const Component& c,
+                                                                     const Component&) const {
+  return formatFontParts(own_(c));
+}
+
+std::any FontProperty::check(std::string_view part, const ValueToken& value, const CheckContext&) const {
+  return parseFontPart(part, value);
+}
+
+void FontProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
+  Font font = own_(c);
+  std::any_cast<const std::function<void(Font&)>&>(checked)(font);
+  readInto_(c, font);
+}
+
+bool PictureProperty::stored(const Component& c) const {
+  const Bitmap& b = own_(c);
+  return b.width() > 0 && b.height() > 0;
+}
+
+std::vector<std::pair<std::string, std::string>> PictureProperty::write(const Component& c,
+                                                                        const Component&) const {
+  return {{std::string(), formatPicture(own_(c))}};
+}
+
+std::any PictureProperty::check(std::string_view, const ValueToken& value, const CheckContext&) const {
+  return parsePicture(value);
+}
+
+void PictureProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
+  drawPicture(std::any_cast<const Picture&>(checked), object_(c));
+}
+
+}  // namespace platform

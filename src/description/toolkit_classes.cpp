@@ -1,0 +1,228 @@
+// The published properties of the toolkit's classes, in publication order.
+#include "description/toolkit_classes.h"
+
+#include <limits>
+
+#include "description/control_properties.h"
+#include "description/object_properties.h"
+#include "description/reference_property.h"
+#include "platform/color.h"
+#include "toolkit/action.h"
+#include "toolkit/form.h"
+#include "toolkit/graphic_control.h"
+#include "toolkit/image_list.h"
+#include "toolkit/log_box.h"
+#include "toolkit/panel.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/timer.h"
+
+namespace platform {
+namespace {
+
+template <class C>
+void addBounds(ClassInfo& info) {
+  info.properties.push_back(published::left<C>());
+  info.properties.push_back(published::top<C>());
+  info.properties.push_back(published::width<C>());
+  info.properties.push_back(published::height<C>());
+}
+
+void addForm(ClassRegistry& classes) {
+  ClassInfo& info = classes.add<Form>("TForm");
+  info.properties = {
+      valueProperty<Form, std::string, &Form::caption,
+                    [](Form& f, const std::string& v) { f.setCaption(v); }>("Caption", textCodec(), ""),
+      valueProperty<Form, int, [](const Form& f) { return f.options().clientHeight; },
+                    &Form::setClientHeight>("ClientHeight", integerCodec(0, published::kMaxPosition), 0),
+      valueProperty<Form, int, [](const Form& f) { return f.options().clientWidth; }, &Form::setClientWidth>(
+          "ClientWidth", integerCodec(0, published::kMaxPosition), 0),
+      valueProperty<Form, Color, [](const Form& f) { return f.options().color; }, &Form::setColor>(
+          "Color", colorCodec(), kBtnFaceColor),
+      valueProperty<Form, bool, [](const Form& f) { return f.options().backgroundSeeThrough; },
+                    &Form::setBackgroundSeeThrough>("TransparentColor", booleanCodec(), false),
+      fontProperty<Form, [](const Form& f) -> const Font& { return f.font(); }, &Form::setFont,
+                   [](const Form&) { return Font{}; }>("Font"),
+      valueProperty<Form, int, [](const Form& f) { return f.options().stayOnTop ? 1 : 0; },
+                    [](Form& f, int v) { f.setStayOnTop(v == 1); }>(
+          "FormStyle", enumerationCodec({"fsNormal", "fsStayOnTop"}), 0),
+      valueProperty<Form, std::string, [](const Form& f) { return f.options().iconResource; },
+                    [](Form& f, const std::string& v) { f.setIconResource(v); }>("Icon", textCodec(), ""),
+      eventProperty<&Form::onKeyDown>("OnKeyDown"),
+      eventProperty<&Form::onShow>("OnShow"),
+  };
+}
+
+void addPanel(ClassRegistry& classes) {
+  ClassInfo& info = classes.add<Panel, ControlHost>("TPanel");
+  info.make = makeOwned<Panel>;
+  info.parentClass = classes.find("TForm");
+  info.setParent = [](Component& c, Component& parent) {
+    static_cast<Panel&>(c).setParent(&static_cast<Form&>(parent));
+  };
+  info.parentOf = [](const Component& c) -> const Component* {
+    return static_cast<const Panel&>(c).parent();
+  };
+  addBounds<Panel>(info);
+  info.properties.push_back(
+      valueProperty<Panel, Color, &Panel::color, &Panel::setColor>("Color", colorCodec(), kBtnFaceColor));
+}
+
+void addLogBox(ClassRegistry& classes) {
+  ClassInfo& info = classes.add<LogBox>("TLogBox");
+  info.make = makeOwned<LogBox>;
+  info.parentClass = classes.find("TPanel");
+  info.setParent = [](Component& c, Component& parent) {
+    static_cast<LogBox&>(c).setParent(&static_cast<Panel&>(parent));
+  };
+  info.parentOf = [](const Component& c) -> const Component* {
+    return static_cast<const LogBox&>(c).parent();
+  };
+  addBounds<LogBox>(info);
+  info.properties.push_back(
+      valueProperty<LogBox, Color, &LogBox::color, &LogBox::setColor>("Color", colorCodec(), kWindowColor));
+}
+
+void addTimer(ClassRegistry& classes) {
+  ClassInfo& info = classes.add<Timer>("TTimer");
+  info.make = makeOwned<Timer>;
+  info.properties = {
+      valueProperty<Timer, bool, &Timer::enabled, &Timer::setEnabled>("Enabled", booleanCodec(), true),
+      valueProperty<Timer, unsigned, &Timer::interval, &Timer::setInterval>("Interval", unsignedCodec(),
+                                                                            1000u),
+      eventProperty<&Timer::onTimer>("OnTimer"),
+  };
+}
+
+void addActions(ClassRegistry& classes) {
+  classes.add<PopupMenu>("TPopupMenu").make = makeOwned<PopupMenu>;
+  classes.add<ImageList>("TImageList").make = makeOwned<ImageList>;
+  ClassInfo& list = classes.add<ActionList>("TActionList");
+  list.make = makeOwned<ActionList>;
+  list.properties = {
+      referenceProperty<ActionList, ImageList, &ActionList::images, &ActionList::setImages>("Images")};
+  ClassInfo& action = classes.add<Action>("TAction");
+  action.make = makeOwned<Action>;
+  action.properties = {
+      valueProperty<Action, std::string, &Action::caption,
+                    [](Action& a, const std::string& v) { a.setCaption(v); }>("Caption", textCodec(), ""),
+      valueProperty<Action, bool, &Action::enabled, &Action::setEnabled>("Enabled", booleanCodec(), true),
+      valueProperty<Action, std::string, &Action::hint,
+                    [](Action& a, const std::string& v) { a.setHint(v); }>("Hint", textCodec(), ""),
+      valueProperty<Action, int, &Action::imageIndex, &Action::setImageIndex>(
+          "ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()), -1),
+      valueProperty<Action, bool, &Action::visible, &Action::setVisible>("Visible", booleanCodec(), true),
+      referenceProperty<Action, ActionList, &Action::actionList, &Action::setActionList>("ActionList"),
+      eventProperty<&Action::onChange>("OnChange"),
+      eventProperty<&Action::onExecute>("OnExecute"),
+  };
+}
+
+}  // namespace
+
+namespace published {
+
+std::shared_ptr<const Property> action() {
+  return referenceProperty<GraphicControl, Action, &GraphicControl::action, &GraphicControl::setAction>(
+      "Action");
+}
+
+std::shared_ptr<const Property> cursor() {
+  return valueProperty<GraphicControl, Cursor, &GraphicControl::cursor, &GraphicControl::setCursor>(
+      "Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}), Cursor::kDefault);
+}
+
+std::shared_ptr<const Property> caption() {
+  return valueProperty<GraphicControl, std::string, &GraphicControl::caption,
+                       [](GraphicControl& c, const std::string& v) { c.setCaption(v); }>("Caption",
+                                                                                         textCodec(), "");
+}
+
+std::shared_ptr<const Property> color() {
+  return valueProperty<GraphicControl, Color, &GraphicControl::color, &GraphicControl::readOwnColor,
+                       [](const GraphicControl& c) { return !c.parentColor(); }>("Color", colorCodec(),
+                                                                                 kWindowColor);
+}
+
+std::shared_ptr<const Property> enabled() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::enabled, &GraphicControl::setEnabled>(
+      "Enabled", booleanCodec(), true);
+}
+
+std::shared_ptr<const Property> hint() {
+  return valueProperty<GraphicControl, std::string, &GraphicControl::hint,
+                       [](GraphicControl& c, const std::string& v) { c.setHint(v); }>("Hint", textCodec(),
+                                                                                      "");
+}
+
+std::shared_ptr<const Property> font() {
+  return fontProperty<GraphicControl, &GraphicControl::ownFont, &GraphicControl::readOwnFont,
+                      [](const GraphicControl&) { return Font{}; },
+                      [](const GraphicControl& c) { return !c.parentFont(); }>("Font");
+}
+
+std::shared_ptr<const Property> parentColor() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentColor, &GraphicControl::setParentColor>(
+      "ParentColor", booleanCodec(), true);
+}
+
+std::shared_ptr<const Property> parentFont() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentFont, &GraphicControl::setParentFont>(
+      "ParentFont", booleanCodec(), true);
+}
+
+std::shared_ptr<const Property> parentShowHint() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::parentShowHint,
+                       &GraphicControl::setParentShowHint>("ParentShowHint", booleanCodec(), true);
+}
+
+std::shared_ptr<const Property> popupMenu() {
+  return referenceProperty<GraphicControl, PopupMenu, &GraphicControl::popupMenu,
+                           &GraphicControl::setPopupMenu>("PopupMenu");
+}
+
+std::shared_ptr<const Property> showHint() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::showHint, &GraphicControl::setShowHint,
+                       [](const GraphicControl& c) { return !c.parentShowHint(); }>("ShowHint",
+                                                                                    booleanCodec(), false);
+}
+
+std::shared_ptr<const Property> visible() {
+  return valueProperty<GraphicControl, bool, &GraphicControl::visible, &GraphicControl::setVisible>(
+      "Visible", booleanCodec(), true);
+}
+
+std::shared_ptr<const Property> onClick() {
+  return eventProperty<&GraphicControl::onClick>("OnClick");
+}
+std::shared_ptr<const Property> onMouseDown() {
+  return eventProperty<&GraphicControl::onMouseDown>("OnMouseDown");
+}
+std::shared_ptr<const Property> onMouseMove() {
+  return eventProperty<&GraphicControl::onMouseMove>("OnMouseMove");
+}
+std::shared_ptr<const Property> onMouseUp() {
+  return eventProperty<&GraphicControl::onMouseUp>("OnMouseUp");
+}
+
+void placeOnPanels(ClassInfo& info, const ClassRegistry& classes) {
+  info.parentClass = classes.find("TPanel");
+  if (!info.parentClass) throw std::logic_error("TPanel must be registered before " + info.name());
+  info.setParent = [](Component& c, Component& parent) {
+    static_cast<GraphicControl&>(c).setParent(&static_cast<Panel&>(parent));
+  };
+  info.parentOf = [](const Component& c) -> const Component* {
+    return dynamic_cast<const Component*>(static_cast<const GraphicControl&>(c).parent());
+  };
+}
+
+}  // namespace published
+
+void addToolkitClasses(ClassRegistry& classes) {
+  addForm(classes);
+  addPanel(classes);
+  addLogBox(classes);
+  addTimer(classes);
+  addActions(classes);
+}
+
+}  // namespace platform

@@ -1,0 +1,48 @@
+// An abstract interface only: what a graphic control needs of the window that hosts it.
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "toolkit/accessible_types.h"
+
+namespace platform {
+
+class GraphicControl;
+
+// The host's side as its controls see it. ControlHost (toolkit/control_host.h) is the one
+// implementation; a control never needs the routing behind it.
+class ControlParent {
+ public:
+  // The host's children in its order: the order they were given this host as parent.
+  virtual const std::vector<GraphicControl*>& controls() const = 0;
+  // Whether the controls that follow their parent show their hints.
+  virtual bool showHint() const = 0;
+  virtual Color backgroundColor() const = 0;
+  virtual Font font() const = 0;
+  // The host's window exists and is shown on screen, with its ancestors.
+  virtual bool showing() const = 0;
+  virtual void invalidateRect(const Rect& r) = 0;
+  virtual void paintControlNow(GraphicControl& control) = 0;
+  virtual Point clientToScreen(Point at) const = 0;
+  virtual int colorDepth() const = 0;
+  // Tells the window's assistive technology clients that a control's name or state changed.
+  virtual void accessibleChanged(GraphicControl& control, AccessibleChange change) = 0;
+  // Runs `work` on the control later, from the host's event loop, after the event being
+  // handled now; dropped when the control leaves the host first.
+  virtual void post(GraphicControl& control, std::function<void(GraphicControl&)> work) = 0;
+
+ protected:
+  virtual ~ControlParent() = default;
+
+ private:
+  friend class GraphicControl;
+  // Puts the control last in the host's order; takes it out of the order and out of every
+  // piece of input or posted work that refers to it.
+  virtual void attach(GraphicControl& control) = 0;
+  virtual void detach(GraphicControl& control) = 0;
+};
+
+}  // namespace platform

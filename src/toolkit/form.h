@@ -1,0 +1,96 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "toolkit/component.h"
+#include "toolkit/events.h"
+#include "toolkit/window_handle.h"
+
+namespace platform {
+
+class ControlHost;
+
+struct FormOptions {
+  std::string caption;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  Color color = kBtnFaceColor;
+  bool backgroundSeeThrough = false;  // pixels of exactly `color` show what lies behind
+  bool stayOnTop = false;
+  Font font;
+  std::string iconResource;  // icon of the caption and the taskbar; empty for none
+};
+
+// A top-level window with a fixed single border, a system menu with a close box and no
+// minimise or maximise. Centred on the screen when first shown. Closing the first form made
+// ends the event loop. Keys go to the form's key handler before the focused control.
+// The components it owns go first when it is destroyed, while its window still exists.
+class Form : public Component {
+ public:
+  explicit Form(const FormOptions& options = {}, Component* owner = nullptr);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  ~Form() override;
+
+  // The settings as they are now; each setter changes the window at once.
+  const FormOptions& options() const { return options_; }
+  void setCaption(std::string_view caption);
+  std::string caption() const;
+  void setClientWidth(int width);
+  void setClientHeight(int height);
+  void setColor(Color color);
+  void setBackgroundSeeThrough(bool on);
+  void setStayOnTop(bool on);
+  const Font& font() const { return options_.font; }
+  // Controls take the form's font when they are placed on it.
+  void setFont(const Font& font) { options_.font = font; }
+  // The name of an icon resource of the program; empty for none.
+  void setIconResource(std::string_view name);
+
+  Rect screenBounds() const;
+  bool shown() const;
+
+  // Makes the window visible (centring it the first time), then runs the show handler.
+  void show();
+
+  NotifyEvent onShow;
+  KeyEvent onKeyDown;
+
+  // Called by the backend for every key pressed anywhere in the window.
+  void previewKeyDown(int key, unsigned shift);
+
+  // The hosts of graphic controls in this window, in the order they were made; each host adds
+  // itself while it exists.
+  void addHost(ControlHost& host);
+  void removeHost(ControlHost& host);
+  // Called by the backend for a character typed in the window. It is offered to the controls of
+  // every host as an accelerator when typed with Alt, or when the focused control does not take
+  // typed characters (as in a dialog); true when a control took it.
+  bool typedChar(char c, bool withAlt, bool focusTakesChars);
+
+  // The backend's window of the form, which its panels' windows go into; on Windows null once
+  // the user has closed it.
+  WindowHandle window() const;
+
+  struct Impl;
+
+ private:
+  // The backend's part of the setters: the window follows options_.
+  void applyCaption();
+  void applySize();
+  void applyColor();
+  void applyStacking();
+  void applyIcon();
+  void runShowHandler();
+
+  FormOptions options_;
+  std::vector<ControlHost*> hosts_;  // not owned
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

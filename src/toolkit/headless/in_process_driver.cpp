@@ -1,0 +1,38 @@
+// The events a test stands in for the system with, and the reset between tests. What the driver
+// reads back is answered beside the part of the backend that keeps it (boxes, menus, paints).
+#include "toolkit/headless/in_process_driver.h"
+
+#include <algorithm>
+
+#include "toolkit/headless/ui_state.h"
+
+namespace platform::headless {
+
+void tickTimers() {
+  const auto timers = uiState().timers;  // a tick may make or destroy timers
+  for (Timer* t : timers) {
+    if (std::find(uiState().timers.begin(), uiState().timers.end(), t) != uiState().timers.end()) t->tick();
+  }
+}
+
+void pressKey(Form& form, int key, unsigned shift) {
+  form.previewKeyDown(key, shift);
+}
+
+bool typeChar(Form& form, char c, bool withAlt) {
+  const auto& focus = uiState().textFocus;
+  return form.typedChar(c, withAlt, std::find(focus.begin(), focus.end(), &form) != focus.end());
+}
+
+void resetUi() {
+  auto& s = uiState();
+  s.boxes.clear();
+  s.lastReport[0] = '\0';
+  s.boxObserver = nullptr;
+  s.menus.clear();
+  s.menuChooser = nullptr;
+  s.terminationRequested = false;
+  setAnsiCodePage(1252);
+}
+
+}  // namespace platform::headless

@@ -1,0 +1,35 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/guarded.h"
+#include "toolkit/headless/shown.h"
+
+namespace platform {
+class Form;
+class Timer;
+}  // namespace platform
+
+namespace platform::headless {
+
+// Shared between the headless toolkit's parts.
+struct UiState {
+  std::vector<ShownBox> boxes;
+  // The last error report's text, copied without allocating.
+  std::array<char, ErrorReportText::kMaxLength + 1> lastReport{};
+  std::function<void(const ShownBox&)> boxObserver;
+  std::vector<ShownMenu> menus;
+  std::function<std::optional<std::size_t>(const ShownMenu&)> menuChooser;
+  std::vector<Timer*> timers;
+  bool terminationRequested = false;
+  std::vector<const Form*> textFocus;  // forms whose focused control is a text box
+  std::string title;
+};
+
+UiState& uiState();
+void showBox(ShownBox box);
+
+}  // namespace platform::headless

@@ -1,0 +1,67 @@
+#include "toolkit/log_box.h"
+
+#include <stdexcept>
+
+namespace platform {
+
+LogBox::LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner) : LogBox(owner) {
+  setBounds(bounds);
+  setColor(color);
+  setParent(&parent);
+}
+
+void LogBox::setParent(Panel* panel) {
+  if (panel == parent_) return;
+  if (!panel) throw std::logic_error("Log box '" + name() + "' cannot be taken off its panel");
+  Panel* const previous = parent_;
+  parent_ = panel;
+  placeWindow(previous);
+}
+
+void LogBox::setBounds(const Rect& bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  moveWindow();
+}
+
+void LogBox::setColor(Color color) {
+  if (color == color_) return;
+  color_ = color;
+  colorWindow();
+}
+
+void LogBox::requireParent() const {
+  if (!parent_) throw std::runtime_error("Log box '" + name() + "' has no parent window");
+}
+
+void LogBox::appendLine(std::string_view line) {
+  requireParent();
+  appendToWindow(line);
+}
+
+std::string LogBox::text() const {
+  requireParent();
+  return windowText();
+}
+
+std::vector<std::string> LogBox::lines() const {
+  return splitLines(text());
+}
+
+void LogBox::focus() {
+  requireParent();
+  focusWindow();
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const auto end = text.find("\r\n");
+    lines.emplace_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 2);
+  }
+  return lines;
+}
+
+}  // namespace platform

@@ -1,0 +1,58 @@
+#include "toolkit/panel.h"
+
+#include <stdexcept>
+
+namespace platform {
+
+Panel::Panel(Form& parent, const Rect& bounds, Color color, Component* owner) : Panel(owner) {
+  setBounds(bounds);
+  setColor(color);
+  setParent(&parent);
+}
+
+void Panel::setParent(Form* form) {
+  if (form == form_) return;
+  if (!form) throw std::logic_error("Panel '" + name() + "' cannot be taken off its form");
+  Form* const previous = form_;
+  form_ = form;
+  try {
+    placeWindow(previous);
+  } catch (...) {
+    form_ = previous;
+    throw;
+  }
+  if (previous) previous->removeHost(*this);
+  form_->addHost(*this);
+}
+
+void Panel::setBounds(const Rect& bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  moveWindow();
+}
+
+void Panel::setColor(Color color) {
+  if (color == color_) return;
+  color_ = color;
+  invalidateRect({0, 0, bounds_.width(), bounds_.height()});
+}
+
+void Panel::paint(Canvas& canvas, const Rect& clip) {
+  const int w = bounds_.width();
+  const int h = bounds_.height();
+  canvas.setBrushStyle(BrushStyle::kSolid);
+  canvas.setBrushColor(color_);
+  canvas.fillRect({0, 0, w, h});
+  // A raised bevel one pixel wide: light on the top and left, shadow on the bottom and right.
+  canvas.setPenStyle(PenStyle::kSolid);
+  canvas.setPenColor(canvas.resolve(kBtnHighlightColor));
+  canvas.moveTo(0, h - 1);
+  canvas.lineTo(0, 0);
+  canvas.lineTo(w - 1, 0);
+  canvas.setPenColor(canvas.resolve(kBtnShadowColor));
+  canvas.lineTo(w - 1, h - 1);
+  canvas.lineTo(-1, h - 1);
+  paintControls(canvas, clip);
+}
+
+}  // namespace platform

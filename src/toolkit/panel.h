@@ -1,0 +1,60 @@
+#pragma once
+#include <memory>
+
+#include "toolkit/component.h"
+#include "toolkit/control_host.h"
+#include "toolkit/form.h"
+#include "toolkit/window_handle.h"
+
+namespace platform {
+
+// A raised, bevelled child area of a form that hosts graphic controls. Its window exists while
+// it has a form as parent; without one it shows nothing. A panel must not outlive its form.
+class Panel : public Component, public ControlHost {
+ public:
+  explicit Panel(Component* owner);
+  Panel(Form& parent, const Rect& bounds, Color color, Component* owner = nullptr);
+  ~Panel() override;
+
+  Form* parent() const { return form_; }
+  // Places the panel, with its window, on a form, or moves it to another one. A panel that has
+  // a form keeps one: none is a logic error.
+  void setParent(Form* form);
+  const Rect& bounds() const { return bounds_; }
+  void setBounds(const Rect& bounds);
+  Color color() const { return color_; }
+  void setColor(Color color);
+
+  Color backgroundColor() const override { return color_; }
+  // The form's font, which controls placed on the panel speak in.
+  Font font() const override { return form_ ? form_->font() : Font{}; }
+  bool showing() const override;
+  void invalidateRect(const Rect& r) override;
+  void paintControlNow(GraphicControl& control) override;
+  void setMouseCapture(bool on) override;
+  Point clientToScreen(Point at) const override;
+  int colorDepth() const override;
+  void requestPostedRun() override;
+  void accessibleChanged(GraphicControl& control, AccessibleChange change) override;
+
+  // Paints the whole panel: background, bevel and controls.
+  void paint(Canvas& canvas, const Rect& clip);
+
+  // The backend's window of the panel, which the windows of the components placed on it (a log
+  // box) go into; on Windows null until the panel has a form and once its window is gone.
+  WindowHandle window() const;
+
+  struct Impl;
+
+ private:
+  // The backend's part: the window follows the panel's form and bounds.
+  void placeWindow(Form* previous);
+  void moveWindow();
+
+  Form* form_ = nullptr;
+  Rect bounds_;
+  Color color_ = kBtnFaceColor;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

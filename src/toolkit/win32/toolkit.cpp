@@ -1,0 +1,71 @@
+#include "toolkit/win32/toolkit.h"
+
+#include <map>
+#include <string>
+
+namespace platform::win32 {
+
+HINSTANCE instance() {
+  return GetModuleHandleA(nullptr);
+}
+
+const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon) {
+  static std::map<std::string, bool> registered;
+  if (!registered[name]) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance();
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+    registered[name] = true;
+  }
+  return name;
+}
+
+UniqueFont createFont(const Font& font) {
+  return UniqueFont(CreateFontA(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                                (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
+                                (font.style & kFontStrikeOut) != 0, static_cast<BYTE>(font.charset),
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
+
+std::string windowText(HWND hwnd) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void showModalBox(const char* text, const char* title, UINT icon) noexcept {
+  const HWND active = GetActiveWindow();
+  // No owner: the box is centred on the screen. Task-modal and topmost, so that it blocks the
+  // window and is not hidden behind it, although the window stays on top.
+  MessageBoxA(nullptr, text, title, MB_OK | icon | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  // Without an owner nothing hands the activation back; the user goes on where they were.
+  if (active && IsWindow(active)) SetActiveWindow(active);
+}
+
+unsigned shiftState() {
+  unsigned s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= kShiftKey;
+  if (GetKeyState(VK_CONTROL) < 0) s |= kCtrlKey;
+  if (GetKeyState(VK_MENU) < 0) s |= kAltKey;
+  return s;
+}
+
+unsigned shiftStateFromMouse(WPARAM wParam) {
+  unsigned s = 0;
+  if (wParam & MK_SHIFT) s |= kShiftKey;
+  if (wParam & MK_CONTROL) s |= kCtrlKey;
+  if (GetKeyState(VK_MENU) < 0) s |= kAltKey;
+  if (wParam & MK_LBUTTON) s |= kLeftButton;
+  if (wParam & MK_RBUTTON) s |= kRightButton;
+  if (wParam & MK_MBUTTON) s |= kMiddleButton;
+  return s;
+}
+
+}  // namespace platform::win32

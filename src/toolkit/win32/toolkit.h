@@ -1,0 +1,69 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/font.h"
+#include "platform/win32/gdi_canvas.h"
+#include "toolkit/control_host.h"
+#include "toolkit/form.h"
+#include "toolkit/guarded.h"
+#include "toolkit/panel.h"
+#include "toolkit/win32/handles.h"
+
+// What the parts of the Windows toolkit share.
+namespace platform::win32 {
+
+HINSTANCE instance();
+
+// The object given to CreateWindowEx, kept with the window.
+template <class T>
+T* windowData(HWND hwnd) {
+  return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+// The window procedure of the toolkit's classes: keeps the object given to CreateWindowEx with
+// the window and hands every message to `Handler`. No exception may unwind through the system's
+// code: one that leaves the handler is reported and the message counts as handled.
+template <LRESULT (*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK guardedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+  }
+  LRESULT result = 0;
+  runGuarded([&] { result = Handler(hwnd, msg, wParam, lParam); });
+  return result;
+}
+// Registers a window class once; the class name is returned for CreateWindowEx.
+const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
+UniqueFont createFont(const Font& font);
+std::string windowText(HWND hwnd);
+// The system's message box with one OK button and `icon`, modal for the whole program. Never
+// throws: the error report shows its boxes through it.
+void showModalBox(const char* text, const char* title, UINT icon) noexcept;
+unsigned shiftState();
+unsigned shiftStateFromMouse(WPARAM wParam);
+
+// The form that a window belongs to, if it is one of the toolkit's.
+Form* formOf(HWND anyWindowOfIt);
+inline HWND windowOf(const Form& form) {
+  return static_cast<HWND>(form.window());
+}
+inline HWND windowOf(const Panel& panel) {
+  return static_cast<HWND>(panel.window());
+}
+
+// The toolkit's own window messages, numbered here so that none is taken twice.
+// Posted to a panel's window when work is posted to the panel.
+inline constexpr UINT kRunPostedMessage = WM_APP + 1;
+// Sent by a host window back to the child window that asks it for its colours
+// (WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC), with the same device context as wParam: a child of the
+// toolkit sets the context's colours and answers with its background brush. The system's own
+// controls answer 0, and keep the system's colours.
+inline constexpr UINT kChildColorMessage = WM_APP + 2;
+// Posted to the GUI thread's hidden window when calls are handed over to the thread.
+inline constexpr UINT kRunHandedOffMessage = WM_APP + 0x54;
+
+}  // namespace platform::win32
