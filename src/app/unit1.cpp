@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/build_constants.h"
-#include "description/description.h"
+#include "description/description_reader.h"
 #include "description/toolkit_classes.h"
 #include "platform/resources.h"
 #include "toolkit/application.h"

@@ -1,12 +1,12 @@
+// Inline helpers only: the bounds properties that several classes publish alike.
 #pragma once
 #include <memory>
 
-#include "description/class_registry.h"
 #include "description/property.h"
 #include "platform/geometry.h"
 
-// Published properties that several classes share, each built once here: position and size for
-// anything with bounds, and what every graphic control publishes of its base.
+// Position and size, published alike by anything with bounds; what every graphic control
+// publishes of its base is in toolkit_classes.h.
 namespace platform::published {
 
 inline constexpr int kMinPosition = -32768;
@@ -47,31 +47,5 @@ std::shared_ptr<const Property> height(int def = 0) {
                          c.setBounds({r.left, r.top, r.right, r.top + v});
                        }>("Height", integerCodec(0, kMaxPosition), def);
 }
-
-// What a graphic control publishes of its base, one property each.
-std::shared_ptr<const Property> action();
-std::shared_ptr<const Property> cursor();
-std::shared_ptr<const Property> caption();
-// clWindow by default; stored only while ParentColor is off. Read into the control's own colour.
-std::shared_ptr<const Property> color();
-std::shared_ptr<const Property> enabled();
-std::shared_ptr<const Property> hint();
-// The toolkit's default font; stored only while ParentFont is off. Read into the own font.
-std::shared_ptr<const Property> font();
-std::shared_ptr<const Property> parentColor();
-std::shared_ptr<const Property> parentFont();
-std::shared_ptr<const Property> parentShowHint();
-std::shared_ptr<const Property> popupMenu();
-// Stored only while ParentShowHint is off.
-std::shared_ptr<const Property> showHint();
-std::shared_ptr<const Property> visible();
-std::shared_ptr<const Property> onClick();
-std::shared_ptr<const Property> onMouseDown();
-std::shared_ptr<const Property> onMouseMove();
-std::shared_ptr<const Property> onMouseUp();
-
-// Makes a graphic control class sit on panels (the toolkit's one control host), which must be
-// registered already.
-void placeOnPanels(ClassInfo& info, const ClassRegistry& classes);
 
 }  // namespace platform::published

@@ -1,8 +1,9 @@
 // Loading a window description: everything is checked first, then made and set in order.
+#include "description/description_reader.h"
+
 #include <algorithm>
 #include <map>
 
-#include "description/description.h"
 #include "description/description_syntax.h"
 
 namespace platform {

@@ -1,13 +1,26 @@
 #pragma once
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "description/description.h"
 #include "description/property.h"
 
 // The text form of window descriptions, before any class or property gives it a meaning.
 namespace platform {
+
+// A description that cannot be loaded: the message names the line and, where there is one, the
+// property.
+class DescriptionError : public std::runtime_error {
+ public:
+  DescriptionError(int line, std::string property, const std::string& detail);
+  int line() const { return line_; }
+  const std::string& property() const { return property_; }
+
+ private:
+  int line_;
+  std::string property_;
+};
 
 struct PropertyLine {
   std::string name;

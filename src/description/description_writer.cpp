@@ -1,7 +1,7 @@
 // Storing a window description: the root, then each component it owns inside its parent.
-#include <stdexcept>
+#include "description/description_writer.h"
 
-#include "description/description.h"
+#include <stdexcept>
 
 namespace platform {
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
+#include <memory>
+
 #include "description/class_registry.h"
+#include "description/property.h"
 
 namespace platform {
 
@@ -8,5 +11,36 @@ namespace platform {
 // TTimer, TPopupMenu, TAction, TActionList and TImageList. A menu's items and a list's images
 // are not part of a description: code adds them.
 void addToolkitClasses(ClassRegistry& classes);
+
+// What every graphic control publishes of its base, one property each, built once here for the
+// toolkit's classes and for controls that build on them.
+namespace published {
+
+std::shared_ptr<const Property> action();
+std::shared_ptr<const Property> cursor();
+std::shared_ptr<const Property> caption();
+// clWindow by default; stored only while ParentColor is off. Read into the control's own colour.
+std::shared_ptr<const Property> color();
+std::shared_ptr<const Property> enabled();
+std::shared_ptr<const Property> hint();
+// The toolkit's default font; stored only while ParentFont is off. Read into the own font.
+std::shared_ptr<const Property> font();
+std::shared_ptr<const Property> parentColor();
+std::shared_ptr<const Property> parentFont();
+std::shared_ptr<const Property> parentShowHint();
+std::shared_ptr<const Property> popupMenu();
+// Stored only while ParentShowHint is off.
+std::shared_ptr<const Property> showHint();
+std::shared_ptr<const Property> visible();
+std::shared_ptr<const Property> onClick();
+std::shared_ptr<const Property> onMouseDown();
+std::shared_ptr<const Property> onMouseMove();
+std::shared_ptr<const Property> onMouseUp();
+
+// Makes a graphic control class sit on panels (the toolkit's one control host), which must be
+// registered already.
+void placeOnPanels(ClassInfo& info, const ClassRegistry& classes);
+
+}  // namespace published
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 
 #include "description/control_properties.h"
 #include "description/object_properties.h"
+#include "description/toolkit_classes.h"
 #include "toolkit/form.h"
 #include "widgets/lb_speed_button.h"
 

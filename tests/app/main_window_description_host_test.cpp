@@ -8,7 +8,7 @@
 #include "app/build_constants.h"
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "description/description.h"
+#include "description/description_writer.h"
 #include "platform/headless/registry_store.h"
 #include "toolkit/headless/in_process_driver.h"
 

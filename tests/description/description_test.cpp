@@ -1,6 +1,7 @@
 // Window descriptions of the toolkit's classes: what is stored, how it loads back, and what a
 // malformed description is told. The same source checks the headless and the Windows toolkit.
-#include "description/description.h"
+#include "description/description_reader.h"
+#include "description/description_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "description/description.h"
+#include "description/description_reader.h"
+#include "description/description_writer.h"
 #include "description/toolkit_classes.h"
 #include "speed_button_fixture.h"
 #include "toolkit/action.h"

@@ -1,9 +1,8 @@
 #pragma once
-#include <stdexcept>
-#include <string>
 #include <string_view>
 
 #include "description/class_registry.h"
+#include "description/description_syntax.h"
 #include "description/methods.h"
 #include "toolkit/component.h"
 
@@ -28,23 +27,6 @@
 // pictures as { width height } followed by one row of 6-digit BBGGRR pixels per line. A font
 // is stored as its parts, Font.Charset, Font.Color, Font.Height, Font.Name and Font.Style.
 namespace platform {
-
-// A description that cannot be loaded: the message names the line and, where there is one, the
-// property.
-class DescriptionError : public std::runtime_error {
- public:
-  DescriptionError(int line, std::string property, const std::string& detail);
-  int line() const { return line_; }
-  const std::string& property() const { return property_; }
-
- private:
-  int line_;
-  std::string property_;
-};
-
-// The description of `root`: it and the components it owns. Throws std::runtime_error for what
-// cannot be stored (a component of an unknown class or without a name, a reference outside).
-std::string storeDescription(const Component& root, const ClassRegistry& classes);
 
 // Reads a description into `root`, whose class must be the one the description names. The
 // components of the nested blocks are made, owned by the root, and placed in their parents;
