@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
-"""Fails when the includes under src/ form a cycle or point up from a lower layer.
+"""Fails when the includes under src/ form a cycle or point up from a lower layer, or when a header
+is named after nothing that implements it.
 
 A module is a header with the .cpp of the same name beside it. Two modules that reach each other
 through their includes, in either of their files, form a cycle.
+
+A header is implemented by the .cpp of its name beside it or in its layer's win32/ or headless/
+folder; one that needs none (value types, inline helpers, abstract interfaces) says so in its first
+line, a comment that ends its first clause with "only".
 
 Usage: check-includes.py [src-folder]   (prints figures; exit status 1 on any finding)
 """
@@ -99,6 +104,14 @@ def main():
             there = module_of(to)
             if there != here:
                 graph[here].add(there)
+    for header in sorted(headers):
+        layer, stem = header.parts[0], header.stem
+        homes = [header.with_suffix(".cpp")] + [Path(layer, b, stem + ".cpp") for b in BACKENDS]
+        if any(home in files for home in homes):
+            continue
+        first = (src / header).read_text(encoding="utf-8").split("\n", 1)[0]
+        if not re.match(r"^// [^:]*\bonly\b", first):
+            problems.append(f"{header}: no .cpp of its name, and its first line does not say it needs none")
     for cycle in find_cycles(graph):
         problems.append("include cycle between modules: " + ", ".join(cycle))
 

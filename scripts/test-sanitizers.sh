@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The thread service's and the fade worker's tests under ThreadSanitizer and under AddressSanitizer with UBSan.
-# Only the platform and widgets layers and their tests are built for them. Exits non-zero on any failure.
+# Only the layers under the toolkit and widgets tests and those tests are built for them. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"

@@ -1,3 +1,4 @@
+// Value types only: what the build tells the program about the build it carries.
 #pragma once
 #include <cstdint>
 #include <string_view>

@@ -27,11 +27,14 @@ class TForm1 : public platform::Form {
   // The description as the program carries it.
   static std::string_view description();
 
-  // Event handlers.
+  // Event handlers. The description binds them by name (OnShow, OnKeyDown, Timer1's OnTimer and
+  // each button's OnClick); Described, in unit1.cpp, offers them to the reader.
   void FormShow();
   void FormKeyDown(int key, unsigned shift);
   void Timer1Timer();
+  // LbSpeedButton1's: "Inchide" ends the program.
   void Button1Click();
+  // Button2's: installs the carried build.
   void Button2Click();
 
  private:
@@ -50,7 +53,10 @@ class TForm1 : public platform::Form {
   // The window's controls, owned by the form; public so that tests can look at them as a person
   // would.
   platform::Panel& Panel1;
+  // The close button, "Inchide", bottom right.
   widgets::TLbSpeedButton& LbSpeedButton1;
+  // The upgrade button, "Actualizare la versiunea ...", bottom left; disabled until the check
+  // finds an installation to upgrade.
   widgets::TLbSpeedButton& Button2;
   platform::LogBox& Memo1;
   platform::Timer& Timer1;

@@ -1,3 +1,4 @@
+// Inline helpers only: the table of methods a window class offers its description.
 #pragma once
 #include <any>
 #include <map>

@@ -1,3 +1,4 @@
+// Inline helpers only: letter case as the system compares names.
 #pragma once
 #include <algorithm>
 #include <string_view>

@@ -1,3 +1,4 @@
+// Value types only: colours as the system stores them, and the system colours by index.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// Value types only: a font as a description and a canvas speak of it.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// Value types only: points and rectangles in pixels.
 #pragma once
 
 namespace platform {

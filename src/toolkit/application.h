@@ -22,7 +22,7 @@ void processMessages();
 
 // Shows the top-level error report: the text in a modal box with the stop icon and one OK
 // button, titled with the application title. Allocates nothing and never throws, since it runs
-// where an exception would unwind into the system (see platform/guarded.h).
+// where an exception would unwind into the system (see toolkit/guarded.h).
 void reportError(const char* text) noexcept;
 
 }  // namespace platform::application

@@ -1,3 +1,4 @@
+// Value types only: the event handler types that components raise.
 #pragma once
 #include <functional>
 

@@ -1,3 +1,4 @@
+// Value types only: mouse buttons, modifier keys, cursors and key codes.
 #pragma once
 
 namespace platform {

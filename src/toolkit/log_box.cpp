@@ -10,28 +10,12 @@ LogBox::LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner)
   setParent(&parent);
 }
 
-void LogBox::setParent(Panel* panel) {
-  if (panel == parent_) return;
-  if (!panel) throw std::logic_error("Log box '" + name() + "' cannot be taken off its panel");
-  Panel* const previous = parent_;
-  parent_ = panel;
-  placeWindow(previous);
-}
-
-void LogBox::setBounds(const Rect& bounds) {
-  if (bounds == bounds_) return;
-  bounds_ = bounds;
-  moveWindow();
-}
-
-void LogBox::setColor(Color color) {
-  if (color == color_) return;
-  color_ = color;
-  colorWindow();
-}
-
 void LogBox::requireParent() const {
-  if (!parent_) throw std::runtime_error("Log box '" + name() + "' has no parent window");
+  if (!parent_) throwNoParentWindow();
+}
+
+void LogBox::throwNoParentWindow() const {
+  throw std::runtime_error("Log box '" + name() + "' has no parent window");
 }
 
 void LogBox::appendLine(std::string_view line) {

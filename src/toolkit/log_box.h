@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/component.h"
+#include "toolkit/child_window.h"
 #include "toolkit/panel.h"
 
 namespace platform {
@@ -12,19 +12,11 @@ namespace platform {
 // A read-only, word-wrapping multi-line text box without scroll bars; lines are only appended.
 // On Windows it is the system's own edit control, so screen readers and test drivers read it.
 // It speaks in the font of the form it is placed on, and must not outlive its panel.
-class LogBox : public Component {
+class LogBox : public ChildWindow<Panel> {
  public:
   explicit LogBox(Component* owner);
   LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner = nullptr);
   ~LogBox() override;
-
-  Panel* parent() const { return parent_; }
-  // Places the box on a panel, or moves it to another one; none is a logic error.
-  void setParent(Panel* panel);
-  const Rect& bounds() const { return bounds_; }
-  void setBounds(const Rect& bounds);
-  Color color() const { return color_; }
-  void setColor(Color color);
 
   // Throw the no-parent error until the box is placed on a panel.
   void appendLine(std::string_view line);
@@ -35,18 +27,21 @@ class LogBox : public Component {
   struct Impl;
 
  private:
+  static constexpr const char* kKind = "Log box";
+  static constexpr const char* kParentKind = "panel";
+  static constexpr Color kDefaultColor = kWindowColor;
+
   void requireParent() const;
+  // "Log box '<Name>' has no parent window": before it has a panel, or on a panel without one.
+  [[noreturn]] void throwNoParentWindow() const;
   // The backend's part: the window follows the box's panel, bounds and colour.
-  void placeWindow(Panel* previous);
-  void moveWindow();
-  void colorWindow();
+  void placeWindow(Panel* previous) override;
+  void moveWindow() override;
+  void colorWindow() override;
   void appendToWindow(std::string_view line);
   std::string windowText() const;
   void focusWindow();
 
-  Panel* parent_ = nullptr;
-  Rect bounds_;
-  Color color_ = kWindowColor;
   std::unique_ptr<Impl> impl_;
 };
 

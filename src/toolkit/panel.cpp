@@ -1,7 +1,5 @@
 #include "toolkit/panel.h"
 
-#include <stdexcept>
-
 namespace platform {
 
 Panel::Panel(Form& parent, const Rect& bounds, Color color, Component* owner) : Panel(owner) {
@@ -10,30 +8,12 @@ Panel::Panel(Form& parent, const Rect& bounds, Color color, Component* owner) : 
   setParent(&parent);
 }
 
-void Panel::setParent(Form* form) {
-  if (form == form_) return;
-  if (!form) throw std::logic_error("Panel '" + name() + "' cannot be taken off its form");
-  Form* const previous = form_;
-  form_ = form;
-  try {
-    placeWindow(previous);
-  } catch (...) {
-    form_ = previous;
-    throw;
-  }
+void Panel::parentChanged(Form* previous) {
   if (previous) previous->removeHost(*this);
-  form_->addHost(*this);
+  parent_->addHost(*this);
 }
 
-void Panel::setBounds(const Rect& bounds) {
-  if (bounds == bounds_) return;
-  bounds_ = bounds;
-  moveWindow();
-}
-
-void Panel::setColor(Color color) {
-  if (color == color_) return;
-  color_ = color;
+void Panel::colorWindow() {
   invalidateRect({0, 0, bounds_.width(), bounds_.height()});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "toolkit/component.h"
+#include "toolkit/child_window.h"
 #include "toolkit/control_host.h"
 #include "toolkit/form.h"
 #include "toolkit/window_handle.h"
@@ -10,24 +10,15 @@ namespace platform {
 
 // A raised, bevelled child area of a form that hosts graphic controls. Its window exists while
 // it has a form as parent; without one it shows nothing. A panel must not outlive its form.
-class Panel : public Component, public ControlHost {
+class Panel : public ChildWindow<Form>, public ControlHost {
  public:
   explicit Panel(Component* owner);
   Panel(Form& parent, const Rect& bounds, Color color, Component* owner = nullptr);
   ~Panel() override;
 
-  Form* parent() const { return form_; }
-  // Places the panel, with its window, on a form, or moves it to another one. A panel that has
-  // a form keeps one: none is a logic error.
-  void setParent(Form* form);
-  const Rect& bounds() const { return bounds_; }
-  void setBounds(const Rect& bounds);
-  Color color() const { return color_; }
-  void setColor(Color color);
-
   Color backgroundColor() const override { return color_; }
   // The form's font, which controls placed on the panel speak in.
-  Font font() const override { return form_ ? form_->font() : Font{}; }
+  Font font() const override { return parent_ ? parent_->font() : Font{}; }
   bool showing() const override;
   void invalidateRect(const Rect& r) override;
   void paintControlNow(GraphicControl& control) override;
@@ -47,13 +38,18 @@ class Panel : public Component, public ControlHost {
   struct Impl;
 
  private:
-  // The backend's part: the window follows the panel's form and bounds.
-  void placeWindow(Form* previous);
-  void moveWindow();
+  // How a panel's errors name it and its parent, and the colour a new one shows.
+  static constexpr const char* kKind = "Panel";
+  static constexpr const char* kParentKind = "form";
+  static constexpr Color kDefaultColor = kBtnFaceColor;
 
-  Form* form_ = nullptr;
-  Rect bounds_;
-  Color color_ = kBtnFaceColor;
+  // The backend's part: the window follows the panel's form and bounds.
+  void placeWindow(Form* previous) override;
+  void moveWindow() override;
+  // The colour shows at the next paint.
+  void colorWindow() override;
+  void parentChanged(Form* previous) override;
+
   std::unique_ptr<Impl> impl_;
 };
 

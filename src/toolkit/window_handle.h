@@ -1,3 +1,4 @@
+// Value types only: the handle by which portable code passes a backend's window on.
 #pragma once
 
 namespace platform {

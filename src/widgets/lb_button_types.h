@@ -1,3 +1,4 @@
+// Value types only: the button's enumerations, whose ordinals descriptions store.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// Value types only: the button's colour type and its named colours.
 #pragma once
 #include "platform/color.h"
 

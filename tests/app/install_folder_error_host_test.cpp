@@ -7,7 +7,7 @@
 
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "platform/registry.h"
 #include "support/named_cases.h"
 #include "toolkit/application.h"

@@ -9,7 +9,7 @@
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "description/description_writer.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace app {

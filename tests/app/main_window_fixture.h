@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/unit1.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "support/record_values.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"

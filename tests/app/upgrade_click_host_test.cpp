@@ -6,8 +6,8 @@
 
 #include "app/main_window_fixture.h"
 #include "app/unit1.h"
-#include "platform/headless/own_resources.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
+#include "platform/headless/resources.h"
 #include "support/scratch_folder.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"

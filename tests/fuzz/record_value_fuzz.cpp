@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "platform/registry.h"
 #include "updater/install_record.h"
 

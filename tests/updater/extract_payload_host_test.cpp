@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/headless/own_resources.h"
+#include "platform/headless/resources.h"
 #include "support/scratch_folder.h"
 #include "updater/payload_writer.h"
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "updater/install_record.h"
 
 namespace updater {

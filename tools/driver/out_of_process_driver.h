@@ -7,7 +7,7 @@
 
 // Works the windows of another process, the real program's, through their handles and the
 // messages a person's input would send them. (Tests of the headless toolkit drive it in their
-// own process, through platform/headless/in_process_driver.h.)
+// own process, through toolkit/headless/in_process_driver.h.)
 namespace driver {
 
 // The updater's window as another program sees it.

@@ -1,3 +1,4 @@
+// Value types only: the pixels behind a headless bitmap.
 #pragma once
 #include <vector>
 

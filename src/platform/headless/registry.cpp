@@ -1,7 +1,7 @@
 #include <mutex>
 
 #include "platform/ascii_case.h"
-#include "platform/headless/registry_store.h"
+#include "platform/headless/registry.h"
 #include "platform/registry.h"
 
 namespace platform {

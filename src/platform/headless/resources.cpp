@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
-#include "platform/headless/own_resources.h"
+#include "platform/headless/resources.h"
 
 namespace platform {
 namespace {

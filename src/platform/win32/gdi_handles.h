@@ -1,3 +1,4 @@
+// Inline helpers only: owning wrappers for GDI handles.
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "toolkit/log_box.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
@@ -12,13 +13,16 @@ struct LogBox::Impl {
   std::string text;
 };
 
-LogBox::LogBox(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {}
+LogBox::LogBox(Component* owner)
+    : ChildWindow(owner, kDefaultColor, kKind, kParentKind), impl_(std::make_unique<Impl>()) {}
 
 LogBox::~LogBox() {
   std::erase(headless::uiState().textFocus, impl_->form);
 }
 
 void LogBox::placeWindow(Panel* previous) {
+  // As on Windows: a panel without a form has no window to take the box.
+  if (!parent_->parent()) throwNoParentWindow();
   if (previous) std::erase(headless::uiState().textFocus, impl_->form);
   impl_->form = parent_->parent();
 }

@@ -21,13 +21,14 @@ struct Panel::Impl {
   std::vector<headless::AccessibleEvent> accessibleEvents;
 };
 
-Panel::Panel(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
+Panel::Panel(Component* owner)
+    : ChildWindow(owner, kDefaultColor, kKind, kParentKind), impl_(std::make_unique<Impl>()) {
   impl_->surface = createBitmap(0, 0);
 }
 
 Panel::~Panel() {
   freeComponents();
-  if (form_) form_->removeHost(*this);
+  if (parent_) parent_->removeHost(*this);
 }
 
 void Panel::placeWindow(Form*) {}
@@ -37,7 +38,7 @@ void Panel::moveWindow() {
 }
 
 bool Panel::showing() const {
-  return form_ && form_->shown();
+  return parent_ && parent_->shown();
 }
 
 void Panel::invalidateRect(const Rect&) {
@@ -52,8 +53,8 @@ void Panel::paintControlNow(GraphicControl& control) {
 void Panel::setMouseCapture(bool) {}
 
 Point Panel::clientToScreen(Point at) const {
-  if (!form_) return at;
-  const Rect window = form_->screenBounds();
+  if (!parent_) return at;
+  const Rect window = parent_->screenBounds();
   return {window.left + bounds_.left + at.x, window.top + bounds_.top + at.y};
 }
 

@@ -1,3 +1,4 @@
+// Inline helpers only: owning wrappers for the window-side handles of the Windows backend.
 #pragma once
 #include <windows.h>
 

@@ -44,7 +44,8 @@ LRESULT CALLBACK logBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-LogBox::LogBox(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {}
+LogBox::LogBox(Component* owner)
+    : ChildWindow(owner, kDefaultColor, kKind, kParentKind), impl_(std::make_unique<Impl>()) {}
 
 LogBox::~LogBox() {
   impl_->window.reset();
@@ -52,7 +53,7 @@ LogBox::~LogBox() {
 
 void LogBox::placeWindow(Panel*) {
   const HWND panelWindow = win32::windowOf(*parent_);
-  if (!panelWindow) throw std::runtime_error("Log box '" + name() + "' has no parent window");
+  if (!panelWindow) throwNoParentWindow();
   if (const HWND hwnd = impl_->window.get()) {
     SetParent(hwnd, panelWindow);
     return;

@@ -145,20 +145,21 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-Panel::Panel(Component* owner) : Component(owner), impl_(std::make_unique<Impl>()) {
+Panel::Panel(Component* owner)
+    : ChildWindow(owner, kDefaultColor, kKind, kParentKind), impl_(std::make_unique<Impl>()) {
   impl_->owner = this;
 }
 
 Panel::~Panel() {
   freeComponents();  // what it owns may sit on it
-  if (form_) form_->removeHost(*this);
+  if (parent_) parent_->removeHost(*this);
   impl_->owner = nullptr;  // what the going window still receives is no longer the panel's
   impl_->hints.reset();    // the tip first, while the windows it belongs with exist
   impl_->window.reset();
 }
 
 void Panel::placeWindow(Form*) {
-  const HWND formWindow = win32::windowOf(*form_);
+  const HWND formWindow = win32::windowOf(*parent_);
   if (impl_->window) {
     SetParent(impl_->window.get(), formWindow);
   } else {

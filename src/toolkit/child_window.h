@@ -1,0 +1,74 @@
+// Inline helpers only: what a child window of the toolkit (a panel on a form, a log box on a
+// panel) does with its parent, bounds and colour, written once for both.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+#include "platform/color.h"
+#include "platform/geometry.h"
+#include "toolkit/component.h"
+
+namespace platform {
+
+// A component with a window of the backend's that lives inside the window of a `Parent`. The
+// window follows the parent, the bounds and the colour through the hooks below; a parent that
+// cannot take the window leaves the child where it was.
+template <class Parent>
+class ChildWindow : public Component {
+ public:
+  Parent* parent() const { return parent_; }
+  // Places the window in a parent, or moves it to another one. A child that has a parent keeps
+  // one: none is a logic error. When the window cannot be placed the child keeps its former
+  // parent, and the error goes on to the caller.
+  void setParent(Parent* parent) {
+    if (parent == parent_) return;
+    if (!parent)
+      throw std::logic_error(std::string(kind_) + " '" + name() + "' cannot be taken off its " + parentKind_);
+    Parent* const previous = parent_;
+    parent_ = parent;
+    try {
+      placeWindow(previous);
+    } catch (...) {
+      parent_ = previous;
+      throw;
+    }
+    parentChanged(previous);
+  }
+
+  const Rect& bounds() const { return bounds_; }
+  void setBounds(const Rect& bounds) {
+    if (bounds == bounds_) return;
+    bounds_ = bounds;
+    moveWindow();
+  }
+
+  Color color() const { return color_; }
+  void setColor(Color color) {
+    if (color == color_) return;
+    color_ = color;
+    colorWindow();
+  }
+
+ protected:
+  // `kind` and `parentKind` name the two in errors: "Panel" on a "form".
+  ChildWindow(Component* owner, Color color, const char* kind, const char* parentKind)
+      : Component(owner), color_(color), kind_(kind), parentKind_(parentKind) {}
+
+  // The backend's part: puts the window into the new parent (previous: the former one, if any),
+  // moves it to the bounds, shows the colour. placeWindow may throw; nothing has changed then.
+  virtual void placeWindow(Parent* previous) = 0;
+  virtual void moveWindow() = 0;
+  virtual void colorWindow() = 0;
+  // The window is in its new parent.
+  virtual void parentChanged(Parent* previous) { (void)previous; }
+
+  Parent* parent_ = nullptr;  // not owned
+  Rect bounds_;
+  Color color_;
+
+ private:
+  const char* kind_;
+  const char* parentKind_;
+};
+
+}  // namespace platform
