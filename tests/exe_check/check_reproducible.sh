@@ -24,7 +24,7 @@ exe="$build_dir/UpTK294Q.exe"
 
 copy="$work/sources"
 rebuilt="$work/build"
-rm -rf "$copy" "$rebuilt"
+rm -rf "$copy" "$rebuilt" "$work/unsigned.exe"
 mkdir -p "$copy"
 # The sources as the build sees them: what git tracks or would track, changed or not, or
 # without git everything but the build folders.
