@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: host (headless backend), win64 under Wine in Xvfb, and the static check of the
-# shipped win32 exe. Installs what is missing first. Exits non-zero on any failure.
+# Runs every test: host (headless backend), win64 under Wine in Xvfb, the static check of the
+# shipped win32 exe, its size limit, and a second build of it elsewhere that must give the same
+# bytes. Installs what is missing first. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -43,7 +44,8 @@ done
 echo "Test output (screenshots, gallery): build/test-output/"
 
 run_ctest --preset win32
-python3 tests/exe_check/exe_size.py build/win32/UpTK294Q.exe
+python3 tests/exe_check/exe_size.py build/win32/UpTK294Q.exe || status=1
+bash tests/exe_check/check_reproducible.sh "$root" build/win32 build/reproducible-check || status=1
 
 total=0
 failed=0

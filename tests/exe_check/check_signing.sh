@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the product signed, once with a certificate and key file and once with a PKCS#12 file
 # and a password, using a throwaway self-signed certificate, and checks each result: the
-# signature verifies, a changed byte breaks it, and the exe still carries the payload byte for
-# byte and imports what the unsigned build imports.
+# signature verifies, a changed byte breaks it, the exe still carries the payload byte for byte
+# and imports what the unsigned build imports, and without its signature it is the unsigned
+# build, built in another folder, except the checksum field.
 #
 #   check_signing.sh <source dir> <work dir> <unsigned exe> <payload> <build version>
 set -euo pipefail
@@ -31,6 +32,15 @@ tampered_fails() {
   ! verify "$work/tampered.exe"
 }
 
+# The given exe without a signature, should its build be a signed one.
+reference="$work/reference.exe"
+osslsigncode remove-signature -in "$unsigned" -out "$reference" >/dev/null 2>&1 || cp "$unsigned" "$reference"
+signature_removed_is_unsigned() {
+  rm -f "$work/removed.exe"
+  osslsigncode remove-signature -in "$exe" -out "$work/removed.exe" &&
+    python3 "$here/same_exe.py" --except-checksum "$reference" "$work/removed.exe"
+}
+
 configure_and_build() {  # configure_and_build <cmake options...>
   (cd "$source_dir" && cmake --preset win32 -B "$build" "$@") &&
     cmake --build "$build" --target UpTK294Q -j "$(nproc)"
@@ -45,6 +55,7 @@ signed_build() {  # signed_build <label> <signing options...>
   check "$label: one changed byte breaks the signature" tampered_fails
   check "$label: payload, imports and the rest of the exe" \
     python3 "$here/check_exe.py" "$exe" "$payload" "$version" signed "$unsigned"
+  check "$label: without its signature, the unsigned exe except the checksum field" signature_removed_is_unsigned
 }
 
 signed_build "certificate and key" -DUPDATER_SIGN_PKCS12= -DUPDATER_SIGN_PASSWORD_FILE= \

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Prints what the shipped exe weighs beside the payload it carries, the figure the release
-build keeps under 400 KB.
+"""Prints what the shipped exe weighs beside the payload it carries, and fails when the exe
+without its payload is over the limit: growth past it is a decision (raise LIMIT, say why in
+docs/exe-size.md), not an accident.
 
     exe_size.py <UpTK294Q.exe>
 """
@@ -9,7 +10,7 @@ import sys
 
 from check_exe import Pe
 
-TARGET = 400 * 1024
+LIMIT = 540 * 1024
 
 
 def main(exe_path):
@@ -19,12 +20,14 @@ def main(exe_path):
     if payload is None:
         sys.exit("%s carries no payload" % exe_path)
     rest = len(data) - len(payload)
-    print("benchmark: %s is %s bytes, payload %s bytes, exe without payload %s bytes (target under %s: %s)"
+    within = rest <= LIMIT
+    print("benchmark: %s is %s bytes, payload %s bytes, exe without payload %s bytes (limit %s: %s)"
           % (os.path.basename(exe_path), format(len(data), ","), format(len(payload), ","), format(rest, ","),
-             format(TARGET, ","), "met" if rest < TARGET else "MISSED"))
+             format(LIMIT, ","), "within" if within else "OVER by %s" % format(rest - LIMIT, ",")))
+    return 0 if within else 1
 
 
 if __name__ == "__main__":
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    main(sys.argv[1])
+    sys.exit(main(sys.argv[1]))
