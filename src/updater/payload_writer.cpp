@@ -8,6 +8,7 @@
 
 #include "platform/ascii_case.h"
 #include "platform/files.h"
+#include "platform/path_parts.h"
 #include "platform/resources.h"
 
 namespace updater {
@@ -18,21 +19,11 @@ using platform::caseBlindEqual;
 using platform::caseBlindStartsWith;
 using platform::ExclusiveFile;
 using platform::FileError;
+using platform::PathParts;
 
 // The payload is written and read back in pieces of this size, through one window of this
 // size: the payload itself is never copied.
 constexpr std::size_t kVerifyChunk = std::size_t{1} << 20;
-
-struct SplitPath {
-  std::string folder;  // with its trailing separator; empty for the current folder
-  std::string fileName;
-};
-
-SplitPath split(const std::string& path) {
-  const std::size_t end = path.find_last_of("\\/:");
-  if (end == std::string::npos) return {std::string(), path};
-  return {path.substr(0, end + 1), path.substr(end + 1)};
-}
 
 bool isTempOf(std::string_view candidate, std::string_view fileName) {
   const std::size_t start = fileName.size() + kTempInfix.size();
@@ -45,7 +36,7 @@ constexpr std::string_view kBackupSuffix = ".old.tmp";
 
 // A run cut off inside the replace, after the old file was renamed to its backup name and
 // before the new one took its place, leaves no target: the old file goes back.
-void restoreOrphanedBackup(const SplitPath& target) {
+void restoreOrphanedBackup(const PathParts& target) {
   for (const std::string& name : platform::filesInFolder(target.folder)) {
     if (isTempOf(name, target.fileName) && caseBlindEndsWith(name, kBackupSuffix) &&
         platform::moveIntoPlace(target.folder + name, target.folder + target.fileName) == FileError::kNone) {
@@ -57,7 +48,7 @@ void restoreOrphanedBackup(const SplitPath& target) {
 // Files of earlier runs that were cut off (power loss, killed process) before they deleted the
 // old target they had put aside, or that could not delete it because it was still running. One
 // still held open, by a run going on right now, stays.
-void removeLeftovers(const SplitPath& target) {
+void removeLeftovers(const PathParts& target) {
   for (const std::string& name : platform::filesInFolder(target.folder)) {
     if (isTempOf(name, target.fileName)) platform::removeFile(target.folder + name);
   }
@@ -142,7 +133,7 @@ std::string_view describe(InstallOutcome outcome) {
 }
 
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath) {
-  const SplitPath target = split(filePath);
+  const PathParts target = platform::splitPath(filePath);
   if (target.fileName.empty()) return InstallOutcome::kNoFileName;
 
   // Can the target be replaced at all? Opening it for writing without truncating changes

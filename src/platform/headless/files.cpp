@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/path_parts.h"
 
 namespace platform {
 namespace {
@@ -70,8 +71,8 @@ std::string hostPath(std::string path) {
 }
 
 std::string folderOf(const std::string& path) {
-  const std::size_t end = path.find_last_of('/');
-  return end == std::string::npos ? std::string(".") : path.substr(0, end + 1);
+  const std::string folder = splitPath(path).folder;
+  return folder.empty() ? std::string(".") : folder;
 }
 
 // Makes a finished rename survive a power cut: the folder entry must reach the device too.
