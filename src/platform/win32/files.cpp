@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -54,6 +56,24 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
+// The path the system resolved a handle to, in the seam's terms: "C:\...", or "\\server\...".
+std::optional<std::string> finalPathOf(HANDLE handle) {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleA(handle, path.data(), static_cast<DWORD>(path.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return std::nullopt;
+    const bool fits = length < path.size();
+    path.resize(length);  // when it does not fit, the length the path needs, its NUL included
+    if (fits) break;
+  }
+  constexpr std::string_view kUnc = "\\\\?\\UNC\\";
+  constexpr std::string_view kLocal = "\\\\?\\";
+  if (path.starts_with(kUnc)) return "\\\\" + path.substr(kUnc.size());
+  if (path.starts_with(kLocal)) return path.substr(kLocal.size());
+  return path;
+}
+
 // The backup files that ReplaceFile makes on its own (rf*.tmp in the target's folder).
 std::vector<std::string> replaceLeftovers(const std::string& folder) {
   std::vector<std::string> names = filesInFolder(folder);
@@ -76,11 +96,27 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
       return opened;
     }
   }
-  const DWORD access = how == How::kForReading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD disposition = how == How::kNew ? CREATE_NEW : OPEN_EXISTING;
+  DWORD access = GENERIC_READ | GENERIC_WRITE;
+  DWORD disposition = OPEN_EXISTING;
+  DWORD flags = FILE_ATTRIBUTE_NORMAL;
+  switch (how) {
+    case How::kExisting:
+      break;
+    case How::kForReading:
+      access = GENERIC_READ;
+      break;
+    case How::kNew:
+      access |= DELETE;
+      disposition = CREATE_NEW;
+      break;
+    case How::kToRemove:
+      // The link itself, not what it points to; a folder does not open without backup semantics.
+      access = DELETE | FILE_READ_ATTRIBUTES;
+      flags = FILE_FLAG_OPEN_REPARSE_POINT;
+      break;
+  }
   // Share mode 0: while open, nobody else may read, write, delete or rename the file.
-  const HANDLE handle =
-      CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = CreateFileA(path.c_str(), access, 0, nullptr, disposition, flags, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     opened.error = lastError();
   } else {
@@ -111,6 +147,27 @@ std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
   return got;
 }
 
+bool ExclusiveFile::isPlainFileAt(const std::string& path) const {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(asHandle(handle_), &info)) return false;
+  if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) return false;
+  if (info.nNumberOfLinks != 1) return false;
+  // Wine opens a Unix link to a file as its target, and calls it a plain file: the final path
+  // gives it away.
+  const std::optional<std::string> resolved = finalPathOf(asHandle(handle_));
+  return resolved && caseBlindEqual(*resolved, path);
+}
+
+FileError ExclusiveFile::remove() {
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  const FileError error =
+      SetFileInformationByHandle(asHandle(handle_), FileDispositionInfo, &disposition, sizeof disposition)
+          ? FileError::kNone
+          : lastError();
+  close();  // the file goes with its last handle
+  return error;
+}
+
 std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span<std::byte> buffer) {
   // A move and a plain read rather than a read with an OVERLAPPED offset: Wine posts the
   // completion of such a read to its server, a round trip that costs more than reading the
@@ -119,6 +176,35 @@ std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span
   position.QuadPart = static_cast<LONGLONG>(offset);
   if (!SetFilePointerEx(asHandle(handle_), position, nullptr, FILE_BEGIN)) return std::nullopt;
   return read(buffer);
+}
+
+HeldFolder::Opened HeldFolder::open(const std::string& path) {
+  Opened opened;
+  // Reading access, so that the share mode counts: a handle for attributes only shares nothing
+  // away. Backup semantics open a folder.
+  const HANDLE handle =
+      CreateFileA(path.empty() ? "." : path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    opened.error = lastError();
+    return opened;
+  }
+  HeldFolder folder(reinterpret_cast<std::intptr_t>(handle), std::string());
+  BY_HANDLE_FILE_INFORMATION info;
+  std::optional<std::string> resolved;
+  if (!GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+      !(resolved = finalPathOf(handle))) {
+    opened.error = FileError::kNotFound;
+    return opened;
+  }
+  if (!resolved->ends_with('\\')) *resolved += '\\';
+  folder.path_ = std::move(*resolved);
+  opened.folder.emplace(std::move(folder));
+  return opened;
+}
+
+void HeldFolder::release() {
+  if (handle_ != kReleased) CloseHandle(asHandle(std::exchange(handle_, kReleased)));
 }
 
 FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
@@ -131,7 +217,7 @@ FileError replaceFile(const std::string& target, const std::string& replacement,
       ReplaceFileA(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr);
   const DWORD code = replaced ? ERROR_SUCCESS : GetLastError();
   for (const std::string& name : replaceLeftovers(folder)) {
-    if (!std::binary_search(before.begin(), before.end(), name)) DeleteFileA((folder + name).c_str());
+    if (!std::binary_search(before.begin(), before.end(), name)) removePlainFile(folder + name);
   }
   if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
     // The old file went to the backup name but the new one did not follow: put the old one back.
