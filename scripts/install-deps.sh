@@ -10,6 +10,9 @@ packages=(
 )
 # Release signing (osslsigncode, openssl) and the fuzz targets (clang with libFuzzer).
 packages+=(osslsigncode openssl clang libclang-rt-dev)
+# The payload's digest: XXH3-128 from xxhash.h (header-only in every build) and xxh128sum, which
+# computes it at build time.
+packages+=(libxxhash-dev xxhash)
 
 missing=()
 for p in "${packages[@]}"; do

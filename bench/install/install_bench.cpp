@@ -1,8 +1,9 @@
 // Times, in one run and on the same folder, the safe installation of the carried payload against
 // CopyFileA + FlushFileBuffers of the same bytes and against truncating the target and writing
 // it in one request; breaks the installation down by step and watches its private memory. The
-// installation's time is what the user waits for, click to confirmation; the deletion of the old
-// file that comes after the confirmation is timed on its own.
+// installation's time is what the user waits for, click to confirmation: the check of the
+// payload against its digest, then ExtractPayload. The deletion of the old file that comes after
+// the confirmation is timed on its own.
 //   install_bench [folder]   (default: a folder in the temporary directory)
 #include <windows.h>
 
@@ -20,6 +21,7 @@
 #include "memory_sampler.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 
 namespace {
@@ -72,14 +74,26 @@ bool copyAndFlush(const std::string& source, const std::string& destination) {
 
 // The installation's steps one by one, as the payload writer takes them, each timed.
 struct Steps {
-  double check = 0, writeAndReadBack = 0, flush = 0, replace = 0, removeOldLater = 0;
+  double digest = 0, check = 0, writeAndReadBack = 0, flush = 0, replace = 0, removeOldLater = 0;
 };
+
+// What the upgrade click does: the digest check first, then the installation.
+bool checkAndInstall(const std::string& target) {
+  if (!updater::ownPayloadIntact("Exe", "UpGrade")) return fail("the digest check");
+  return updater::ExtractPayload("Exe", "UpGrade", target) ? true : fail("ExtractPayload");
+}
 
 bool installStepByStep(const std::string& folder, const std::string& target,
                        std::span<const std::byte> payload, Steps& steps) {
   using platform::ExclusiveFile;
   using platform::FileError;
   auto start = Clock::now();
+  if (!updater::ownPayloadIntact("Exe", "UpGrade")) return fail("the digest check");
+  steps.digest = millisecondsSince(start);
+
+  start = Clock::now();
+  const platform::HeldFolder::Opened held = platform::HeldFolder::open(folder);
+  if (!held.folder) return fail("holding the folder");
   ExclusiveFile::Opened current = ExclusiveFile::openExisting(target);
   platform::filesInFolder(folder);
   steps.check = millisecondsSince(start);
@@ -164,10 +178,7 @@ int main(int argc, char** argv) {
   std::uint64_t peak = 0;
   {
     bench::MemorySampler sampler;
-    if (!updater::ExtractPayload("Exe", "UpGrade", target)) {
-      fail("ExtractPayload");
-      return 1;
-    }
+    if (!checkAndInstall(target)) return 1;
     updater::removeReplacedTargets();
     peak = sampler.finish();
   }
@@ -180,7 +191,7 @@ int main(int argc, char** argv) {
         [&] {
           if (!writeInPlace(target, old, true)) return false;
           auto start = Clock::now();
-          if (!updater::ExtractPayload("Exe", "UpGrade", target)) return fail("ExtractPayload");
+          if (!checkAndInstall(target)) return false;
           install.push_back(millisecondsSince(start));
           start = Clock::now();
           updater::removeReplacedTargets();
@@ -229,7 +240,7 @@ int main(int argc, char** argv) {
 
   const double reference = median(copied);
   std::printf("\ntimes over %d rounds:\n", kRounds);
-  printRow("safe install (ExtractPayload)", install, reference);
+  printRow("safe install (digest + ExtractPayload)", install, reference);
   printRow("  then, after the dialog, old file gone", removedLater, reference);
   printRow("CopyFileA + FlushFileBuffers over old", copied, reference);
   printRow("CopyFileA + FlushFileBuffers, new name", copiedFresh, reference);
@@ -250,7 +261,8 @@ int main(int argc, char** argv) {
     return median(values);
   };
   std::printf("\nwhere the install's time goes (median ms):\n");
-  std::printf("  check target, list folder          %8.1f\n", stepMedian(&Steps::check));
+  std::printf("  check the payload's digest         %8.1f\n", stepMedian(&Steps::digest));
+  std::printf("  hold folder, check target, list it %8.1f\n", stepMedian(&Steps::check));
   std::printf("  write + read back, piece by piece  %8.1f\n", stepMedian(&Steps::writeAndReadBack));
   std::printf("  flush                              %8.1f\n", stepMedian(&Steps::flush));
   std::printf("  replace                            %8.1f\n", stepMedian(&Steps::replace));

@@ -9,6 +9,7 @@
 #include "platform/resources.h"
 #include "toolkit/application.h"
 #include "toolkit/message_dialog.h"
+#include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 #include "updater/version_text.h"
 #include "widgets/lb_speed_button_properties.h"
@@ -101,6 +102,13 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
+  // A payload that no longer matches the digest recorded at build time was damaged on the disk
+  // or on the way here: nothing of it may reach the install folder.
+  if (!updater::ownPayloadIntact("Exe", "UpGrade")) {
+    platform::showMessageDialog("Programul de actualizare este deteriorat. Descarcati-l din nou.",
+                                platform::DialogKind::kError);
+    return;
+  }
   const std::string target = installPath_ + "\\" + std::string(kTargetExeName);
   if (!updater::ExtractPayload("Exe", "UpGrade", target)) {
     platform::showMessageDialog("Inchideti mai intai "s + std::string(kTargetTitle) + "!",

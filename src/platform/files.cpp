@@ -37,6 +37,10 @@ ExclusiveFile::Opened ExclusiveFile::createNew(const std::string& path) {
   return open(path, How::kNew);
 }
 
+ExclusiveFile::Opened ExclusiveFile::openToRemove(const std::string& path) {
+  return open(path, How::kToRemove);
+}
+
 // Moving and destroying are the same on every backend; only close() knows the handle.
 ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
     : handle_(std::exchange(other.handle_, kClosed)) {}
@@ -51,6 +55,22 @@ ExclusiveFile& ExclusiveFile::operator=(ExclusiveFile&& other) noexcept {
 
 ExclusiveFile::~ExclusiveFile() {
   close();
+}
+
+HeldFolder::HeldFolder(HeldFolder&& other) noexcept
+    : handle_(std::exchange(other.handle_, kReleased)), path_(std::move(other.path_)) {}
+
+HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept {
+  if (this != &other) {
+    release();
+    handle_ = std::exchange(other.handle_, kReleased);
+    path_ = std::move(other.path_);
+  }
+  return *this;
+}
+
+HeldFolder::~HeldFolder() {
+  release();
 }
 
 namespace {
@@ -85,6 +105,13 @@ ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, st
     if (opened.error != FileError::kExists) break;
   }
   return created;
+}
+
+FileError removePlainFile(const std::string& path) {
+  ExclusiveFile::Opened opened = ExclusiveFile::openToRemove(path);
+  if (!opened.file) return opened.error;
+  if (!opened.file->isPlainFileAt(path)) return FileError::kAccessDenied;
+  return opened.file->remove();
 }
 
 }  // namespace platform

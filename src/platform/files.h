@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -35,11 +36,15 @@ class ExclusiveFile {
   static Opened openExisting(const std::string& path);
   // An existing file for reading only.
   static Opened openForReading(const std::string& path);
-  // A file that must not exist yet.
+  // A file that must not exist yet: never one that stands at the name already, be it a file, a
+  // folder or a link. It can be removed through the handle (remove()).
   static Opened createNew(const std::string& path);
   // A new file named prefix + a part unique to this process and attempt + suffix, in the folder
   // that `prefix` starts with.
   static Created createUnique(const std::string& prefix, std::string_view suffix);
+  // Whatever stands at `path` itself, to be looked at and perhaps removed: a link is opened as the
+  // link where the system can, never written. Fails as kInUse while anyone else holds it.
+  static Opened openToRemove(const std::string& path);
 
   ExclusiveFile(ExclusiveFile&& other) noexcept;
   ExclusiveFile& operator=(ExclusiveFile&& other) noexcept;
@@ -59,9 +64,16 @@ class ExclusiveFile {
   std::optional<std::size_t> readAt(std::uint64_t offset, std::span<std::byte> buffer);
   // Closes now rather than at destruction. Further use of the object is an error.
   void close();
+  // Whether this handle is on a plain file whose one and only name is `path`, a file directly in
+  // a folder whose final path is given (HeldFolder::path): not a folder, not a link, not a second
+  // name of a file elsewhere, and not reached through a link.
+  bool isPlainFileAt(const std::string& path) const;
+  // Deletes the file that this handle is on, whatever name stands at its path meanwhile, and
+  // closes the handle. The handle needs the right to delete: createNew and openToRemove give it.
+  FileError remove();
 
  private:
-  enum class How { kExisting, kForReading, kNew };
+  enum class How { kExisting, kForReading, kNew, kToRemove };
   static Opened open(const std::string& path, How how);
   // Very large single requests can fail on some devices and shares; the loops carry the rest.
   static constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
@@ -89,6 +101,38 @@ struct ExclusiveFile::Created {
   FileError error = FileError::kNone;
 };
 
+// An install folder held for the length of an installation. While it is held, nobody (this
+// process included) can rename or delete it or put a link in its place: the handle shares
+// reading and writing, not deletion. Its path is the final one, taken from the handle, so a
+// folder reached through a link is the real folder behind it; the link stays as it is.
+class HeldFolder {
+ public:
+  struct Opened;
+  // `path` names the folder, with or without its trailing separator; empty: the current folder.
+  static Opened open(const std::string& path);
+
+  HeldFolder(HeldFolder&& other) noexcept;
+  HeldFolder& operator=(HeldFolder&& other) noexcept;
+  HeldFolder(const HeldFolder&) = delete;
+  HeldFolder& operator=(const HeldFolder&) = delete;
+  ~HeldFolder();
+
+  // The folder's final path, with its trailing separator.
+  const std::string& path() const { return path_; }
+
+ private:
+  HeldFolder(std::intptr_t handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+  void release();
+  static constexpr std::intptr_t kReleased = -1;
+  std::intptr_t handle_ = kReleased;
+  std::string path_;
+};
+
+struct HeldFolder::Opened {
+  std::optional<HeldFolder> folder;
+  FileError error = FileError::kNone;
+};
+
 // Puts `replacement` in the place of the existing `target` in one step, keeping the target's
 // attributes; the old target goes to `backup`, which the caller removes. On failure the target
 // keeps its name and content.
@@ -99,6 +143,11 @@ FileError moveIntoPlace(const std::string& from, const std::string& to);
 
 // Deletes a file. A file that someone holds open cannot be deleted.
 FileError removeFile(const std::string& path);
+
+// Deletes what stands at `path` only when it is a plain file of that folder (isPlainFileAt, with
+// `path` in a folder's final path), through a handle on the file itself: a link, a folder or a
+// file with another name elsewhere stays, and so does one that someone holds open.
+FileError removePlainFile(const std::string& path);
 
 // The names of the plain files in a folder given with its trailing separator (empty: the current
 // folder). Empty when the folder cannot be read.

@@ -8,6 +8,7 @@
 
 #include "platform/ascii_case.h"
 #include "platform/files.h"
+#include "platform/path_parts.h"
 #include "platform/resources.h"
 
 namespace updater {
@@ -18,21 +19,12 @@ using platform::caseBlindEqual;
 using platform::caseBlindStartsWith;
 using platform::ExclusiveFile;
 using platform::FileError;
+using platform::HeldFolder;
+using platform::PathParts;
 
 // The payload is written and read back in pieces of this size, through one window of this
 // size: the payload itself is never copied.
 constexpr std::size_t kVerifyChunk = std::size_t{1} << 20;
-
-struct SplitPath {
-  std::string folder;  // with its trailing separator; empty for the current folder
-  std::string fileName;
-};
-
-SplitPath split(const std::string& path) {
-  const std::size_t end = path.find_last_of("\\/:");
-  if (end == std::string::npos) return {std::string(), path};
-  return {path.substr(0, end + 1), path.substr(end + 1)};
-}
 
 bool isTempOf(std::string_view candidate, std::string_view fileName) {
   const std::size_t start = fileName.size() + kTempInfix.size();
@@ -44,43 +36,61 @@ bool isTempOf(std::string_view candidate, std::string_view fileName) {
 constexpr std::string_view kBackupSuffix = ".old.tmp";
 
 // A run cut off inside the replace, after the old file was renamed to its backup name and
-// before the new one took its place, leaves no target: the old file goes back.
-void restoreOrphanedBackup(const SplitPath& target) {
-  for (const std::string& name : platform::filesInFolder(target.folder)) {
-    if (isTempOf(name, target.fileName) && caseBlindEndsWith(name, kBackupSuffix) &&
-        platform::moveIntoPlace(target.folder + name, target.folder + target.fileName) == FileError::kNone) {
-      return;
+// before the new one took its place, leaves no target: the old file goes back, when it is a
+// plain file of this folder.
+void restoreOrphanedBackup(const HeldFolder& folder, const std::string& fileName) {
+  for (const std::string& name : platform::filesInFolder(folder.path())) {
+    if (!isTempOf(name, fileName) || !caseBlindEndsWith(name, kBackupSuffix)) continue;
+    const std::string orphan = folder.path() + name;
+    if (const ExclusiveFile::Opened opened = ExclusiveFile::openToRemove(orphan);
+        !opened.file || !opened.file->isPlainFileAt(orphan)) {
+      continue;
     }
+    if (platform::moveIntoPlace(orphan, folder.path() + fileName) == FileError::kNone) return;
   }
 }
 
 // Files of earlier runs that were cut off (power loss, killed process) before they deleted the
 // old target they had put aside, or that could not delete it because it was still running. One
-// still held open, by a run going on right now, stays.
-void removeLeftovers(const SplitPath& target) {
-  for (const std::string& name : platform::filesInFolder(target.folder)) {
-    if (isTempOf(name, target.fileName)) platform::removeFile(target.folder + name);
+// still held open, by a run going on right now, stays; so does anything at such a name that is
+// not a plain file of this folder: a link, a folder, a second name of a file elsewhere.
+void removeLeftovers(const HeldFolder& folder, const std::string& fileName) {
+  for (const std::string& name : platform::filesInFolder(folder.path())) {
+    if (isTempOf(name, fileName)) platform::removePlainFile(folder.path() + name);
   }
 }
 
-// The old targets put aside by this process's installations, still to be deleted.
-std::vector<std::string>& replacedTargets() {
-  static std::vector<std::string> paths;
-  return paths;
+// An installation's hold on its folder and on the old target it put aside, until the old file
+// is deleted through that hold.
+struct PutAside {
+  HeldFolder folder;
+  ExclusiveFile old;
+};
+
+std::vector<PutAside>& putAside() {
+  static std::vector<PutAside> held;
+  return held;
 }
 
-// A new file that is deleted again on scope exit, once closed, unless it has been handed on.
+// A new file that is deleted again on scope exit unless it has been handed on: through its own
+// handle while it is open, and after it was closed for the replace only if its name still
+// stands for a plain file of the folder.
 class TemporaryFile {
  public:
   explicit TemporaryFile(ExclusiveFile::Created created) : created_(std::move(created)) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
-    created_.file.reset();
-    if (!kept_) platform::removeFile(created_.path);
+    if (kept_) return;
+    if (created_.file) {
+      created_.file->remove();
+    } else {
+      platform::removePlainFile(created_.path);
+    }
   }
   ExclusiveFile& file() { return *created_.file; }
   const std::string& path() const { return created_.path; }
+  void close() { created_.file.reset(); }
   void keep() { kept_ = true; }
 
  private:
@@ -142,27 +152,35 @@ std::string_view describe(InstallOutcome outcome) {
 }
 
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath) {
-  const SplitPath target = split(filePath);
-  if (target.fileName.empty()) return InstallOutcome::kNoFileName;
+  const PathParts given = platform::splitPath(filePath);
+  if (given.fileName.empty()) return InstallOutcome::kNoFileName;
+
+  // The folder is resolved once, through a link if it is one, and held until the old target has
+  // been deleted: every step below names files of this one folder, which meanwhile nobody can
+  // rename, delete or replace by a link. A failure releases it on return.
+  HeldFolder::Opened held = HeldFolder::open(given.folder);
+  if (!held.folder) return InstallOutcome::kCannotCreateTemp;  // no such folder, or not ours
+  const HeldFolder& folder = *held.folder;
+  const std::string target = folder.path() + given.fileName;
 
   // Can the target be replaced at all? Opening it for writing without truncating changes
   // nothing. Holding it keeps the target from being started or opened until the new file is
   // ready, which narrows the race with a user starting the program to the replace itself.
-  ExclusiveFile::Opened current = ExclusiveFile::openExisting(filePath);
+  ExclusiveFile::Opened current = ExclusiveFile::openExisting(target);
   if (current.error == FileError::kNotFound) {
-    restoreOrphanedBackup(target);
-    current = ExclusiveFile::openExisting(filePath);
+    restoreOrphanedBackup(folder, given.fileName);
+    current = ExclusiveFile::openExisting(target);
   }
   if (!current.file) {
     if (current.error == FileError::kInUse) return InstallOutcome::kTargetInUse;
     if (current.error == FileError::kAccessDenied) return InstallOutcome::kTargetDenied;
-    // Anything else: no target yet, or no folder, which the temporary file will find out.
+    // Anything else: no target yet, which the temporary file copes with.
   }
   const bool targetExists = current.file.has_value();
 
-  removeLeftovers(target);
+  removeLeftovers(folder, given.fileName);
 
-  const std::string prefix = target.folder + target.fileName + std::string(kTempInfix);
+  const std::string prefix = target + std::string(kTempInfix);
   ExclusiveFile::Created created = ExclusiveFile::createUnique(prefix, kTempSuffix);
   if (!created.file) return InstallOutcome::kCannotCreateTemp;
   TemporaryFile temp(std::move(created));
@@ -171,31 +189,38 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
     return written;
   }
   if (temp.file().flush() != FileError::kNone) return InstallOutcome::kWriteFailed;
-  temp.file().close();
+  temp.close();
 
   current.file.reset();
-  if (targetExists) {
-    // The old file's last name. Room for it in the list first: once the new file is in place,
-    // nothing may fail any more.
-    std::string backup =
-        temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + std::string(kBackupSuffix);
-    replacedTargets().reserve(replacedTargets().size() + 1);
-    if (platform::replaceFile(filePath, temp.path(), backup) != FileError::kNone) {
-      return InstallOutcome::kReplaceFailed;
-    }
-    temp.keep();
-    replacedTargets().push_back(std::move(backup));
-  } else {
-    if (platform::moveIntoPlace(temp.path(), filePath) != FileError::kNone)
+  if (!targetExists) {
+    if (platform::moveIntoPlace(temp.path(), target) != FileError::kNone)
       return InstallOutcome::kReplaceFailed;
     temp.keep();
+    return InstallOutcome::kInstalled;  // nothing to delete later: the folder is released
+  }
+  // The old file's last name, beside the temporary one, which was new: the replace renames the
+  // old file there and never opens what may stand at that name. Room in the list first: once the
+  // new file is in place, nothing may fail any more.
+  const std::string backup =
+      temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + std::string(kBackupSuffix);
+  putAside().reserve(putAside().size() + 1);
+  if (platform::replaceFile(target, temp.path(), backup) != FileError::kNone) {
+    return InstallOutcome::kReplaceFailed;
+  }
+  temp.keep();
+  // Held from now on, so that what is deleted later is this very file. One that cannot be held
+  // (a program started from it in the last moment still runs) is left for the next
+  // installation into this folder, and the folder is released now.
+  ExclusiveFile::Opened old = ExclusiveFile::openToRemove(backup);
+  if (old.file && old.file->isPlainFileAt(backup)) {
+    putAside().push_back(PutAside{std::move(*held.folder), std::move(*old.file)});
   }
   return InstallOutcome::kInstalled;
 }
 
 void removeReplacedTargets() {
-  for (const std::string& path : replacedTargets()) platform::removeFile(path);
-  replacedTargets().clear();
+  for (PutAside& entry : putAside()) entry.old.remove();
+  putAside().clear();  // and with them the holds on their folders
 }
 
 bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,

@@ -25,9 +25,13 @@ std::string_view describe(InstallOutcome outcome);
 // (named after it, so that one left by an interrupted run is recognised and removed by the next),
 // are read back and flushed, and then replace the target in one step. A target that someone
 // holds open is left alone before anything is written.
+// The folder is resolved once (a link to a folder leads to the real one) and held, so that
+// nobody can rename it, delete it or put a link in its place while the installation works in it.
+// Temporary files are always new, and only plain files of the folder are ever deleted, each
+// through a handle on itself.
 // The old file is only put aside under a temporary name: freeing its blocks costs the file
 // system about as long as the replace itself, and nobody needs to wait for that.
-// removeReplacedTargets() deletes it later.
+// removeReplacedTargets() deletes it later; until then the folder stays held.
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath);
 
 // Installs this program's own resource `resourceType`/`resourceName` (matched without case) as
@@ -36,10 +40,10 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
 bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,
                     const std::string& filePath);
 
-// Deletes the old files that installations in this process have put aside. Call it once nobody
-// waits for the program any more: after the confirmation, and at exit. One that cannot be
-// deleted now (a program started from it still runs) is left for the next installation into
-// its folder, which removes every leftover of earlier runs.
+// Deletes the old files that installations in this process have put aside, and releases their
+// folders. Call it once nobody waits for the program any more: after the confirmation, and at
+// exit. An old file that a program started from it kept in use at the replace was never held;
+// the next installation into its folder removes it with every other leftover of earlier runs.
 void removeReplacedTargets();
 
 // The name part of the temporary files an installation of `fileName` uses, so that tests and

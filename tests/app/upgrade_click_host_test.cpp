@@ -11,6 +11,7 @@
 #include "support/scratch_folder.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
+#include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 
 namespace app {
@@ -25,11 +26,13 @@ class UpgradeClick : public testing::MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     platform::registerOwnResource("EXE", "UPGRADE", payload);
+    platform::registerOwnResource("#10", "UPGRADE_XXH128", std::as_bytes(std::span(digest)));
     writeFile(target(), oldFile);
   }
   void TearDown() override {
     updater::removeReplacedTargets();
     platform::unregisterOwnResource("EXE", "UPGRADE");
+    platform::unregisterOwnResource("#10", "UPGRADE_XXH128");
     MainWindowTest::TearDown();
   }
 
@@ -54,6 +57,7 @@ class UpgradeClick : public testing::MainWindowTest {
 
   ScratchFolder scratch;
   const std::vector<std::byte> payload = patternBytes(300'000, 7);
+  const std::string digest = updater::payloadDigest(payload);
   const std::vector<std::byte> oldFile = patternBytes(500'000, 3);
 };
 
@@ -120,6 +124,36 @@ TEST_F(UpgradeClick, VersionThatCannotBeRecordedIsReportedWithoutConfirmation) {
   EXPECT_TRUE(sameBytes(readFile(target()), payload)) << "the new executable is in place";
   platform::headless::registryFaults().failWrite = false;
   EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.50");
+}
+
+TEST_F(UpgradeClick, ADamagedPayloadIsRefusedBeforeTheInstallFolderIsTouched) {
+  checkInstalled(installFolder());
+  // A leftover of an earlier run: an installation would remove it.
+  writeFile(scratch.path("Ralvt.exe.upd-1f4-0.tmp"), patternBytes(100, 9));
+  const Names before = scratch.fileNames();
+  const auto logBefore = window.Memo1.text();
+  std::vector<std::byte> damaged = payload;
+  damaged[damaged.size() / 2] ^= std::byte{0x01};
+  platform::registerOwnResource("EXE", "UPGRADE", damaged);
+  for (const bool withDigest : {true, false}) {
+    SCOPED_TRACE(withDigest ? "one byte flipped" : "no digest");
+    if (!withDigest) {
+      platform::registerOwnResource("EXE", "UPGRADE", payload);
+      platform::unregisterOwnResource("#10", "UPGRADE_XXH128");
+    }
+    const std::size_t boxesBefore = shownBoxes().size();
+    clickUpgrade();
+
+    ASSERT_EQ(shownBoxes().size(), boxesBefore + 1);
+    EXPECT_EQ(shownBoxes().back().title, "Error");
+    EXPECT_EQ(shownBoxes().back().text, "Programul de actualizare este deteriorat. Descarcati-l din nou.");
+    EXPECT_EQ(shownBoxes().back().icon, BoxIcon::kError);
+    EXPECT_TRUE(window.Button2.enabled());
+    EXPECT_EQ(window.Memo1.text(), logBefore);
+    EXPECT_EQ(record.ReadInstallValue("VER"), "Ralvento v.2.50");
+    EXPECT_EQ(scratch.fileNames(), before);
+    EXPECT_TRUE(sameBytes(readFile(target()), oldFile));
+  }
 }
 
 }  // namespace

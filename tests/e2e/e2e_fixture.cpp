@@ -94,8 +94,8 @@ std::optional<std::string> UpdaterTest::recordValue(const char* name) const {
   return data;
 }
 
-driver::UpdaterWindow UpdaterTest::startUpdater(int logLines) {
-  updater_ = std::make_unique<driver::Process>(std::string("\"") + UPDATER_EXE + "\"");
+driver::UpdaterWindow UpdaterTest::startUpdater(int logLines, const std::string& exe) {
+  updater_ = std::make_unique<driver::Process>("\"" + exe + "\"");
   EXPECT_TRUE(updater_->started());
   const auto window = driver::waitForUpdater(updater_->id(), 20000);
   if (!window) {

@@ -28,8 +28,9 @@ class UpdaterTest : public ::testing::Test {
   void storeRecord(const std::optional<std::string>& cale, const std::optional<std::string>& ver);
   std::optional<std::string> recordValue(const char* name) const;
 
-  // Starts the updater and waits for its check to have written `logLines` lines.
-  driver::UpdaterWindow startUpdater(int logLines);
+  // Starts the updater (or another copy of it) and waits for its check to have written
+  // `logLines` lines.
+  driver::UpdaterWindow startUpdater(int logLines, const std::string& exe = UPDATER_EXE);
   void screenshot(HWND window, const std::string& name) const;
   // Waits for the updater to end; its exit code.
   std::optional<DWORD> exitCode(DWORD timeoutMs = 10000);

@@ -10,6 +10,7 @@
 #include "platform/resources.h"
 #include "support/child_process.h"
 #include "support/scratch_folder.h"
+#include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 
 namespace updater {
@@ -42,6 +43,15 @@ TEST(OwnPayload, IsFoundWhateverTheCaseOfItsNamesAndViewedInsideTheImage) {
   // A real executable.
   EXPECT_EQ(static_cast<char>(payload[0]), 'M');
   EXPECT_EQ(static_cast<char>(payload[1]), 'Z');
+}
+
+// The digest that xxh128sum recorded at build time is the one the updater computes.
+TEST(OwnPayload, MatchesTheDigestItsBuildRecordedBesideIt) {
+  const auto recorded = platform::findOwnResource("#10", "upgrade_xxh128");
+  ASSERT_TRUE(recorded);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(recorded->data()), recorded->size()),
+            payloadDigest(ownPayload()));
+  EXPECT_TRUE(ownPayloadIntact("Exe", "UpGrade"));
 }
 
 class ExtractPayloadOnWindows : public ::testing::Test {

@@ -11,9 +11,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/headless/held_folders.h"
+#include "platform/path_parts.h"
 
 namespace platform {
 namespace {
@@ -70,8 +74,8 @@ std::string hostPath(std::string path) {
 }
 
 std::string folderOf(const std::string& path) {
-  const std::size_t end = path.find_last_of('/');
-  return end == std::string::npos ? std::string(".") : path.substr(0, end + 1);
+  const std::string folder = splitPath(path).folder;
+  return folder.empty() ? std::string(".") : folder;
 }
 
 // Makes a finished rename survive a power cut: the folder entry must reach the device too.
@@ -89,6 +93,15 @@ struct DirCloser {
   void operator()(DIR* dir) const { ::closedir(dir); }
 };
 
+// The path a descriptor is open on now, as the kernel names it.
+std::optional<std::string> pathOf(int fd) {
+  char target[4096];
+  const std::string link = "/proc/self/fd/" + std::to_string(fd);
+  const ssize_t length = ::readlink(link.c_str(), target, sizeof target);
+  if (length <= 0 || static_cast<std::size_t>(length) >= sizeof target) return std::nullopt;
+  return std::string(target, static_cast<std::size_t>(length));
+}
+
 }  // namespace
 
 ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How how) {
@@ -104,6 +117,10 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How ho
       break;
     case How::kNew:
       flags |= O_RDWR | O_CREAT | O_EXCL;
+      break;
+    case How::kToRemove:
+      // The name itself: a link fails to open (ELOOP), a FIFO does not block.
+      flags |= O_RDONLY | O_NOFOLLOW | O_NONBLOCK;
       break;
   }
   if (how == How::kExisting) {
@@ -124,6 +141,30 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How ho
   }
   opened.file.emplace(ExclusiveFile(fd.release()));
   return opened;
+}
+
+bool ExclusiveFile::isPlainFileAt(const std::string& windowsPath) const {
+  struct stat info {};
+  if (::fstat(static_cast<int>(handle_), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)
+    return false;
+  const std::optional<std::string> resolved = pathOf(static_cast<int>(handle_));
+  return resolved && *resolved == hostPath(windowsPath);
+}
+
+// POSIX deletes names, not files: the name the descriptor is open on goes, once it is checked
+// to be this very file, while the lock keeps every other exclusive open out.
+FileError ExclusiveFile::remove() {
+  const int fd = static_cast<int>(handle_);
+  const std::optional<std::string> path = pathOf(fd);
+  struct stat open {
+  }, named{};
+  FileError error = FileError::kOther;
+  if (path && ::fstat(fd, &open) == 0 && ::lstat(path->c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+      open.st_ino == named.st_ino) {
+    error = ::unlink(path->c_str()) == 0 ? FileError::kNone : lastError();
+  }
+  close();
+  return error;
 }
 
 void ExclusiveFile::close() {
@@ -159,6 +200,31 @@ std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span
     if (got >= 0) return static_cast<std::size_t>(got);
     if (errno != EINTR) return std::nullopt;
   }
+}
+
+HeldFolder::Opened HeldFolder::open(const std::string& windowsPath) {
+  const std::string path = windowsPath.empty() ? std::string(".") : hostPath(windowsPath);
+  Opened opened;
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  std::optional<std::string> resolved;
+  // A shared lock stands for the handle that shares everything but deletion: holders coexist,
+  // and folderIsHeld asks for the exclusive one that a rename would need.
+  if (fd.get() < 0 || ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0 || !(resolved = pathOf(fd.get()))) {
+    opened.error = lastError();
+    return opened;
+  }
+  if (!resolved->ends_with('/')) *resolved += '/';
+  opened.folder.emplace(HeldFolder(fd.release(), std::move(*resolved)));
+  return opened;
+}
+
+void HeldFolder::release() {
+  if (handle_ != kReleased) ::close(static_cast<int>(std::exchange(handle_, kReleased)));
+}
+
+bool headless::folderIsHeld(const std::string& windowsPath) {
+  const Descriptor fd(::open(hostPath(windowsPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
 FileError replaceFile(const std::string& windowsTarget, const std::string& windowsReplacement,

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
 #include "platform/ascii_case.h"
+#include "platform/path_parts.h"
 
 namespace platform {
 namespace {
@@ -53,6 +56,24 @@ struct FindCloser {
 };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
+// The path the system resolved a handle to, in the seam's terms: "C:\...", or "\\server\...".
+std::optional<std::string> finalPathOf(HANDLE handle) {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleA(handle, path.data(), static_cast<DWORD>(path.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return std::nullopt;
+    const bool fits = length < path.size();
+    path.resize(length);  // when it does not fit, the length the path needs, its NUL included
+    if (fits) break;
+  }
+  constexpr std::string_view kUnc = "\\\\?\\UNC\\";
+  constexpr std::string_view kLocal = "\\\\?\\";
+  if (path.starts_with(kUnc)) return "\\\\" + path.substr(kUnc.size());
+  if (path.starts_with(kLocal)) return path.substr(kLocal.size());
+  return path;
+}
+
 // The backup files that ReplaceFile makes on its own (rf*.tmp in the target's folder).
 std::vector<std::string> replaceLeftovers(const std::string& folder) {
   std::vector<std::string> names = filesInFolder(folder);
@@ -61,11 +82,6 @@ std::vector<std::string> replaceLeftovers(const std::string& folder) {
   });
   std::sort(names.begin(), names.end());
   return names;
-}
-
-std::string folderOf(const std::string& path) {
-  const std::size_t end = path.find_last_of("\\/:");
-  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
 
 }  // namespace
@@ -80,11 +96,27 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& path, How how) {
       return opened;
     }
   }
-  const DWORD access = how == How::kForReading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD disposition = how == How::kNew ? CREATE_NEW : OPEN_EXISTING;
+  DWORD access = GENERIC_READ | GENERIC_WRITE;
+  DWORD disposition = OPEN_EXISTING;
+  DWORD flags = FILE_ATTRIBUTE_NORMAL;
+  switch (how) {
+    case How::kExisting:
+      break;
+    case How::kForReading:
+      access = GENERIC_READ;
+      break;
+    case How::kNew:
+      access |= DELETE;
+      disposition = CREATE_NEW;
+      break;
+    case How::kToRemove:
+      // The link itself, not what it points to; a folder does not open without backup semantics.
+      access = DELETE | FILE_READ_ATTRIBUTES;
+      flags = FILE_FLAG_OPEN_REPARSE_POINT;
+      break;
+  }
   // Share mode 0: while open, nobody else may read, write, delete or rename the file.
-  const HANDLE handle =
-      CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle = CreateFileA(path.c_str(), access, 0, nullptr, disposition, flags, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     opened.error = lastError();
   } else {
@@ -115,31 +147,77 @@ std::optional<std::size_t> ExclusiveFile::read(std::span<std::byte> buffer) {
   return got;
 }
 
+bool ExclusiveFile::isPlainFileAt(const std::string& path) const {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(asHandle(handle_), &info)) return false;
+  if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) return false;
+  if (info.nNumberOfLinks != 1) return false;
+  // Wine opens a Unix link to a file as its target, and calls it a plain file: the final path
+  // gives it away.
+  const std::optional<std::string> resolved = finalPathOf(asHandle(handle_));
+  return resolved && caseBlindEqual(*resolved, path);
+}
+
+FileError ExclusiveFile::remove() {
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  const FileError error =
+      SetFileInformationByHandle(asHandle(handle_), FileDispositionInfo, &disposition, sizeof disposition)
+          ? FileError::kNone
+          : lastError();
+  close();  // the file goes with its last handle
+  return error;
+}
+
 std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span<std::byte> buffer) {
-  OVERLAPPED at{};
-  at.Offset = static_cast<DWORD>(offset);
-  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-  DWORD got = 0;
-  const auto request = static_cast<DWORD>(std::min(buffer.size(), kMaxRequest));
-  if (!ReadFile(asHandle(handle_), buffer.data(), request, &got, &at)) {
-    // Reading at or past the end is not an error, only an empty read.
-    if (GetLastError() == ERROR_HANDLE_EOF) return 0;
-    return std::nullopt;
+  // A move and a plain read rather than a read with an OVERLAPPED offset: Wine posts the
+  // completion of such a read to its server, a round trip that costs more than reading the
+  // megabyte itself when the processors are busy. Reading past the end is an empty read.
+  LARGE_INTEGER position;
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(asHandle(handle_), position, nullptr, FILE_BEGIN)) return std::nullopt;
+  return read(buffer);
+}
+
+HeldFolder::Opened HeldFolder::open(const std::string& path) {
+  Opened opened;
+  // Reading access, so that the share mode counts: a handle for attributes only shares nothing
+  // away. Backup semantics open a folder.
+  const HANDLE handle =
+      CreateFileA(path.empty() ? "." : path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    opened.error = lastError();
+    return opened;
   }
-  return got;
+  HeldFolder folder(reinterpret_cast<std::intptr_t>(handle), std::string());
+  BY_HANDLE_FILE_INFORMATION info;
+  std::optional<std::string> resolved;
+  if (!GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+      !(resolved = finalPathOf(handle))) {
+    opened.error = FileError::kNotFound;
+    return opened;
+  }
+  if (!resolved->ends_with('\\')) *resolved += '\\';
+  folder.path_ = std::move(*resolved);
+  opened.folder.emplace(std::move(folder));
+  return opened;
+}
+
+void HeldFolder::release() {
+  if (handle_ != kReleased) CloseHandle(asHandle(std::exchange(handle_, kReleased)));
 }
 
 FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup) {
   // Some implementations park the old file under an rf*.tmp name of their own even when given a
   // backup name, and leave it there when they fail; whatever appears here during the call is
   // theirs to remove.
-  const std::string folder = folderOf(target);
+  const std::string folder = splitPath(target).folder;
   const std::vector<std::string> before = replaceLeftovers(folder);
   const BOOL replaced =
       ReplaceFileA(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr);
   const DWORD code = replaced ? ERROR_SUCCESS : GetLastError();
   for (const std::string& name : replaceLeftovers(folder)) {
-    if (!std::binary_search(before.begin(), before.end(), name)) DeleteFileA((folder + name).c_str());
+    if (!std::binary_search(before.begin(), before.end(), name)) removePlainFile(folder + name);
   }
   if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
     // The old file went to the backup name but the new one did not follow: put the old one back.

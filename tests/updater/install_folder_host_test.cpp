@@ -1,0 +1,144 @@
+// The install folder as the payload writer holds it: resolved once through a link, held from the
+// check to the deletion of the old file, and nothing in it deleted or written but plain files of
+// its own. Links are made with the host's own calls; the real system's side is in the end-to-end
+// tests.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+#include "platform/files.h"
+#include "platform/headless/held_folders.h"
+#include "support/named_cases.h"
+#include "support/scratch_folder.h"
+#include "updater/payload_writer.h"
+
+namespace updater {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::WriteFaultKind;
+using namespace test_support;
+
+class InstallFolder : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directory(scratch.path("real")); }
+  void TearDown() override {
+    platform::clearWriteFault();
+    removeReplacedTargets();
+  }
+  std::string real(std::string_view name = {}) const { return scratch.path("real/") + std::string(name); }
+  Names realNames() const {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(real())) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  ScratchFolder scratch;
+  const std::vector<std::byte> payload = patternBytes(200'000, 31);
+  const std::vector<std::byte> old = patternBytes(50'000, 32);
+};
+
+TEST_F(InstallFolder, ALinkToAFolderInstallsIntoTheRealOneAndStaysALink) {
+  writeFile(real("Ralvt.exe"), old);
+  fs::create_directory_symlink(real(), scratch.path("link"));
+  EXPECT_EQ(installPayload(payload, scratch.path("link/Ralvt.exe")), InstallOutcome::kInstalled);
+  removeReplacedTargets();
+  EXPECT_TRUE(sameBytes(readFile(real("Ralvt.exe")), payload));
+  EXPECT_EQ(realNames(), Names{"Ralvt.exe"});
+  EXPECT_TRUE(fs::is_symlink(scratch.path("link")));
+}
+
+struct Hold : NamedCase {
+  bool oldFile;
+  std::optional<std::uint64_t> failWritesAfter;
+  bool targetHeld;
+  InstallOutcome outcome;
+  bool heldAfterwards;  // until removeReplacedTargets()
+};
+
+class FolderHold : public InstallFolder, public ::testing::WithParamInterface<Hold> {};
+
+TEST_P(FolderHold, LastsFromTheCheckToTheOldFilesDeletionAndEndsAtOnceOnFailure) {
+  const Hold& k = GetParam();
+  if (k.oldFile) writeFile(real("Ralvt.exe"), old);
+  std::optional<bool> heldWhileWriting;
+  if (k.failWritesAfter) {
+    platform::injectWriteFault(*k.failWritesAfter, WriteFaultKind::kFail,
+                               [&] { heldWhileWriting = platform::headless::folderIsHeld(real()); });
+  }
+  std::optional<platform::ExclusiveFile> holder;
+  if (k.targetHeld) holder = std::move(platform::ExclusiveFile::openForReading(real("Ralvt.exe")).file);
+
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), k.outcome);
+  if (k.failWritesAfter) {
+    EXPECT_EQ(heldWhileWriting, true);
+  }
+  EXPECT_EQ(platform::headless::folderIsHeld(real()), k.heldAfterwards);
+  removeReplacedTargets();
+  EXPECT_FALSE(platform::headless::folderIsHeld(real()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FolderHold,
+    ::testing::Values(Hold{"OldFilePutAside", true, std::nullopt, false, InstallOutcome::kInstalled, true},
+                      Hold{"NoOldFile", false, std::nullopt, false, InstallOutcome::kInstalled, false},
+                      Hold{"WriteFails", true, 100'000, false, InstallOutcome::kWriteFailed, false},
+                      Hold{"TargetInUse", true, std::nullopt, true, InstallOutcome::kTargetInUse, false}),
+    ByCaseName{});
+
+TEST_F(InstallFolder, OnlyPlainFilesOfTheFolderGoAsLeftovers) {
+  writeFile(real("Ralvt.exe"), old);
+  // What stands at leftovers' names: links to files outside, a second name of an outside
+  // file, a folder, and one true leftover.
+  const std::vector<std::byte> outside = patternBytes(3000, 33);
+  for (const char* name : {"outside-1.bin", "outside-2.bin", "outside-3.bin"})
+    writeFile(scratch.path(name), outside);
+  fs::create_symlink(scratch.path("outside-1.bin"), real("Ralvt.exe.upd-1f4-0.tmp"));
+  fs::create_symlink(scratch.path("outside-2.bin"), real("Ralvt.exe.upd-9-0.old.tmp"));
+  fs::create_hard_link(scratch.path("outside-3.bin"), real("Ralvt.exe.upd-8-0.tmp"));
+  fs::create_directory(real("Ralvt.exe.upd-7-0.tmp"));
+  writeFile(real("Ralvt.exe.upd-7-0.tmp/inside.bin"), outside);
+  writeFile(real("Ralvt.exe.upd-6-0.tmp"), outside);
+
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kInstalled);
+  removeReplacedTargets();
+  EXPECT_EQ(realNames(), (Names{"Ralvt.exe", "Ralvt.exe.upd-1f4-0.tmp", "Ralvt.exe.upd-9-0.old.tmp",
+                                "Ralvt.exe.upd-8-0.tmp", "Ralvt.exe.upd-7-0.tmp"}));
+  for (const char* name :
+       {"outside-1.bin", "outside-2.bin", "outside-3.bin", "real/Ralvt.exe.upd-7-0.tmp/inside.bin"})
+    EXPECT_TRUE(sameBytes(readFile(scratch.path(name)), outside)) << name;
+  EXPECT_TRUE(sameBytes(readFile(real("Ralvt.exe")), payload));
+}
+
+TEST_F(InstallFolder, ALinkAtAnOrphanedBackupsNameIsNotMovedIntoPlace) {
+  writeFile(scratch.path("outside.exe"), old);
+  fs::create_symlink(scratch.path("outside.exe"), real("Ralvt.exe.upd-5-0.old.tmp"));
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kInstalled);
+  removeReplacedTargets();
+  EXPECT_FALSE(fs::is_symlink(real("Ralvt.exe")));
+  EXPECT_TRUE(sameBytes(readFile(real("Ralvt.exe")), payload));
+  EXPECT_TRUE(fs::is_symlink(real("Ralvt.exe.upd-5-0.old.tmp")));
+  EXPECT_TRUE(sameBytes(readFile(scratch.path("outside.exe")), old));
+}
+
+TEST_F(InstallFolder, TheTemporaryFileIsNewAndNeverWrittenThroughALinkAtItsName) {
+  writeFile(real("Ralvt.exe"), old);
+  std::ostringstream pid;
+  pid << std::hex << platform::currentProcessId();
+  // The names of this process's first two attempts: one link to an outside file, one to an
+  // outside name that does not exist yet.
+  writeFile(scratch.path("outside.bin"), old);
+  fs::create_symlink(scratch.path("outside.bin"), real("Ralvt.exe.upd-" + pid.str() + "-0.tmp"));
+  fs::create_symlink(scratch.path("nothing-yet.bin"), real("Ralvt.exe.upd-" + pid.str() + "-1.tmp"));
+
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kInstalled);
+  removeReplacedTargets();
+  EXPECT_TRUE(sameBytes(readFile(real("Ralvt.exe")), payload));
+  EXPECT_TRUE(sameBytes(readFile(scratch.path("outside.bin")), old));
+  EXPECT_FALSE(fs::exists(scratch.path("nothing-yet.bin")));
+}
+
+}  // namespace
+}  // namespace updater
