@@ -2,7 +2,8 @@
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UBSan) and runs them.
 #
 #   bash scripts/fuzz.sh build      only configure and build them (the test command then runs
-#                                   `ctest --preset fuzz`: each target for 25 s from its seeds)
+#                                   `ctest --preset fuzz`: each target for 25 s from its seeds,
+#                                   gathered in build/fuzz/tests/fuzz/seeds/<target>)
 #   bash scripts/fuzz.sh [SECONDS]  run each target for SECONDS (default 600), one after the other,
 #                                   growing build/fuzz/corpus/<target> from run to run
 set -euo pipefail
@@ -15,8 +16,8 @@ cmake --build --preset fuzz -j "$(nproc)"
 
 seconds="${1:-600}"
 status=0
-for target in parse_decimal format_general cut_version_text record_value; do
-  bash scripts/run-fuzzer.sh "build/fuzz/tests/fuzz/${target}_fuzz" "tests/fuzz/corpus/$target" \
+for target in parse_decimal format_general cut_version_text record_value description_reader; do
+  bash scripts/run-fuzzer.sh "build/fuzz/tests/fuzz/${target}_fuzz" "build/fuzz/tests/fuzz/seeds/$target" \
     "build/fuzz/corpus/$target" "$seconds" || status=1
 done
 exit "$status"

@@ -30,22 +30,23 @@ std::shared_ptr<const Property> top(int def = 0) {
                        }>("Top", integerCodec(kMinPosition, kMaxPosition), def);
 }
 
+// `max`: the largest side a description may give; a class whose drawing cannot take more says so.
 template <class C>
-std::shared_ptr<const Property> width(int def = 0) {
+std::shared_ptr<const Property> width(int def = 0, int max = kMaxPosition) {
   return valueProperty<C, int, [](const C& c) { return c.bounds().width(); },
                        [](C& c, int v) {
                          const Rect r = c.bounds();
                          c.setBounds({r.left, r.top, r.left + v, r.bottom});
-                       }>("Width", integerCodec(0, kMaxPosition), def);
+                       }>("Width", integerCodec(0, max), def);
 }
 
 template <class C>
-std::shared_ptr<const Property> height(int def = 0) {
+std::shared_ptr<const Property> height(int def = 0, int max = kMaxPosition) {
   return valueProperty<C, int, [](const C& c) { return c.bounds().height(); },
                        [](C& c, int v) {
                          const Rect r = c.bounds();
                          c.setBounds({r.left, r.top, r.right, r.top + v});
-                       }>("Height", integerCodec(0, kMaxPosition), def);
+                       }>("Height", integerCodec(0, max), def);
 }
 
 }  // namespace platform::published

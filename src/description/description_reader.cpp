@@ -5,6 +5,7 @@
 #include <map>
 
 #include "description/description_syntax.h"
+#include "platform/ascii_case.h"
 
 namespace platform {
 namespace {
@@ -47,8 +48,8 @@ class Checker final : public CheckContext {
 
   const std::any* method(std::string_view name) const override { return methods_.find(name); }
   const ClassInfo* componentClass(std::string_view name) const override {
-    const auto it = names_.find(name);
-    return it == names_.end() ? nullptr : it->second;
+    const auto it = names_.find(std::string(name));
+    return it == names_.end() || it->first != name ? nullptr : it->second;
   }
 
  private:
@@ -70,12 +71,21 @@ class Checker final : public CheckContext {
         throw DescriptionError(
             child.line, {}, "a " + info->name() + " has no parent; it goes directly in '" + tree_.name + "'");
       }
-      if (names_.count(child.name)) {
-        throw DescriptionError(child.line, {}, "there is already a component named '" + child.name + "'");
-      }
-      if (root_.findComponent(child.name)) {
+      // Names are one owner's handles on its components, and a handle must not depend on the
+      // letter case it is written in.
+      if (const auto taken = names_.find(child.name); taken != names_.end()) {
         throw DescriptionError(child.line, {},
-                               "'" + root_.name() + "' already owns a component named '" + child.name + "'");
+                               taken->first == child.name
+                                   ? "there is already a component named '" + child.name + "'"
+                                   : "'" + child.name + "' differs only in letter case from the component '" +
+                                         taken->first + "'");
+      }
+      for (const auto& owned : root_.ownedComponents()) {
+        if (caseBlindEqual(owned->name(), child.name)) {
+          throw DescriptionError(
+              child.line, {},
+              "'" + root_.name() + "' already owns a component named '" + owned->name() + "'");
+        }
       }
       names_[child.name] = info;
       enclosing.children.push_back(CheckedBlock{&child, info, {}, {}});
@@ -108,7 +118,7 @@ class Checker final : public CheckContext {
       try {
         checked.value = p->check(line.part, line.value, *this);
       } catch (const ValueError& e) {
-        throw DescriptionError(line.line, label, e.what());
+        throw DescriptionError(e.line() != 0 ? e.line() : line.line, label, e.what());
       }
       b.lines.push_back(std::move(checked));
     }
@@ -122,7 +132,8 @@ class Checker final : public CheckContext {
   const ObjectBlock& tree_;
   const ClassRegistry& classes_;
   const Methods& methods_;
-  std::map<std::string, const ClassInfo*, std::less<>> names_;
+  // Blind to letter case, so that two names differing only in it are one key.
+  std::map<std::string, const ClassInfo*, CaseBlindLess> names_;
 };
 
 class Loader final : public ApplyContext {
@@ -131,6 +142,10 @@ class Loader final : public ApplyContext {
 
   void load(const CheckedBlock& tree) {
     const std::string formerName = root_.name();
+    // A setter that fails may come after others have changed the root, or have changed more
+    // of it than their own property: every published property of the root goes back.
+    std::vector<std::function<void()>> restoreRoot;
+    for (const auto& property : tree.info->properties) restoreRoot.push_back(property->restorer(root_));
     root_.beginLoading();
     try {
       root_.setName(tree.block->name);
@@ -140,6 +155,13 @@ class Loader final : public ApplyContext {
       for (const auto& step : afterAll_) step();
     } catch (...) {
       for (auto it = made_.rbegin(); it != made_.rend(); ++it) root_.freeComponent(**it);
+      for (const auto& restore : restoreRoot) {
+        // Each value goes back even when another cannot: the caller hears of the load's failure.
+        try {
+          restore();
+        } catch (const std::exception&) {
+        }
+      }
       root_.setName(formerName);
       root_.endLoading();
       throw;

@@ -1,5 +1,6 @@
 #include "description/description_syntax.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -8,6 +9,8 @@ namespace {
 
 // Deeper nesting than any window needs; it keeps hostile text from exhausting the stack.
 constexpr int kMaxDepth = 32;
+// How much of a line's unexpected rest a message quotes.
+constexpr std::size_t kShownRest = 24;
 
 bool isNameStart(char c) {
   return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
@@ -18,8 +21,11 @@ bool isNameChar(char c) {
 bool isDigit(char c) {
   return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
+bool isLineEnd(char c) {
+  return c == '\n' || c == '\r';
+}
 bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+  return c == ' ' || c == '\t' || isLineEnd(c);
 }
 
 class Parser {
@@ -43,11 +49,22 @@ class Parser {
   bool atEnd() const { return pos_ >= text_.size(); }
   char peek() const { return atEnd() ? '\0' : text_[pos_]; }
   void advance() {
-    if (text_[pos_] == '\n') ++line_;
-    ++pos_;
+    const char c = text_[pos_++];
+    // CR LF, a lone LF and a lone CR each end a line.
+    if (c == '\n' || (c == '\r' && peek() != '\n')) ++line_;
   }
   void skipSpace() {
     while (!atEnd() && isSpace(peek())) advance();
+  }
+  // One line holds one thing: a heading, a property or an 'end'. Whatever follows `what` on
+  // its line is refused there, rather than read as the start of a line that is not there.
+  void expectLineEnd(const std::string& what, const std::string& property = {}) {
+    while (!atEnd() && (peek() == ' ' || peek() == '\t')) advance();
+    if (atEnd() || isLineEnd(peek())) return;
+    std::size_t end = pos_;
+    while (end < text_.size() && !isLineEnd(text_[end]) && end - pos_ < kShownRest) ++end;
+    fail("only the end of the line may follow " + what + ", not " + quoteText(text_.substr(pos_, end - pos_)),
+         property);
   }
 
   std::optional<std::string> name() {
@@ -78,6 +95,7 @@ class Parser {
     const auto className = name();
     if (!className) fail("a class name is expected after '" + block.name + ":'");
     block.className = *className;
+    expectLineEnd("the class name");
     for (;;) {
       skipSpace();
       if (atEnd()) fail("'end' is missing for '" + block.name + "'");
@@ -85,7 +103,10 @@ class Parser {
       const int startLine = line_;
       const auto word = name();
       if (!word) fail("a property, 'object' or 'end' is expected");
-      if (*word == "end") return block;
+      if (*word == "end") {
+        expectLineEnd("'end'");
+        return block;
+      }
       if (*word == "object") {
         pos_ = start;
         line_ = startLine;
@@ -110,6 +131,7 @@ class Parser {
     skipSpace();
     if (line_ != line) fail("the value must be on the property's line", p.name);
     p.value = value(p.name);
+    expectLineEnd("the value", p.name);
     return p;
   }
 
@@ -146,12 +168,15 @@ class Parser {
       }
     } else if (c == '{') {
       t.kind = ValueToken::Kind::kBlock;
+      const int opened = line_;
       advance();
       for (;;) {
         skipSpace();
-        if (atEnd()) fail("'}' is missing", property);
+        // Told where the block begins: its end is wherever the text ran out.
+        if (atEnd()) throw DescriptionError(opened, property, "'}' is missing");
         if (peek() == '}') break;
         const std::size_t start = pos_;
+        t.itemLines.push_back(line_);
         while (!atEnd() && !isSpace(peek()) && peek() != '}') advance();
         t.items.emplace_back(text_.substr(start, pos_ - start));
       }
@@ -172,7 +197,7 @@ class Parser {
       if (peek() == '\'') {
         advance();
         for (;;) {
-          if (atEnd() || peek() == '\n') fail("the text is not closed on its line", property);
+          if (atEnd() || isLineEnd(peek())) fail("the text is not closed on its line", property);
           const char ch = peek();
           advance();
           if (ch != '\'') {
@@ -216,6 +241,10 @@ DescriptionError::DescriptionError(int line, std::string property, const std::st
 
 ObjectBlock parseDescription(std::string_view text) {
   return Parser(text).description();
+}
+
+bool isDescriptionName(std::string_view name) {
+  return !name.empty() && isNameStart(name.front()) && std::all_of(name.begin(), name.end(), isNameChar);
 }
 
 std::string quoteText(std::string_view bytes) {

@@ -40,6 +40,10 @@ struct ObjectBlock {
 // Throws DescriptionError for text that is not a description.
 ObjectBlock parseDescription(std::string_view text);
 
+// Whether a component of that name can be stored and read back: a letter or '_', then letters,
+// digits and '_'.
+bool isDescriptionName(std::string_view name);
+
 // A text as a description writes it: 'It''s'#13#10'ok'.
 std::string quoteText(std::string_view bytes);
 // A value as a message quotes it.

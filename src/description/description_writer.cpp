@@ -1,7 +1,11 @@
 // Storing a window description: the root, then each component it owns inside its parent.
 #include "description/description_writer.h"
 
+#include <map>
 #include <stdexcept>
+
+#include "description/description_syntax.h"
+#include "platform/ascii_case.h"
 
 namespace platform {
 namespace {
@@ -9,6 +13,26 @@ namespace {
 class Writer {
  public:
   Writer(const Component& root, const ClassRegistry& classes) : root_(root), classes_(classes) {
+    // Only what the reader takes back is written, and that is checked before anything is.
+    std::map<std::string_view, const Component*, CaseBlindLess> names;
+    const auto checkName = [&](const Component& c) {
+      if (c.name().empty()) {
+        const ClassInfo* info = classes_.classOf(c);
+        throw std::runtime_error("A " + (info ? info->name() : std::string("component")) +
+                                 " without a name cannot be stored");
+      }
+      if (!isDescriptionName(c.name())) {
+        throw std::runtime_error(
+            "'" + c.name() + "' cannot be stored: a name is a letter or '_', then letters, digits and '_'");
+      }
+      const auto [taken, fresh] = names.emplace(c.name(), &c);
+      if (!fresh) {
+        throw std::runtime_error("'" + c.name() + "' cannot be stored beside '" + taken->second->name() +
+                                 "': names must differ in more than letter case");
+      }
+    };
+    checkName(root);
+    for (const auto& owned : root.ownedComponents()) checkName(*owned);
     for (const auto& owned : root.ownedComponents()) {
       const Component* parent = parentOf(*owned);
       if (parent != &root_ && parent->owner() != &root_) {
@@ -37,7 +61,6 @@ class Writer {
   }
 
   void block(const Component& c, const std::string& indent) {
-    if (c.name().empty()) throw std::runtime_error("A component without a name cannot be stored");
     const ClassInfo& info = classOf(c);
     out_ += indent + "object " + c.name() + ": " + info.name() + "\n";
     const std::string inner = indent + "  ";

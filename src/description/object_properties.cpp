@@ -77,24 +77,42 @@ Picture parsePicture(const ValueToken& value) {
     throw ValueError("a picture is wanted: { width height } and its rows of pixels");
   }
   const auto& words = value.items;
+  const auto lineOf = [&](std::size_t i) { return i < value.itemLines.size() ? value.itemLines[i] : 0; };
   if (words.size() < 2) throw ValueError("the picture's width and height are missing");
   Picture p;
   p.width = pictureSide(words[0], "width");
   p.height = pictureSide(words[1], "height");
-  const std::uint64_t count = static_cast<std::uint64_t>(p.width) * static_cast<std::uint64_t>(p.height);
-  if (words.size() - 2 != count) {
-    throw ValueError("a picture of " + words[0] + " x " + words[1] + " needs " + std::to_string(count) +
-                     " pixels, not " + std::to_string(words.size() - 2));
+  const std::string size = words[0] + " x " + words[1];
+  // The width and height stand alone on their line, and each row of pixels is a line of its
+  // own, so that a row that is too short or too long cannot shift the rest into other places.
+  if (lineOf(1) != lineOf(0) || (words.size() > 2 && lineOf(2) == lineOf(0))) {
+    throw ValueError("the picture's width and height stand alone on their line", lineOf(0));
   }
-  p.pixels.reserve(count);
-  for (std::size_t i = 2; i < words.size(); ++i) {
-    const std::string& w = words[i];
-    Color c = 0;
-    const auto [stop, error] = std::from_chars(w.data(), w.data() + w.size(), c, 16);
-    if (w.size() != 6 || error != std::errc() || stop != w.data() + w.size()) {
-      throw ValueError("'" + w + "' is not a pixel (6 hex digits, BBGGRR)");
+  const auto width = static_cast<std::size_t>(p.width);
+  p.pixels.reserve(words.size() - 2);
+  int rows = 0;
+  for (std::size_t i = 2; i < words.size();) {
+    const int line = lineOf(i);
+    std::size_t end = i;
+    while (end < words.size() && lineOf(end) == line) ++end;
+    if (++rows > p.height) throw ValueError("a picture of " + size + " ends after row " + words[1], line);
+    if (end - i != width) {
+      throw ValueError("each row of a picture of " + size + " holds " + words[0] + " pixels, not " +
+                           std::to_string(end - i),
+                       line);
     }
-    p.pixels.push_back(c);
+    for (; i < end; ++i) {
+      const std::string& w = words[i];
+      Color c = 0;
+      const auto [stop, error] = std::from_chars(w.data(), w.data() + w.size(), c, 16);
+      if (w.size() != 6 || error != std::errc() || stop != w.data() + w.size()) {
+        throw ValueError("'" + w + "' is not a pixel (6 hex digits, BBGGRR)", line);
+      }
+      p.pixels.push_back(c);
+    }
+  }
+  if (rows < p.height) {
+    throw ValueError("a picture of " + size + " needs " + words[1] + " rows, not " + std::to_string(rows));
   }
   return p;
 }
@@ -139,6 +157,12 @@ void FontProperty::apply(Component& c, const std::any& checked, ApplyContext&) c
   readInto_(c, font);
 }
 
+std::function<void()> FontProperty::restorer(Component& c) const {
+  return [this, &c, kept = own_(c)] {
+    if (!(own_(c) == kept)) readInto_(c, kept);
+  };
+}
+
 bool PictureProperty::stored(const Component& c) const {
   const Bitmap& b = own_(c);
   return b.width() > 0 && b.height() > 0;
@@ -155,6 +179,16 @@ std::any PictureProperty::check(std::string_view, const ValueToken& value, const
 
 void PictureProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
   drawPicture(std::any_cast<const Picture&>(checked), object_(c));
+}
+
+std::function<void()> PictureProperty::restorer(Component& c) const {
+  // Loading changes only a picture's size and pixels.
+  const std::shared_ptr<const Bitmap> kept = own_(c).clone();
+  return [this, &c, kept] {
+    Bitmap& picture = object_(c);
+    picture.setSize(kept->width(), kept->height());
+    picture.canvas().drawOpaque(0, 0, *kept);
+  };
 }
 
 }  // namespace platform

@@ -48,6 +48,7 @@ class FontProperty final : public Property {
   std::vector<std::pair<std::string, std::string>> write(const Component& c, const Component&) const override;
   std::any check(std::string_view part, const ValueToken& value, const CheckContext&) const override;
   void apply(Component& c, const std::any& checked, ApplyContext&) const override;
+  std::function<void()> restorer(Component& c) const override;
 
  private:
   Own own_;
@@ -80,6 +81,7 @@ class PictureProperty final : public Property {
   std::vector<std::pair<std::string, std::string>> write(const Component& c, const Component&) const override;
   std::any check(std::string_view, const ValueToken& value, const CheckContext&) const override;
   void apply(Component& c, const std::any& checked, ApplyContext&) const override;
+  std::function<void()> restorer(Component& c) const override;
 
  private:
   Own own_;

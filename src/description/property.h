@@ -28,12 +28,20 @@ struct ValueToken {
   Kind kind = Kind::kName;
   std::string text;
   std::vector<std::string> items;
+  std::vector<int> itemLines;  // kBlock: the line each item stands on
 };
 
 // A value that does not fit its property; the message says what was wanted.
 class ValueError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  // A fault on one line of a value that spans several (a picture's row).
+  ValueError(const std::string& detail, int line) : std::runtime_error(detail), line_(line) {}
+  // The line of the fault; 0 when it is the property's own line.
+  int line() const { return line_; }
+
+ private:
+  int line_ = 0;
 };
 
 // What judging a value may ask about the rest of the description.
@@ -82,6 +90,8 @@ class Property {
                          const CheckContext& context) const = 0;
   // Gives a judged value to the component.
   virtual void apply(Component& c, const std::any& checked, ApplyContext& context) const = 0;
+  // What gives `c` back the value this property has now: a failed load runs it for the root.
+  virtual std::function<void()> restorer(Component& c) const = 0;
 
  private:
   std::string name_;
@@ -188,6 +198,12 @@ class ValueProperty final : public Property {
   void apply(Component& c, const std::any& checked, ApplyContext&) const override {
     set_(c, std::any_cast<const T&>(checked));
   }
+  std::function<void()> restorer(Component& c) const override {
+    // Only a value that changed goes back through its setter, so nothing else is touched.
+    return [this, &c, kept = get_(c)] {
+      if (!(get_(c) == kept)) set_(c, kept);
+    };
+  }
 
  private:
   Codec<T> codec_;
@@ -248,6 +264,12 @@ class EventProperty final : public Property {
     const auto& bound = std::any_cast<const Bound&>(checked);
     bind_(c, bound.fn);
     c.setBoundMethod(name(), bound.method);
+  }
+  std::function<void()> restorer(Component& c) const override {
+    return [this, &c, fn = handler_(c), method = c.boundMethod(name())] {
+      bind_(c, fn);
+      c.setBoundMethod(name(), method);
+    };
   }
 
  private:

@@ -42,6 +42,11 @@ class ReferenceProperty final : public Property {
       set_(c, dynamic_cast<T*>(&context.component(target)));
     });
   }
+  std::function<void()> restorer(Component& c) const override {
+    return [this, &c, kept = get_(c)] {
+      if (get_(c) != kept) set_(c, kept);
+    };
+  }
 
  private:
   Getter get_;

@@ -126,32 +126,33 @@ std::shared_ptr<const Property> action() {
       "Action");
 }
 
-std::shared_ptr<const Property> cursor() {
+std::shared_ptr<const Property> cursor(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, Cursor, &GraphicControl::cursor, &GraphicControl::setCursor>(
-      "Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}), Cursor::kDefault);
+      "Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}), fresh.cursor());
 }
 
-std::shared_ptr<const Property> caption() {
+std::shared_ptr<const Property> caption(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, std::string, &GraphicControl::caption,
-                       [](GraphicControl& c, const std::string& v) { c.setCaption(v); }>("Caption",
-                                                                                         textCodec(), "");
+                       [](GraphicControl& c, const std::string& v) { c.setCaption(v); }>(
+      "Caption", textCodec(), fresh.caption());
 }
 
-std::shared_ptr<const Property> color() {
+std::shared_ptr<const Property> color(const GraphicControl& fresh) {
+  // Without a parent the fresh control reads its own colour, whatever ParentColor says.
   return valueProperty<GraphicControl, Color, &GraphicControl::color, &GraphicControl::readOwnColor,
                        [](const GraphicControl& c) { return !c.parentColor(); }>("Color", colorCodec(),
-                                                                                 kWindowColor);
+                                                                                 fresh.color());
 }
 
-std::shared_ptr<const Property> enabled() {
+std::shared_ptr<const Property> enabled(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, bool, &GraphicControl::enabled, &GraphicControl::setEnabled>(
-      "Enabled", booleanCodec(), true);
+      "Enabled", booleanCodec(), fresh.enabled());
 }
 
-std::shared_ptr<const Property> hint() {
+std::shared_ptr<const Property> hint(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, std::string, &GraphicControl::hint,
                        [](GraphicControl& c, const std::string& v) { c.setHint(v); }>("Hint", textCodec(),
-                                                                                      "");
+                                                                                      fresh.hint());
 }
 
 std::shared_ptr<const Property> font() {
@@ -160,19 +161,20 @@ std::shared_ptr<const Property> font() {
                       [](const GraphicControl& c) { return !c.parentFont(); }>("Font");
 }
 
-std::shared_ptr<const Property> parentColor() {
+std::shared_ptr<const Property> parentColor(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, bool, &GraphicControl::parentColor, &GraphicControl::setParentColor>(
-      "ParentColor", booleanCodec(), true);
+      "ParentColor", booleanCodec(), fresh.parentColor());
 }
 
-std::shared_ptr<const Property> parentFont() {
+std::shared_ptr<const Property> parentFont(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, bool, &GraphicControl::parentFont, &GraphicControl::setParentFont>(
-      "ParentFont", booleanCodec(), true);
+      "ParentFont", booleanCodec(), fresh.parentFont());
 }
 
-std::shared_ptr<const Property> parentShowHint() {
+std::shared_ptr<const Property> parentShowHint(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, bool, &GraphicControl::parentShowHint,
-                       &GraphicControl::setParentShowHint>("ParentShowHint", booleanCodec(), true);
+                       &GraphicControl::setParentShowHint>("ParentShowHint", booleanCodec(),
+                                                           fresh.parentShowHint());
 }
 
 std::shared_ptr<const Property> popupMenu() {
@@ -180,15 +182,16 @@ std::shared_ptr<const Property> popupMenu() {
                            &GraphicControl::setPopupMenu>("PopupMenu");
 }
 
-std::shared_ptr<const Property> showHint() {
+std::shared_ptr<const Property> showHint(const GraphicControl& fresh) {
+  // Without a parent the fresh control reads its own flag, whatever ParentShowHint says.
   return valueProperty<GraphicControl, bool, &GraphicControl::showHint, &GraphicControl::setShowHint,
-                       [](const GraphicControl& c) { return !c.parentShowHint(); }>("ShowHint",
-                                                                                    booleanCodec(), false);
+                       [](const GraphicControl& c) { return !c.parentShowHint(); }>(
+      "ShowHint", booleanCodec(), fresh.showHint());
 }
 
-std::shared_ptr<const Property> visible() {
+std::shared_ptr<const Property> visible(const GraphicControl& fresh) {
   return valueProperty<GraphicControl, bool, &GraphicControl::visible, &GraphicControl::setVisible>(
-      "Visible", booleanCodec(), true);
+      "Visible", booleanCodec(), fresh.visible());
 }
 
 std::shared_ptr<const Property> onClick() {

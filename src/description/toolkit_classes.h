@@ -6,6 +6,8 @@
 
 namespace platform {
 
+class GraphicControl;
+
 // Registers the toolkit's classes for window descriptions: TForm (only ever a root: a window
 // class derives from it), TPanel on a form, TLogBox on a panel, and those without a parent:
 // TTimer, TPopupMenu, TAction, TActionList and TImageList. A menu's items and a list's images
@@ -13,25 +15,27 @@ namespace platform {
 void addToolkitClasses(ClassRegistry& classes);
 
 // What every graphic control publishes of its base, one property each, built once here for the
-// toolkit's classes and for controls that build on them.
+// toolkit's classes and for controls that build on them. `fresh` is a control of the class as its
+// constructor leaves it: each default is what it reads, so that the control alone says what it
+// starts with.
 namespace published {
 
 std::shared_ptr<const Property> action();
-std::shared_ptr<const Property> cursor();
-std::shared_ptr<const Property> caption();
-// clWindow by default; stored only while ParentColor is off. Read into the control's own colour.
-std::shared_ptr<const Property> color();
-std::shared_ptr<const Property> enabled();
-std::shared_ptr<const Property> hint();
+std::shared_ptr<const Property> cursor(const GraphicControl& fresh);
+std::shared_ptr<const Property> caption(const GraphicControl& fresh);
+// Stored only while ParentColor is off. Read into the control's own colour.
+std::shared_ptr<const Property> color(const GraphicControl& fresh);
+std::shared_ptr<const Property> enabled(const GraphicControl& fresh);
+std::shared_ptr<const Property> hint(const GraphicControl& fresh);
 // The toolkit's default font; stored only while ParentFont is off. Read into the own font.
 std::shared_ptr<const Property> font();
-std::shared_ptr<const Property> parentColor();
-std::shared_ptr<const Property> parentFont();
-std::shared_ptr<const Property> parentShowHint();
+std::shared_ptr<const Property> parentColor(const GraphicControl& fresh);
+std::shared_ptr<const Property> parentFont(const GraphicControl& fresh);
+std::shared_ptr<const Property> parentShowHint(const GraphicControl& fresh);
 std::shared_ptr<const Property> popupMenu();
 // Stored only while ParentShowHint is off.
-std::shared_ptr<const Property> showHint();
-std::shared_ptr<const Property> visible();
+std::shared_ptr<const Property> showHint(const GraphicControl& fresh);
+std::shared_ptr<const Property> visible(const GraphicControl& fresh);
 std::shared_ptr<const Property> onClick();
 std::shared_ptr<const Property> onMouseDown();
 std::shared_ptr<const Property> onMouseMove();

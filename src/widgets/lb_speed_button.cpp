@@ -13,11 +13,15 @@
 namespace widgets {
 
 TLbSpeedButton::TLbSpeedButton(platform::Component* owner)
-    : GraphicControl(owner), glyph_(platform::createBitmap(0, 0)) {
+    : GraphicControl(owner), glyph_(platform::createBitmap(0, 0)), hotTrackFont_(defaultHotTrackFont(owner)) {
   setHeight(23);
   setWidth(100);
+}
+
+platform::Font TLbSpeedButton::defaultHotTrackFont(const platform::Component* owner) {
   // A button made by a form speaks in the form's font when hot, unless told otherwise.
-  if (const auto* form = dynamic_cast<const platform::Form*>(owner)) hotTrackFont_ = form->font();
+  const auto* form = dynamic_cast<const platform::Form*>(owner);
+  return form ? form->font() : platform::Font{};
 }
 
 TLbSpeedButton::~TLbSpeedButton() {

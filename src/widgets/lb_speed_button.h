@@ -56,6 +56,9 @@ class TLbSpeedButton : public platform::GraphicControl {
   // The owned font itself, as a window description reads into it.
   platform::Font& hotTrackFont() { return hotTrackFont_; }
   void setHotTrackFont(const platform::Font& value) { hotTrackFont_ = value; }
+  // What a button made by `owner` starts with: the form's font when a form makes it, the
+  // toolkit's default font otherwise.
+  static platform::Font defaultHotTrackFont(const platform::Component* owner);
   bool useHotTrackFont() const { return useHotTrackFont_; }
   void setUseHotTrackFont(bool value) { useHotTrackFont_ = value; }
 

@@ -1,5 +1,9 @@
 // The speed button's published properties in publication order: first what it publishes of its
 // base (position, size, cursor), then its own table, base properties in their places.
+//
+// Every default is what a fresh button reads, so the control's member initialisers and
+// constructor are the one place that says what a button starts with; the table only says which
+// values a description leaves out.
 #include "widgets/lb_speed_button_properties.h"
 
 #include <limits>
@@ -7,7 +11,7 @@
 #include "description/control_properties.h"
 #include "description/object_properties.h"
 #include "description/toolkit_classes.h"
-#include "toolkit/form.h"
+#include "platform/canvas.h"
 #include "widgets/lb_speed_button.h"
 
 namespace widgets {
@@ -16,23 +20,32 @@ namespace {
 using platform::booleanCodec;
 using platform::colorCodec;
 using platform::enumCodec;
-using platform::valueProperty;
 using B = TLbSpeedButton;
 
-// A button made by a form starts with the form's font as its hot-track font.
-platform::Font defaultHotTrackFont(const B& b) {
-  const auto* form = dynamic_cast<const platform::Form*>(b.owner());
-  return form ? form->font() : platform::Font{};
+// The largest side a description gives a button: its face is one bitmap, which stays within
+// the bitmap limit at up to 500% screen scaling.
+constexpr int kMaxScreenScaling = 5;
+constexpr int kMaxSide = platform::kMaxBitmapSide / kMaxScreenScaling;
+
+// A property of the button's own whose default is what `fresh` reads.
+template <class T, auto Get, auto Set>
+std::shared_ptr<const platform::Property> own(std::string name, platform::Codec<platform::Held<T>> codec,
+                                              const B& fresh) {
+  return platform::valueProperty<B, T, Get, Set>(std::move(name), std::move(codec), std::invoke(Get, fresh));
 }
 
 template <TColor (B::*Get)() const, void (B::*Set)(TColor)>
-std::shared_ptr<const platform::Property> color(std::string name, TColor def) {
-  return valueProperty<B, TColor, Get, Set>(std::move(name), colorCodec(), def);
+std::shared_ptr<const platform::Property> color(std::string name, const B& fresh) {
+  return own<TColor, Get, Set>(std::move(name), colorCodec(), fresh);
 }
 
 template <bool (B::*Get)() const, void (B::*Set)(bool)>
-std::shared_ptr<const platform::Property> flag(std::string name) {
-  return valueProperty<B, bool, Get, Set>(std::move(name), booleanCodec(), false);
+std::shared_ptr<const platform::Property> flag(std::string name, const B& fresh) {
+  return own<bool, Get, Set>(std::move(name), booleanCodec(), fresh);
+}
+
+platform::Codec<int> wholeNumberCodec() {
+  return platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 }
 
 }  // namespace
@@ -42,64 +55,61 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
   platform::ClassInfo& info = classes.add<B, platform::GraphicControl>("TLbSpeedButton");
   info.make = platform::makeOwned<B>;
   published::placeOnPanels(info, classes);
+  const B fresh(nullptr);
   info.properties = {
-      published::left<B>(),
-      published::top<B>(),
-      published::width<B>(100),
-      published::height<B>(23),
-      published::cursor(),
+      published::left<B>(fresh.left()),
+      published::top<B>(fresh.top()),
+      published::width<B>(fresh.width(), kMaxSide),
+      published::height<B>(fresh.height(), kMaxSide),
+      published::cursor(fresh),
       published::action(),
-      valueProperty<B, TAlignment, &B::alignment, &B::setAlignment>(
-          "Alignment", enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}), taLeftJustify),
-      flag<&B::allowAllUp, &B::setAllowAllUp>("AllowAllUp"),
-      published::caption(),
-      published::color(),
-      color<&B::colorWhenDown, &B::setColorWhenDown>("ColorWhenDown", clNone),
+      own<TAlignment, &B::alignment, &B::setAlignment>(
+          "Alignment", enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}), fresh),
+      flag<&B::allowAllUp, &B::setAllowAllUp>("AllowAllUp", fresh),
+      published::caption(fresh),
+      published::color(fresh),
+      color<&B::colorWhenDown, &B::setColorWhenDown>("ColorWhenDown", fresh),
       // Always reads lcsCustom, the default: never stored, though a description may apply one.
-      valueProperty<B, TLbColorStyle, &B::colorStyle, &B::setColorStyle>(
+      own<TLbColorStyle, &B::colorStyle, &B::setColorStyle>(
           "ColorStyle",
           enumCodec<TLbColorStyle>({"lcsCustom", "lcsGold", "lcsChrome", "lcsBlue", "lcsRed", "lcsUltraFlat1",
                                     "lcsUltraFlat2", "lcsUltraFlatXP", "lcsAqua", "lcsDefault",
                                     "lcsQuicken"}),
-          lcsCustom),
-      flag<&B::down, &B::setDown>("Down"),
-      published::enabled(),
-      flag<&B::flat, &B::setFlat>("Flat"),
+          fresh),
+      flag<&B::down, &B::setDown>("Down", fresh),
+      published::enabled(fresh),
+      flag<&B::flat, &B::setFlat>("Flat", fresh),
       published::font(),
       platform::pictureProperty<B, [](const B& b) -> const platform::Bitmap& { return b.glyph(); },
                                 [](B& b) -> platform::Bitmap& { return b.glyph(); }>("Glyph"),
-      valueProperty<B, int, &B::groupIndex, &B::setGroupIndex>(
-          "GroupIndex",
-          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()), 0),
-      color<&B::hotTrackColor, &B::setHotTrackColor>("HotTrackColor", clNone),
+      own<int, &B::groupIndex, &B::setGroupIndex>("GroupIndex", wholeNumberCodec(), fresh),
+      color<&B::hotTrackColor, &B::setHotTrackColor>("HotTrackColor", fresh),
       platform::fontProperty<B, [](const B& b) -> const platform::Font& { return b.hotTrackFont(); },
                              [](B& b, const platform::Font& f) { b.hotTrackFont() = f; },
-                             defaultHotTrackFont>("HotTrackFont"),
-      published::hint(),
-      valueProperty<B, TLbSpeedButtonLayout, &B::layout, &B::setLayout>(
+                             [](const B& b) { return B::defaultHotTrackFont(b.owner()); }>("HotTrackFont"),
+      published::hint(fresh),
+      own<TLbSpeedButtonLayout, &B::layout, &B::setLayout>(
           "Layout",
           enumCodec<TLbSpeedButtonLayout>({"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}),
-          blGlyphLeft),
-      color<&B::lightColor, &B::setLightColor>("LightColor", clWhite),
-      valueProperty<B, int, &B::numGlyphs, &B::setNumGlyphs>(
-          "NumGlyphs",
-          platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()), 0),
-      published::parentColor(),
-      published::parentFont(),
-      published::parentShowHint(),
+          fresh),
+      color<&B::lightColor, &B::setLightColor>("LightColor", fresh),
+      own<int, &B::numGlyphs, &B::setNumGlyphs>("NumGlyphs", wholeNumberCodec(), fresh),
+      published::parentColor(fresh),
+      published::parentFont(fresh),
+      published::parentShowHint(fresh),
       published::popupMenu(),
-      color<&B::shadowColor, &B::setShadowColor>("ShadowColor", clBlack),
-      published::showHint(),
-      flag<&B::slowDecease, &B::setSlowDecease>("SlowDecease"),
-      valueProperty<B, TLbSpeedButtonStyle, &B::style, &B::setStyle>(
+      color<&B::shadowColor, &B::setShadowColor>("ShadowColor", fresh),
+      published::showHint(fresh),
+      flag<&B::slowDecease, &B::setSlowDecease>("SlowDecease", fresh),
+      own<TLbSpeedButtonStyle, &B::style, &B::setStyle>(
           "Style",
           enumCodec<TLbSpeedButtonStyle>(
               {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"}),
-          bsNormal),
-      flag<&B::transparent, &B::setTransparent>("Transparent"),
-      flag<&B::useHotTrackFont, &B::setUseHotTrackFont>("UseHotTrackFont"),
-      published::visible(),
-      flag<&B::wordWrap, &B::setWordWrap>("WordWrap"),
+          fresh),
+      flag<&B::transparent, &B::setTransparent>("Transparent", fresh),
+      flag<&B::useHotTrackFont, &B::setUseHotTrackFont>("UseHotTrackFont", fresh),
+      published::visible(fresh),
+      flag<&B::wordWrap, &B::setWordWrap>("WordWrap", fresh),
       published::onClick(),
       published::onMouseDown(),
       platform::eventProperty<&B::onMouseEnter>("OnMouseEnter"),

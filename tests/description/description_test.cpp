@@ -308,10 +308,89 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"missingEnd", "  Caption = 'x'\n", "Line 3: 'end' is missing for 'W'"},
         Malformed{"textAfterTheEnd", "end\nobject X: TTestForm\nend\n",
                   "Line 3: nothing may follow the end of 'W'"},
-        Malformed{"failingSetter",
-                  "  object A: TTimer\n  end\n  object B: TLink\n    Level = 13\n  end\nend\n",
-                  "Line 5, property 'Level': unlucky"}),
+        Malformed{
+            "failingSetter",
+            "  Caption = 'x'\n  object A: TTimer\n  end\n  object B: TLink\n    Level = 13\n  end\nend\n",
+            "Line 6, property 'Level': unlucky"},
+        Malformed{
+            "textAfterAValue", "  ClientWidth = 0x12C\nend\n",
+            "Line 2, property 'ClientWidth': only the end of the line may follow the value, not 'x12C'"},
+        Malformed{"twoPropertiesOnALine", "  ClientWidth = 1  ClientHeight = 2\nend\n",
+                  "Line 2, property 'ClientWidth': only the end of the line may follow the value, not "
+                  "'ClientHeight = 2'"},
+        Malformed{"textAfterAHeading", "  object A: TTimer Enabled = False\n  end\nend\n",
+                  "Line 2: only the end of the line may follow the class name, not 'Enabled = False'"},
+        Malformed{"textAfterAnEnd", "  object A: TTimer\n  end end\nend\n",
+                  "Line 3: only the end of the line may follow 'end', not 'end'"},
+        Malformed{"loneCarriageReturns", "  Caption = 'x'\r  Colour = clWindow\rend\r",
+                  "Line 3, property 'Colour': a TTestForm has no such property"},
+        Malformed{"carriageReturnsAndLineFeeds", "  Caption = 'x'\r\n\r\n  Colour = clWindow\r\nend\r\n",
+                  "Line 4, property 'Colour': a TTestForm has no such property"},
+        Malformed{"textCutByACarriageReturn", "  Caption = 'x\r'\nend\n",
+                  "Line 2, property 'Caption': the text is not closed on its line"},
+        Malformed{"namesDifferingInCase",
+                  "  object Clock: TTimer\n  end\n  object cLOCK: TLink\n  end\nend\n",
+                  "Line 4: 'cLOCK' differs only in letter case from the component 'Clock'"},
+        Malformed{"theRootsNameInOtherCase", "  object w: TTimer\n  end\nend\n",
+                  "Line 2: 'w' differs only in letter case from the component 'W'"}),
     test_support::ByCaseName{});
+
+TEST(Description, AFailingSetterGivesEveryPropertyOfTheRootItsFormerValueBack) {
+  Handlers handlers;
+  TestForm window;
+  window.setName("Before");
+  window.setCaption("before");
+  window.setFont(Font{"Arial", -12, kFontItalic, 0x00112233, 1});
+  window.setClientWidth(77);
+  const std::string before = storeDescription(window, classes());
+  // Every property of the root is written before the nested setter fails.
+  std::string failing(kWindow);
+  failing.replace(failing.find("Level = 7"), 9, "Level = 13");
+  EXPECT_THROW(loadDescription(window, failing, classes(), handlers.methods()), DescriptionError);
+  EXPECT_EQ(storeDescription(window, classes()), before);
+  EXPECT_TRUE(window.ownedComponents().empty());
+  EXPECT_FALSE(window.onShow || window.onKeyDown) << "no handler stays bound";
+}
+
+TEST(Description, TheWriterRefusesNamesItCouldNotReadBackAndWritesNothing) {
+  struct Case {
+    const char* root;
+    std::vector<const char*> owned;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"W",
+       {"Clock", "Log", "CLOCK"},
+       "'CLOCK' cannot be stored beside 'Clock': names must differ in more than letter case"},
+      {"W", {"w"}, "'w' cannot be stored beside 'W': names must differ in more than letter case"},
+      {"W",
+       {"Two words"},
+       "'Two words' cannot be stored: a name is a letter or '_', then letters, digits and '_'"},
+      {"W", {"1st"}, "'1st' cannot be stored: a name is a letter or '_', then letters, digits and '_'"},
+      {"Main.Window",
+       {},
+       "'Main.Window' cannot be stored: a name is a letter or '_', then letters, digits and '_'"},
+      {"W", {""}, "A TTimer without a name cannot be stored"},
+  };
+  for (const Case& c : cases) {
+    TestForm window;
+    window.setName(c.root);
+    for (const char* name : c.owned) window.own<Timer>().setName(name);
+    try {
+      const std::string text = storeDescription(window, classes());
+      ADD_FAILURE() << c.message << ": stored\n" << text;
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+  TestForm window;
+  window.setName("_W2");
+  window.own<Timer>().setName("Clock_1");
+  TestForm other;
+  loadDescription(other, storeDescription(window, classes()), classes(), {});
+  EXPECT_EQ(other.name(), "_W2");
+  EXPECT_NE(other.findComponent("Clock_1"), nullptr) << "names of letters, digits and '_' read back";
+}
 
 TEST(Description, TheRootMustBeOfTheNamedClass) {
   TestForm window;

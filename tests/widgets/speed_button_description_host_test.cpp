@@ -270,9 +270,27 @@ TEST_F(SpeedButtonDescription, MalformedValuesNameTheLineAndTheProperty) {
       {"    Style = bsFancy\n",
        "Line 6, property 'Style': 'bsFancy' is not one of bsNormal, bsEncarta, bsModern, bsOld, bsShape, "
        "bsQuicken"},
-      {"    Glyph = { 2 1 FFFFFF }\n", "Line 6, property 'Glyph': a picture of 2 x 1 needs 2 pixels, not 1"},
-      {"    Glyph = { 1 1 FFFFFG }\n",
-       "Line 6, property 'Glyph': 'FFFFFG' is not a pixel (6 hex digits, BBGGRR)"},
+      // Lines 6 and on: the picture's size, then one row of pixels per line.
+      {"    Glyph = {\n      2 1\n      FFFFFF\n    }\n",
+       "Line 8, property 'Glyph': each row of a picture of 2 x 1 holds 2 pixels, not 1"},
+      {"    Glyph = {\n      2 2\n      000000 111111 222222\n      333333\n    }\n",
+       "Line 8, property 'Glyph': each row of a picture of 2 x 2 holds 2 pixels, not 3"},
+      {"    Glyph = {\n      2 2\n      000000 111111\n    }\n",
+       "Line 6, property 'Glyph': a picture of 2 x 2 needs 2 rows, not 1"},
+      {"    Glyph = {\n      1 1\n      000000\n      111111\n    }\n",
+       "Line 9, property 'Glyph': a picture of 1 x 1 ends after row 1"},
+      {"    Glyph = { 1 1 FFFFFF }\n",
+       "Line 6, property 'Glyph': the picture's width and height stand alone on their line"},
+      {"    Glyph = {\n      1\n      1\n      FFFFFF\n    }\n",
+       "Line 7, property 'Glyph': the picture's width and height stand alone on their line"},
+      {"    Glyph = {\n      1 1\n      FFFFFG\n    }\n",
+       "Line 8, property 'Glyph': 'FFFFFG' is not a pixel (6 hex digits, BBGGRR)"},
+      {"    Glyph = {\n      1 1\n      FFFFFF\n", "Line 6, property 'Glyph': '}' is missing"},
+      {"    Glyph = {\n      1 1\n      FFFFFF\n    } Flat = True\n",
+       "Line 9, property 'Glyph': only the end of the line may follow the value, not 'Flat = True'"},
+      // Its face is one bitmap, which must stay within the bitmap limit at up to 500% scaling.
+      {"    Width = 3277\n", "Line 6, property 'Width': 3277 is out of range (0 to 3276)"},
+      {"    Height = 20000\n", "Line 6, property 'Height': 20000 is out of range (0 to 3276)"},
       {"    Glyph = 3\n",
        "Line 6, property 'Glyph': a picture is wanted: { width height } and its rows of pixels"},
       {"    HotTrackFont.Size = 3\n",
@@ -290,6 +308,28 @@ TEST_F(SpeedButtonDescription, MalformedValuesNameTheLineAndTheProperty) {
     }
     EXPECT_TRUE(panel.ownedComponents().empty());
   }
+  const auto& largest = load("    Width = 3276\n    Height = 3276\n");
+  EXPECT_EQ(largest.bounds(), (platform::Rect{0, 0, 3276, 3276}));
+}
+
+TEST_F(SpeedButtonDescription, AFailingSetterGivesARootButtonItsGlyphAndColoursBack) {
+  TLbSpeedButton root(nullptr);  // no parent: bsModern cannot ask the display for its depth
+  root.setName("B");
+  root.setTransparent(true);  // a change then waits for a paint cycle, which needs no parent
+  const auto picture = platform::createBitmap(2, 1);
+  picture->canvas().setBrushColor(0x00123456);
+  picture->canvas().fillRect({0, 0, 2, 1});
+  root.setGlyph(picture.get());
+  root.setShadowColor(clRed);
+  const std::string before = platform::storeDescription(root, classes());
+  EXPECT_THROW(platform::loadDescription(root,
+                                         "object B: TLbSpeedButton\n  ColorStyle = lcsBlue\n"
+                                         "  Glyph = {\n    1 1\n    FFFFFF\n  }\n  ShadowColor = $0000FF00\n"
+                                         "  Style = bsModern\nend\n",
+                                         classes(), {}),
+               platform::DescriptionError);
+  EXPECT_EQ(platform::storeDescription(root, classes()), before);
+  EXPECT_EQ(root.glyph().canvas().pixel(1, 0), 0x00123456u);
 }
 
 }  // namespace

@@ -1,0 +1,132 @@
+// Reading a window description takes any text. It loads, or it is refused with a description
+// error and leaves the window as it was: no component made, every property of the window its
+// own again. What loads stores as a text that loads back and stores the same again, and the
+// loaded window paints without a failure.
+//
+// Input: the text of a description of the main window's class, TForm1, with the classes and
+// the event handler names of the real window.
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "description/description_reader.h"
+#include "description/description_writer.h"
+#include "description/description_syntax.h"
+#include "description/toolkit_classes.h"
+#include "fuzz_check.h"
+#include "toolkit/form.h"
+#include "toolkit/headless/in_process_driver.h"
+#include "toolkit/panel.h"
+#include "widgets/lb_speed_button_properties.h"
+
+namespace {
+
+// The main window's class as descriptions know it, without the updater behind its handlers.
+class TForm1 : public platform::Form {};
+
+const platform::ClassRegistry& classes() {
+  static const platform::ClassRegistry registry = [] {
+    platform::ClassRegistry r;
+    platform::addToolkitClasses(r);
+    widgets::addSpeedButtonClass(r);
+    r.derive<TForm1>("TForm1", "TForm");
+    return r;
+  }();
+  return registry;
+}
+
+const platform::Methods& methods() {
+  static const platform::Methods table = [] {
+    platform::Methods m;
+    for (const char* name : {"FormShow", "Timer1Timer", "Button1Click", "Button2Click"})
+      m.add<platform::NotifyEvent>(name, [](platform::Component&) {});
+    m.add<platform::KeyEvent>("FormKeyDown", [](platform::Component&, int, unsigned) {});
+    return m;
+  }();
+  return table;
+}
+
+// The headless panel keeps a bitmap of its whole size as its screen, which a real window does
+// not: texts whose panels would need more than this are left out, as their cost is the test
+// backend's and not the reader's.
+constexpr std::int64_t kMaxPanelPixels = std::int64_t{1} << 22;
+
+std::int64_t sideOf(const platform::ObjectBlock& block, std::string_view property) {
+  for (const auto& line : block.properties) {
+    if (line.name != property || line.value.kind != platform::ValueToken::Kind::kNumber) continue;
+    std::int64_t side = 0;
+    const std::string& t = line.value.text;
+    std::from_chars(t.data(), t.data() + t.size(), side);
+    return side;
+  }
+  return 0;
+}
+
+std::int64_t panelPixels(const platform::ObjectBlock& block) {
+  std::int64_t pixels = 0;
+  if (block.className == "TPanel") pixels = sideOf(block, "Width") * sideOf(block, "Height");
+  for (const auto& child : block.children) pixels += panelPixels(child);
+  return pixels;
+}
+
+bool fitsTheHeadlessScreens(std::string_view text) {
+  try {
+    return panelPixels(platform::parseDescription(text)) <= kMaxPanelPixels;
+  } catch (const platform::DescriptionError&) {
+    return true;  // the reader refuses it before any panel is made
+  }
+}
+
+std::string store(const platform::Component& window) {
+  try {
+    return platform::storeDescription(window, classes());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    fuzz::require(false, "a window that loaded stores");
+  }
+  return {};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  if (!fitsTheHeadlessScreens(text)) return 0;
+  platform::headless::resetUi();
+
+  TForm1 window;
+  window.setName("Untouched");
+  const std::string untouched = store(window);
+  try {
+    platform::loadDescription(window, text, classes(), methods());
+  } catch (const platform::DescriptionError&) {
+    fuzz::require(window.ownedComponents().empty(), "a refused text leaves no component behind");
+    fuzz::require(store(window) == untouched, "a refused text leaves the window's properties as they were");
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    fuzz::require(false, "loading succeeds or throws only a description error");
+  }
+
+  const std::string stored = store(window);
+  TForm1 again;
+  try {
+    platform::loadDescription(again, stored, classes(), methods());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    fuzz::require(false, "what a window stores loads back");
+  }
+  fuzz::require(store(again) == stored, "store, load and store again gives the same text");
+
+  window.show();
+  for (const auto& owned : window.ownedComponents()) {
+    if (auto* panel = dynamic_cast<platform::Panel*>(owned.get())) platform::headless::paintHost(*panel);
+  }
+  for (const auto& box : platform::headless::shownBoxes()) std::fprintf(stderr, "%s\n", box.text.c_str());
+  fuzz::require(platform::headless::shownBoxes().empty(),
+                "a loaded window shows and paints without a failure");
+  return 0;
+}
