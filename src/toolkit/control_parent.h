@@ -24,6 +24,9 @@ class ControlParent {
   virtual Font font() const = 0;
   // The host's window exists and is shown on screen, with its ancestors.
   virtual bool showing() const = 0;
+  // The top-level window that holds the host takes input: false while a modal dialog has
+  // disabled it, and while there is no such window.
+  virtual bool topLevelEnabled() const = 0;
   virtual void invalidateRect(const Rect& r) = 0;
   virtual void paintControlNow(GraphicControl& control) = 0;
   virtual Point clientToScreen(Point at) const = 0;

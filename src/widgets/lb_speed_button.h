@@ -127,6 +127,8 @@ class TLbSpeedButton : public platform::GraphicControl {
 
  private:
   void refresh();
+  // Stores Down without the group pass, refreshes and tells the accessibility tree.
+  void storeDown(bool value);
   void stopFadeThread();
   template <class T>
   void storeAndRefresh(T& field, T value);

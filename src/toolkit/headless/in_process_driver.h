@@ -21,7 +21,8 @@ namespace platform::headless {
 const std::vector<ShownBox>& shownBoxes();
 // The text of the last error report, kept even when there was no memory to record its box.
 std::string_view lastErrorReport();
-// Called while a box is "open", before it returns to its caller.
+// Called while a box is "open", before it returns to its caller. Every form counts as disabled
+// meanwhile, as behind the system's task-modal boxes.
 void setBoxObserver(std::function<void(const ShownBox&)> observer);
 
 // Every popup menu shown so far, in order.
