@@ -41,7 +41,8 @@ class ReportBoxes {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       char cls[16] = {};
       GetClassNameA(child, cls, sizeof cls);
-      if (lstrcmpiA(cls, "Static") == 0 && !(GetWindowLongA(child, GWL_STYLE) & SS_ICON)) return textOf(child);
+      if (lstrcmpiA(cls, "Static") == 0 && !(GetWindowLongA(child, GWL_STYLE) & SS_ICON))
+        return textOf(child);
     }
     return {};
   }
@@ -52,7 +53,8 @@ class ReportBoxes {
         gui_,
         [](HWND window, LPARAM result) -> BOOL {
           char cls[16] = {};
-          if (!IsWindowVisible(window) || !GetClassNameA(window, cls, sizeof cls) || lstrcmpA(cls, "#32770") != 0)
+          if (!IsWindowVisible(window) || !GetClassNameA(window, cls, sizeof cls) ||
+              lstrcmpA(cls, "#32770") != 0)
             return TRUE;
           *reinterpret_cast<HWND*>(result) = window;
           return FALSE;

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "plain_control.h"
 #include "report_boxes_win.h"
 #include "support/child_process.h"
 #include "toolkit/application.h"
@@ -22,7 +23,6 @@
 #include "toolkit/win32/accessible_server.h"
 #include "toolkit/win32/ole_libraries.h"
 #include "toolkit/win32/toolkit.h"
-#include "plain_control.h"
 
 namespace platform {
 namespace {
@@ -54,8 +54,8 @@ static_assert(noexcept(win32::guardedEnumProc<throwingVisit>(nullptr, 0)));
 class TestWindow {
  public:
   TestWindow(const char* className, WNDPROC proc) {
-    hwnd_ = CreateWindowExA(0, win32::registerClass(className, proc, 0, nullptr), "", WS_OVERLAPPEDWINDOW, 0, 0,
-                            100, 100, nullptr, nullptr, win32::instance(), nullptr);
+    hwnd_ = CreateWindowExA(0, win32::registerClass(className, proc, 0, nullptr), "", WS_OVERLAPPEDWINDOW, 0,
+                            0, 100, 100, nullptr, nullptr, win32::instance(), nullptr);
   }
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
@@ -209,8 +209,10 @@ std::vector<ServerCall> everyMethodThatAsksItsHost() {
       textCall("get_accHelp", &IAccessible::get_accHelp),
       textCall("get_accKeyboardShortcut", &IAccessible::get_accKeyboardShortcut),
       textCall("get_accDefaultAction", &IAccessible::get_accDefaultAction),
-      variantCall("get_accRole", [](IAccessible& a, VARIANT* out) { return a.get_accRole(childVariant(1), out); }),
-      variantCall("get_accState", [](IAccessible& a, VARIANT* out) { return a.get_accState(childVariant(1), out); }),
+      variantCall("get_accRole",
+                  [](IAccessible& a, VARIANT* out) { return a.get_accRole(childVariant(1), out); }),
+      variantCall("get_accState",
+                  [](IAccessible& a, VARIANT* out) { return a.get_accState(childVariant(1), out); }),
       {"get_accHelpTopic",
        [](IAccessible& a, bool& cleared) {
          BSTR file = kRubbishText;
@@ -233,8 +235,9 @@ std::vector<ServerCall> everyMethodThatAsksItsHost() {
          cleared = x == 0 && y == 0 && w == 0 && h == 0;
          return hr;
        }},
-      variantCall("accNavigate",
-                  [](IAccessible& a, VARIANT* out) { return a.accNavigate(NAVDIR_NEXT, childVariant(1), out); }),
+      variantCall(
+          "accNavigate",
+          [](IAccessible& a, VARIANT* out) { return a.accNavigate(NAVDIR_NEXT, childVariant(1), out); }),
       variantCall("accHitTest", [](IAccessible& a, VARIANT* out) { return a.accHitTest(5, 5, out); }),
       {"accDoDefaultAction",
        [](IAccessible& a, bool& cleared) {
@@ -253,9 +256,9 @@ class AccessibleServerFailures : public SystemCallbacks {
     lookedUpHost = &panel;
     lookupFails = false;
     ASSERT_NE(window.get(), nullptr);
-    ASSERT_EQ(win32::oleLibraries()->accessibleObjectFromWindow(window.get(), static_cast<DWORD>(OBJID_CLIENT),
-                                                                __uuidof(IAccessible),
-                                                                reinterpret_cast<void**>(&server)),
+    ASSERT_EQ(win32::oleLibraries()->accessibleObjectFromWindow(
+                  window.get(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                  reinterpret_cast<void**>(&server)),
               S_OK);
   }
   void TearDown() override {
