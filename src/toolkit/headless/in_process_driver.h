@@ -52,7 +52,8 @@ const Canvas& hostSurface(const ControlHost& host);
 // headless loop runs it only when a test calls runPosted().
 int postedRunRequests(const ControlHost& host);
 
-// A change the host told its assistive technology clients of: the control's child number.
+// A change the host told its assistive technology clients of: the control's child number, or 0
+// for the host itself (its children were numbered anew).
 struct AccessibleEvent {
   int childId;
   AccessibleChange change;
