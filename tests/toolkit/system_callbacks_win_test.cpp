@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -135,117 +135,77 @@ LRESULT serverMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-VARIANT childVariant(LONG id) {
+// The out-parameters of one call: each starts cleared, and is filled with rubbish as it is
+// handed to the call, so that afterwards every one must be cleared again.
+class Outs {
+ public:
+  BSTR* text(int i = 0) { return rubbish(texts_[i], reinterpret_cast<BSTR>(0x10)); }
+  IDispatch** object() { return rubbish(object_, reinterpret_cast<IDispatch*>(0x10)); }
+  LONG* number(int i = 0) { return rubbish(numbers_[i], LONG{77}); }
+  VARIANT* variant() {
+    variant_.vt = VT_I4;
+    variant_.lVal = 77;
+    return &variant_;
+  }
+  bool cleared() const {
+    return !texts_[0] && !texts_[1] && !object_ && variant_.vt == VT_EMPTY &&
+           std::all_of(std::begin(numbers_), std::end(numbers_), [](LONG n) { return n == 0; });
+  }
+
+ private:
+  template <class T>
+  static T* rubbish(T& field, T value) {
+    field = value;
+    return &field;
+  }
+  BSTR texts_[2] = {};
+  IDispatch* object_ = nullptr;
+  LONG numbers_[4] = {};
+  VARIANT variant_{};  // VT_EMPTY
+};
+
+// The server's first child: the panel's control.
+VARIANT control() {
   VARIANT v{};
   v.vt = VT_I4;
-  v.lVal = id;
+  v.lVal = 1;
   return v;
 }
 
-// One call of a method with its out-parameters filled with rubbish first; true in `cleared` when
-// the call left none of it behind.
 struct ServerCall {
   const char* method;
-  std::function<HRESULT(IAccessible&, bool& cleared)> call;
+  HRESULT (*call)(IAccessible&, Outs&);
 };
 
-const BSTR kRubbishText = reinterpret_cast<BSTR>(0x10);
-IDispatch* const kRubbishObject = reinterpret_cast<IDispatch*>(0x10);
-constexpr LONG kRubbish = 77;
-
-VARIANT rubbishVariant() {
-  return childVariant(kRubbish);
-}
-bool isEmpty(const VARIANT& v) {
-  return v.vt == VT_EMPTY;
-}
-
-template <class Getter>
-ServerCall textCall(const char* method, Getter getter) {
-  return {method, [getter](IAccessible& a, bool& cleared) {
-            BSTR out = kRubbishText;
-            const HRESULT hr = (a.*getter)(childVariant(1), &out);
-            cleared = out == nullptr;
-            return hr;
-          }};
-}
-
-template <class Getter>
-ServerCall variantCall(const char* method, Getter getter) {
-  return {method, [getter](IAccessible& a, bool& cleared) {
-            VARIANT out = rubbishVariant();
-            const HRESULT hr = getter(a, &out);
-            cleared = isEmpty(out);
-            return hr;
-          }};
-}
-
-std::vector<ServerCall> everyMethodThatAsksItsHost() {
-  return {
-      {"get_accParent",
-       [](IAccessible& a, bool& cleared) {
-         IDispatch* out = kRubbishObject;
-         const HRESULT hr = a.get_accParent(&out);
-         cleared = out == nullptr;
-         return hr;
-       }},
-      {"get_accChildCount",
-       [](IAccessible& a, bool& cleared) {
-         LONG out = kRubbish;
-         const HRESULT hr = a.get_accChildCount(&out);
-         cleared = out == 0;
-         return hr;
-       }},
-      {"get_accChild",
-       [](IAccessible& a, bool& cleared) {
-         IDispatch* out = kRubbishObject;
-         const HRESULT hr = a.get_accChild(childVariant(1), &out);
-         cleared = out == nullptr;
-         return hr;
-       }},
-      textCall("get_accName", &IAccessible::get_accName),
-      textCall("get_accValue", &IAccessible::get_accValue),
-      textCall("get_accDescription", &IAccessible::get_accDescription),
-      textCall("get_accHelp", &IAccessible::get_accHelp),
-      textCall("get_accKeyboardShortcut", &IAccessible::get_accKeyboardShortcut),
-      textCall("get_accDefaultAction", &IAccessible::get_accDefaultAction),
-      variantCall("get_accRole",
-                  [](IAccessible& a, VARIANT* out) { return a.get_accRole(childVariant(1), out); }),
-      variantCall("get_accState",
-                  [](IAccessible& a, VARIANT* out) { return a.get_accState(childVariant(1), out); }),
-      {"get_accHelpTopic",
-       [](IAccessible& a, bool& cleared) {
-         BSTR file = kRubbishText;
-         LONG topic = kRubbish;
-         const HRESULT hr = a.get_accHelpTopic(&file, childVariant(1), &topic);
-         cleared = file == nullptr && topic == 0;
-         return hr;
-       }},
-      variantCall("get_accFocus", [](IAccessible& a, VARIANT* out) { return a.get_accFocus(out); }),
-      variantCall("get_accSelection", [](IAccessible& a, VARIANT* out) { return a.get_accSelection(out); }),
-      {"accSelect",
-       [](IAccessible& a, bool& cleared) {
-         cleared = true;  // nothing comes back
-         return a.accSelect(SELFLAG_TAKEFOCUS, childVariant(1));
-       }},
-      {"accLocation",
-       [](IAccessible& a, bool& cleared) {
-         LONG x = kRubbish, y = kRubbish, w = kRubbish, h = kRubbish;
-         const HRESULT hr = a.accLocation(&x, &y, &w, &h, childVariant(1));
-         cleared = x == 0 && y == 0 && w == 0 && h == 0;
-         return hr;
-       }},
-      variantCall(
-          "accNavigate",
-          [](IAccessible& a, VARIANT* out) { return a.accNavigate(NAVDIR_NEXT, childVariant(1), out); }),
-      variantCall("accHitTest", [](IAccessible& a, VARIANT* out) { return a.accHitTest(5, 5, out); }),
-      {"accDoDefaultAction",
-       [](IAccessible& a, bool& cleared) {
-         cleared = true;
-         return a.accDoDefaultAction(childVariant(1));
-       }},
-  };
-}
+// Every method that asks for its host, and so can fail in the middle.
+constexpr ServerCall kMethodsThatAskTheirHost[] = {
+    {"get_accParent", [](IAccessible& a, Outs& o) { return a.get_accParent(o.object()); }},
+    {"get_accChildCount", [](IAccessible& a, Outs& o) { return a.get_accChildCount(o.number()); }},
+    {"get_accChild", [](IAccessible& a, Outs& o) { return a.get_accChild(control(), o.object()); }},
+    {"get_accName", [](IAccessible& a, Outs& o) { return a.get_accName(control(), o.text()); }},
+    {"get_accValue", [](IAccessible& a, Outs& o) { return a.get_accValue(control(), o.text()); }},
+    {"get_accDescription", [](IAccessible& a, Outs& o) { return a.get_accDescription(control(), o.text()); }},
+    {"get_accHelp", [](IAccessible& a, Outs& o) { return a.get_accHelp(control(), o.text()); }},
+    {"get_accKeyboardShortcut",
+     [](IAccessible& a, Outs& o) { return a.get_accKeyboardShortcut(control(), o.text()); }},
+    {"get_accDefaultAction",
+     [](IAccessible& a, Outs& o) { return a.get_accDefaultAction(control(), o.text()); }},
+    {"get_accRole", [](IAccessible& a, Outs& o) { return a.get_accRole(control(), o.variant()); }},
+    {"get_accState", [](IAccessible& a, Outs& o) { return a.get_accState(control(), o.variant()); }},
+    {"get_accHelpTopic",
+     [](IAccessible& a, Outs& o) { return a.get_accHelpTopic(o.text(1), control(), o.number()); }},
+    {"get_accFocus", [](IAccessible& a, Outs& o) { return a.get_accFocus(o.variant()); }},
+    {"get_accSelection", [](IAccessible& a, Outs& o) { return a.get_accSelection(o.variant()); }},
+    {"accSelect", [](IAccessible& a, Outs&) { return a.accSelect(SELFLAG_TAKEFOCUS, control()); }},
+    {"accLocation",
+     [](IAccessible& a, Outs& o) {
+       return a.accLocation(o.number(0), o.number(1), o.number(2), o.number(3), control());
+     }},
+    {"accNavigate",
+     [](IAccessible& a, Outs& o) { return a.accNavigate(NAVDIR_NEXT, control(), o.variant()); }},
+    {"accHitTest", [](IAccessible& a, Outs& o) { return a.accHitTest(5, 5, o.variant()); }},
+    {"accDoDefaultAction", [](IAccessible& a, Outs&) { return a.accDoDefaultAction(control()); }},
+};
 
 class AccessibleServerFailures : public SystemCallbacks {
  protected:
@@ -276,28 +236,28 @@ class AccessibleServerFailures : public SystemCallbacks {
 TEST_F(AccessibleServerFailures, AThrowingStepIsReportedFailsTheCallAndClearsWhatItGivesBack) {
   ReportBoxes boxes;
   lookupFails = true;
-  for (const ServerCall& c : everyMethodThatAsksItsHost()) {
-    bool cleared = false;
+  for (const ServerCall& c : kMethodsThatAskTheirHost) {
+    Outs outs;
     HRESULT hr = S_OK;
     bool escaped = false;
     try {
-      hr = c.call(*server, cleared);
+      hr = c.call(*server, outs);
     } catch (...) {
       escaped = true;
     }
     EXPECT_FALSE(escaped) << c.method;
     EXPECT_EQ(hr, E_FAIL) << c.method;
-    EXPECT_TRUE(cleared) << c.method;
+    EXPECT_TRUE(outs.cleared()) << c.method;
     EXPECT_EQ(boxes.take(), Texts{"Host lookup failed."}) << c.method;
   }
 }
 
 TEST_F(AccessibleServerFailures, AServerWhoseWindowHasGoneAnswersNotConnectedAndClearsWhatItGivesBack) {
   lookedUpHost = nullptr;
-  for (const ServerCall& c : everyMethodThatAsksItsHost()) {
-    bool cleared = false;
-    EXPECT_EQ(c.call(*server, cleared), CO_E_OBJNOTCONNECTED) << c.method;
-    EXPECT_TRUE(cleared) << c.method;
+  for (const ServerCall& c : kMethodsThatAskTheirHost) {
+    Outs outs;
+    EXPECT_EQ(c.call(*server, outs), CO_E_OBJNOTCONNECTED) << c.method;
+    EXPECT_TRUE(outs.cleared()) << c.method;
   }
   ITypeInfo* info = reinterpret_cast<ITypeInfo*>(0x10);
   EXPECT_EQ(server->GetTypeInfo(0, 0, &info), E_NOTIMPL);
