@@ -13,7 +13,8 @@ namespace {
 
 const std::string kText = "Ralvento " RALVENTO_VERSION;
 
-LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// Called by the system, which no exception may unwind into; nothing here throws.
+LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;

@@ -13,9 +13,20 @@ std::string accessibleName(const GraphicControl& control) {
   return withoutAcceleratorPrefix(control.caption());
 }
 
+namespace {
+
+// A modal dialog disables its program's windows; a control behind it must not be pressed by a
+// client either, as its press would run inside the dialog's loop.
+bool windowTakesInput(const GraphicControl& control) {
+  const ControlParent* const host = control.parent();
+  return host && host->topLevelEnabled();
+}
+
+}  // namespace
+
 unsigned accessibleState(const GraphicControl& control) {
   unsigned state = control.accessibleStates() & (accessible_state::kPressed | accessible_state::kHot);
-  if (!control.enabled()) state |= accessible_state::kUnavailable;
+  if (!control.enabled() || !windowTakesInput(control)) state |= accessible_state::kUnavailable;
   if (!control.visible()) state |= accessible_state::kInvisible;
   return state;
 }
@@ -46,6 +57,12 @@ int accessibleChildId(const ControlHost& host, const GraphicControl& control) {
   return it == controls.end() ? 0 : static_cast<int>(it - controls.begin()) + 1;
 }
 
+int accessibleObjectOf(const ControlHost& host, const GraphicControl& control, AccessibleChange change) {
+  if (change == AccessibleChange::kReorder) return 0;
+  const int childId = accessibleChildId(host, control);
+  return childId > 0 ? childId : -1;
+}
+
 GraphicControl* accessibleChild(const ControlHost& host, int childId) {
   const auto& controls = host.controls();
   if (childId < 1 || static_cast<std::size_t>(childId) > controls.size()) return nullptr;
@@ -59,9 +76,13 @@ GraphicControl* accessibleChildAt(const ControlHost& host, Point screen) {
 
 bool doAccessibleDefaultAction(GraphicControl& control) {
   ControlParent* const host = control.parent();
-  if (!host || accessibleDefaultAction(control).empty() || !control.enabled() || !control.visible())
+  if (!host || accessibleDefaultAction(control).empty() || !control.enabled() || !control.visible() ||
+      !windowTakesInput(control))
     return false;
-  host->post(control, [](GraphicControl& target) { target.press(); });
+  // Asked again when its turn comes: a dialog opened meanwhile runs this from its own loop.
+  host->post(control, [](GraphicControl& target) {
+    if (windowTakesInput(target)) target.press();
+  });
   return true;
 }
 

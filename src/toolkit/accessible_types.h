@@ -15,7 +15,8 @@ inline constexpr unsigned kHot = 1u << 2;
 inline constexpr unsigned kInvisible = 1u << 3;
 }  // namespace accessible_state
 
-// What a client is told changed, so that it can announce it without asking.
-enum class AccessibleChange { kName, kState };
+// What a client is told changed, so that it can announce it without asking. All but kReorder
+// concern one control; kReorder concerns the host itself: its children were numbered anew.
+enum class AccessibleChange { kName, kState, kLocation, kShown, kHidden, kReorder };
 
 }  // namespace platform

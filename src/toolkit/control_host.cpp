@@ -25,7 +25,11 @@ void ControlHost::attach(GraphicControl& control) {
 }
 
 void ControlHost::detach(GraphicControl& control) {
+  const auto at = std::find(controls_.begin(), controls_.end(), &control);
+  const bool renumbers = at != controls_.end() && at + 1 != controls_.end();
   std::erase(controls_, &control);
+  // The controls after it move up one number: clients that keep numbers must ask again.
+  if (renumbers) accessibleChanged(control, AccessibleChange::kReorder);
   std::erase_if(posted_, [&control](const auto& item) { return item.first == &control; });
   if (captured_ == &control) {
     captured_ = nullptr;

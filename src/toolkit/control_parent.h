@@ -24,11 +24,15 @@ class ControlParent {
   virtual Font font() const = 0;
   // The host's window exists and is shown on screen, with its ancestors.
   virtual bool showing() const = 0;
+  // The top-level window that holds the host takes input: false while a modal dialog has
+  // disabled it, and while there is no such window.
+  virtual bool topLevelEnabled() const = 0;
   virtual void invalidateRect(const Rect& r) = 0;
   virtual void paintControlNow(GraphicControl& control) = 0;
   virtual Point clientToScreen(Point at) const = 0;
   virtual int colorDepth() const = 0;
-  // Tells the window's assistive technology clients that a control's name or state changed.
+  // Tells the window's assistive technology clients what changed: a control's name, state,
+  // place or visibility, or (kReorder) the numbering of the host's controls, as one left it.
   virtual void accessibleChanged(GraphicControl& control, AccessibleChange change) = 0;
   // Runs `work` on the control later, from the host's event loop, after the event being
   // handled now; dropped when the control leaves the host first.

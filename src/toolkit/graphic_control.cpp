@@ -87,6 +87,7 @@ void GraphicControl::setBounds(const Rect& bounds) {
   invalidate();
   bounds_ = bounds;
   invalidate();
+  accessibleChanged(AccessibleChange::kLocation);
 }
 
 void GraphicControl::setCaption(std::string_view caption) {
@@ -108,7 +109,8 @@ void GraphicControl::setVisible(bool visible) {
   visible_ = visible;
   // Shown or hidden, the parent repaints the rectangle: its background, then the control or not.
   if (parent_) parent_->invalidateRect(bounds_);
-  accessibleChanged(AccessibleChange::kState);
+  accessibleChanged(AccessibleChange::kState);  // the invisible state
+  accessibleChanged(visible ? AccessibleChange::kShown : AccessibleChange::kHidden);
 }
 
 Color GraphicControl::color() const {

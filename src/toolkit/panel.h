@@ -20,6 +20,7 @@ class Panel : public ChildWindow<Form>, public ControlHost {
   // The form's font, which controls placed on the panel speak in.
   Font font() const override { return parent_ ? parent_->font() : Font{}; }
   bool showing() const override;
+  bool topLevelEnabled() const override;
   void invalidateRect(const Rect& r) override;
   void paintControlNow(GraphicControl& control) override;
   void setMouseCapture(bool on) override;

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "toolkit/guarded.h"
 #include "toolkit/thread_handoff.h"
 
 namespace platform {
@@ -107,8 +108,12 @@ Thread::Thread(Body body, ThreadOptions options) : state_(std::make_shared<State
   if (!options.launch) options.launch = ThreadOptions{}.launch;
   try {
     handoff::bindGuiThread(*state_->hub);
-    system_ = options.launch(std::function<void()>(
-        [state = state_, body = std::move(body)]() mutable { workerMain(state, body); }));
+    // The thread's entry, which the system calls: nothing may unwind out of it. What the body
+    // throws goes to the GUI thread's report; anything else is reported from here.
+    system_ =
+        options.launch(std::function<void()>([state = state_, body = std::move(body)]() mutable noexcept {
+          runGuarded([&] { workerMain(state, body); });
+        }));
   } catch (const std::system_error& e) {
     throw ThreadError::creation(e);
   }

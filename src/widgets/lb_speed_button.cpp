@@ -1,5 +1,6 @@
 #include "widgets/lb_speed_button.h"
 
+#include <utility>
 #include <vector>
 
 #include "toolkit/accelerator.h"
@@ -83,12 +84,20 @@ void TLbSpeedButton::setDown(bool value) {
   if (value == down_) return;
   if (groupIndex_ != 0 && parent()) {
     // A copy: releasing a button repaints it, and nothing may change the list under the loop.
+    // A released button does not run a group pass of its own: with two of the group down (a
+    // description that stores both, a GroupIndex given to buttons already down) each pass would
+    // start the other's again without end. With at most one down that pass would change nothing.
     const std::vector<platform::GraphicControl*> siblings = parent()->controls();
     for (platform::GraphicControl* sibling : siblings) {
       auto* button = dynamic_cast<TLbSpeedButton*>(sibling);
-      if (button && button != this && button->groupIndex_ == groupIndex_) button->setDown(false);
+      if (button && button != this && button->groupIndex_ == groupIndex_ && button->down_)
+        button->storeDown(false);
     }
   }
+  storeDown(value);
+}
+
+void TLbSpeedButton::storeDown(bool value) {
   down_ = value;
   refresh();
   accessibleChanged(platform::AccessibleChange::kState);
@@ -170,7 +179,9 @@ void TLbSpeedButton::fadeTick() {
     if (!fadeThread_->thread().parked()) fadeThread_->thread().park();
     fadeStep_ = 0;
   }
-  refresh();
+  // Taken off its parent during the fade, the button has nowhere to draw: the fade runs out
+  // unseen instead of failing every remaining tick.
+  if (parent()) refresh();
 }
 
 void TLbSpeedButton::setTransparent(bool value) {
@@ -249,14 +260,15 @@ void TLbSpeedButton::mouseEnter() {
   if (!reachable()) return;
   // A fade still running would otherwise carry on under the pointer.
   if (fadeThread_ && !fadeThread_->thread().parked()) fadeThread_->thread().park();
-  mouseInside_ = true;
+  const bool wasInside = std::exchange(mouseInside_, true);
   fadeStep_ = 8;
   refresh();
+  if (!wasInside) accessibleChanged(platform::AccessibleChange::kState);  // hot now
   if (onMouseEnter) onMouseEnter(*this);
 }
 
 void TLbSpeedButton::mouseLeave() {
-  mouseInside_ = false;
+  if (std::exchange(mouseInside_, false)) accessibleChanged(platform::AccessibleChange::kState);
   if (slowDecease_ && fadeThread_) {
     // The worker's ticks bring FadeStep down from where it is.
     if (fadeThread_->thread().parked()) fadeThread_->thread().resume();

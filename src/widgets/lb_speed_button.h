@@ -43,7 +43,8 @@ class TLbSpeedButton : public platform::GraphicControl {
   int groupIndex() const { return groupIndex_; }
   void setGroupIndex(int value);
   // An equal value changes nothing. A grouped button with a parent first releases every other
-  // button of its group under that parent, whichever value is written.
+  // button of its group under that parent that is down, whichever value is written; a released
+  // button is refreshed and told of, and runs no group pass of its own.
   bool down() const { return down_; }
   void setDown(bool value);
 
@@ -130,6 +131,8 @@ class TLbSpeedButton : public platform::GraphicControl {
 
  private:
   void refresh();
+  // Stores Down without the group pass, refreshes and tells the accessibility tree.
+  void storeDown(bool value);
   void stopFadeThread();
   template <class T>
   void storeAndRefresh(T& field, T value);

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "accessible_client.h"
+#include "accessible_events.h"
 #include "e2e_fixture.h"
 #include "payload_compare.h"
+#include "real_mouse.h"
 
 namespace e2e {
 namespace {
@@ -93,12 +95,17 @@ TEST_F(AccessibilityTest, InstalledPressByDefaultActionReturnsAtOnceInstallsAndC
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "Ralvento a fost actualizata la versiunea 2.63.");
   EXPECT_EQ(box->icon, driver::BoxIcon::kInformation);
-  // While the dialog is open the tree still answers: disabled by the click, and still down, as
-  // a press by the accelerator keeps it until the click has returned.
+  // While the dialog is open the tree still answers: the upgrade disabled by the click, and still
+  // down, as a press by the accelerator keeps it until the click has returned; both unavailable
+  // behind the dialog, which disables the window.
   EXPECT_EQ(listed(driver::accessibleChildren(window.panel), window),
-            button("Inchide", 0, kCloseButton) +
+            button("Inchide", STATE_SYSTEM_UNAVAILABLE, kCloseButton) +
                 button(kUpgradeCaption, STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_PRESSED, kUpgradeButton) +
                 "[window]\n");
+  // A press behind it is refused: the program neither ends nor takes the dialog down unanswered.
+  EXPECT_EQ(driver::doAccessibleDefaultAction(window.panel, "Inchide"), E_FAIL);
+  EXPECT_FALSE(exitCode(1000));
+  EXPECT_TRUE(IsWindowVisible(box->hwnd));
   screenshot(box->hwnd, "a11y-confirmation");
   driver::pressOk(*box);
   EXPECT_TRUE(driver::waitUntil(
@@ -115,6 +122,22 @@ TEST_F(AccessibilityTest, InstalledPressByDefaultActionReturnsAtOnceInstallsAndC
       << "disabled after the upgrade";
   driver::closeByCloseBox(window);
   EXPECT_EQ(exitCode(), DWORD{0});
+}
+
+TEST_F(AccessibilityTest, TheHotStateIsToldAsTheRealPointerEntersAndLeavesAButton) {
+  const auto window = startUpdater(1);
+  driver::AccessibleEventListener listener(updater_->id(), window.panel);
+  ASSERT_TRUE(listener.listening());
+  const auto closeState = [&] { return driver::accessibleChildren(window.panel).at(0).state; };
+  driver::RealMouse mouse;
+  listener.take();
+  mouse.moveOverPanel(window, kCloseButton.left + 10, kCloseButton.top + 10);
+  EXPECT_TRUE(listener.waitFor(EVENT_OBJECT_STATECHANGE, 1, 5000)) << "on entering";
+  EXPECT_EQ(closeState(), STATE_SYSTEM_HOTTRACKED);
+  listener.take();
+  mouse.park();
+  EXPECT_TRUE(listener.waitFor(EVENT_OBJECT_STATECHANGE, 1, 5000)) << "on leaving";
+  EXPECT_EQ(closeState(), 0);
 }
 
 }  // namespace

@@ -252,8 +252,9 @@ TEST_F(SpeedButtonAccessibility, NameAndStateChangesAreToldWithTheChildNumber) {
   b.setDown(true);
   b.setDown(true);
   b.setVisible(false);
-  EXPECT_EQ(events(),
-            (std::vector<AccessibleEvent>{{2, AccessibleChange::kState}, {2, AccessibleChange::kState}}));
+  EXPECT_EQ(events(), (std::vector<AccessibleEvent>{{2, AccessibleChange::kState},
+                                                    {2, AccessibleChange::kState},
+                                                    {2, AccessibleChange::kHidden}}));
 
   // Without a parent nobody is told, and nothing fails.
   b.setParent(nullptr);

@@ -21,7 +21,8 @@ namespace platform::headless {
 const std::vector<ShownBox>& shownBoxes();
 // The text of the last error report, kept even when there was no memory to record its box.
 std::string_view lastErrorReport();
-// Called while a box is "open", before it returns to its caller.
+// Called while a box is "open", before it returns to its caller. Every form counts as disabled
+// meanwhile, as behind the system's task-modal boxes.
 void setBoxObserver(std::function<void(const ShownBox&)> observer);
 
 // Every popup menu shown so far, in order.
@@ -51,7 +52,8 @@ const Canvas& hostSurface(const ControlHost& host);
 // headless loop runs it only when a test calls runPosted().
 int postedRunRequests(const ControlHost& host);
 
-// A change the host told its assistive technology clients of: the control's child number.
+// A change the host told its assistive technology clients of: the control's child number, or 0
+// for the host itself (its children were numbered anew).
 struct AccessibleEvent {
   int childId;
   AccessibleChange change;

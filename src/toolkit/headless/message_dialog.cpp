@@ -10,6 +10,13 @@ namespace platform {
 
 void headless::showBox(ShownBox box) {
   uiState().boxes.push_back(box);
+  // Modal for the whole program, as the system's boxes are: the forms take no input meanwhile.
+  struct Open {
+    Open() { ++uiState().openBoxes; }
+    Open(const Open&) = delete;
+    Open& operator=(const Open&) = delete;
+    ~Open() { --uiState().openBoxes; }
+  } open;
   if (uiState().boxObserver) uiState().boxObserver(box);
 }
 

@@ -7,6 +7,7 @@
 
 #include "toolkit/accessibility.h"
 #include "toolkit/headless/in_process_driver.h"
+#include "toolkit/headless/ui_state.h"
 
 namespace platform {
 
@@ -41,6 +42,10 @@ bool Panel::showing() const {
   return parent_ && parent_->shown();
 }
 
+bool Panel::topLevelEnabled() const {
+  return form_ && headless::uiState().openBoxes == 0;  // a modal box disables every form
+}
+
 void Panel::invalidateRect(const Rect&) {
   ++impl_->invalidations;
 }
@@ -67,7 +72,8 @@ void Panel::requestPostedRun() {
 }
 
 void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
-  impl_->accessibleEvents.push_back({accessibleChildId(*this, control), change});
+  const int object = accessibleObjectOf(*this, control, change);
+  if (object >= 0) impl_->accessibleEvents.push_back({object, change});
 }
 
 WindowHandle Panel::window() const {

@@ -21,6 +21,7 @@ struct UiState {
   // The last error report's text, copied without allocating.
   std::array<char, ErrorReportText::kMaxLength + 1> lastReport{};
   std::function<void(const ShownBox&)> boxObserver;
+  int openBoxes = 0;  // while one is open (its observer runs), every form is disabled
   std::vector<ShownMenu> menus;
   std::function<std::optional<std::size_t>(const ShownMenu&)> menuChooser;
   std::vector<Timer*> timers;

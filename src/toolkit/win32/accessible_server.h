@@ -16,7 +16,8 @@ using HostOfWindow = ControlHost* (*)(HWND);
 // tells it that it is no longer connected.
 LRESULT answerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, HostOfWindow hostOf);
 
-// Tells assistive technology that a child of the window's client object changed.
-void notifyAccessibleChange(HWND hwnd, int childId, AccessibleChange change);
+// Tells assistive technology that the window's client object (object 0) or one of its children
+// (its child number) changed; nothing for a negative number.
+void notifyAccessibleChange(HWND hwnd, int objectId, AccessibleChange change);
 
 }  // namespace platform::win32

@@ -32,18 +32,18 @@ Form::Impl* implOf(HWND hwnd) {
   return win32::windowData<Form::Impl>(hwnd);
 }
 
-BOOL CALLBACK findFocusable(HWND child, LPARAM found) {
+bool findFocusable(HWND child, LPARAM found) {
   const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
-  if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) != (WS_TABSTOP | WS_VISIBLE)) return TRUE;
+  if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) != (WS_TABSTOP | WS_VISIBLE)) return true;
   *reinterpret_cast<HWND*>(found) = child;
-  return FALSE;
+  return false;
 }
 
 // The first window inside the form, through its panels, that takes the focus: a log box's. The
 // form hands the focus it is given on to it, so that the box has the focus from the start.
 HWND focusableChild(HWND form) {
   HWND found = nullptr;
-  EnumChildWindows(form, findFocusable, reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(form, win32::guardedEnumProc<findFocusable>, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

@@ -26,8 +26,9 @@ namespace {
 
 // Sits in front of the system's edit control to answer its panel's question for its colours,
 // and to learn when the control is destroyed with its window (the close box), so that the box
-// does not destroy the handle a second time. Nothing here can throw.
-LRESULT CALLBACK logBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// does not destroy the handle a second time. Installed after the window's creation, so the
+// guarded procedure's WM_NCCREATE step never runs for it.
+LRESULT logBoxMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* impl = win32::windowData<LogBox::Impl>(hwnd);
   const WNDPROC editProc = impl->editProc;
   if (msg == win32::kChildColorMessage) {
@@ -67,8 +68,8 @@ void LogBox::placeWindow(Panel*) {
   if (!made) throw std::runtime_error("Cannot create the log box");
   impl_->window.reset(made);
   SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
-  impl_->editProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&logBoxProc)));
+  impl_->editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32::guardedWindowProc<logBoxMessage>)));
   impl_->font = win32::createFont(parent_->font());
   SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
   SendMessageA(made, EM_SETLIMITTEXT, 0, 0);

@@ -1,37 +1,31 @@
 #include "toolkit/win32/ole_libraries.h"
 
-#include <memory>
-#include <optional>
 #include <string>
-#include <type_traits>
 
 namespace platform::win32 {
 namespace {
 
-struct ModuleDeleter {
-  void operator()(HMODULE m) const { FreeLibrary(m); }
-};
-using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
-
-UniqueModule loadSystemLibrary(const char* name) {
+// Loaded for the rest of the process and never freed: a client may still hold objects whose code
+// lives in these libraries after main has returned, while the program's statics go.
+HMODULE loadSystemLibrary(const char* name) {
   char folder[MAX_PATH];
   const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
   const std::string path = std::string(folder, length) + "\\" + name;
-  return UniqueModule(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 template <class Fn>
-bool resolve(const UniqueModule& module, const char* name, Fn& fn) {
-  const FARPROC entry = module ? GetProcAddress(module.get(), name) : nullptr;
+bool resolve(HMODULE module, const char* name, Fn& fn) {
+  const FARPROC entry = module ? GetProcAddress(module, name) : nullptr;
   fn = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
   return fn != nullptr;
 }
 
 struct Loaded {
-  UniqueModule ole32 = loadSystemLibrary("ole32.dll");
-  UniqueModule oleaut32 = loadSystemLibrary("oleaut32.dll");
-  UniqueModule oleacc = loadSystemLibrary("oleacc.dll");
+  HMODULE ole32 = loadSystemLibrary("ole32.dll");
+  HMODULE oleaut32 = loadSystemLibrary("oleaut32.dll");
+  HMODULE oleacc = loadSystemLibrary("oleacc.dll");
   OleLibraries entries;
   bool complete = false;
 

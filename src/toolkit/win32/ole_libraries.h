@@ -16,7 +16,7 @@ struct OleLibraries {
   decltype(&::CoInitializeEx) coInitializeEx = nullptr;
 };
 
-// Loaded once; none when a library or an entry point is missing.
+// Loaded once and kept until the process ends; none when a library or an entry point is missing.
 const OleLibraries* oleLibraries();
 
 }  // namespace platform::win32

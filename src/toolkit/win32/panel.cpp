@@ -186,6 +186,12 @@ bool Panel::showing() const {
   return hwnd && IsWindowVisible(hwnd) != FALSE;
 }
 
+bool Panel::topLevelEnabled() const {
+  const HWND hwnd = impl_->window.get();
+  const HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+  return root && IsWindowEnabled(root) != FALSE;
+}
+
 void Panel::invalidateRect(const Rect& r) {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
@@ -228,8 +234,9 @@ void Panel::requestPostedRun() {
 }
 
 void Panel::accessibleChanged(GraphicControl& control, AccessibleChange change) {
-  if (const HWND hwnd = impl_->window.get()) {
-    win32::notifyAccessibleChange(hwnd, accessibleChildId(*this, control), change);
+  const int object = accessibleObjectOf(*this, control, change);
+  if (const HWND hwnd = impl_->window.get(); hwnd && object >= 0) {
+    win32::notifyAccessibleChange(hwnd, object, change);
   }
 }
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "toolkit/win32/toolkit.h"
+
 namespace platform {
 namespace {
 
@@ -13,7 +15,7 @@ std::map<UINT_PTR, Timer*>& liveTimers() {
   return timers;
 }
 
-void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD) {
+void tickTimer(UINT_PTR id) {
   const auto it = liveTimers().find(id);
   if (it != liveTimers().end()) it->second->tick();
 }
@@ -40,7 +42,7 @@ void Timer::restart() {
     impl_->id = 0;
   }
   if (!running()) return;
-  const UINT_PTR id = SetTimer(nullptr, 0, interval_, timerProc);
+  const UINT_PTR id = SetTimer(nullptr, 0, interval_, win32::guardedTimerProc<tickTimer>);
   // A timer that never ticks would leave its handler waiting for good with nothing said.
   if (id == 0) throw std::runtime_error("Not enough timers available");
   try {

@@ -23,18 +23,39 @@ T* windowData(HWND hwnd) {
   return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+// The functions that the system calls. No exception may unwind through the system's code (the
+// 32-bit build's tables cannot pass its frames, and the process would end), so each one is
+// noexcept and runs its handler under the error report's guard: an exception that leaves the
+// handler is reported, and the system gets the answer given for a failure.
+
 // The window procedure of the toolkit's classes: keeps the object given to CreateWindowEx with
-// the window and hands every message to `Handler`. No exception may unwind through the system's
-// code: one that leaves the handler is reported and the message counts as handled.
+// the window and hands every message to `Handler`. A failed message counts as handled (0).
 template <LRESULT (*Handler)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK guardedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
+LRESULT CALLBACK guardedWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   LRESULT result = 0;
-  runGuarded([&] { result = Handler(hwnd, msg, wParam, lParam); });
+  runGuarded([&] {
+    if (msg == WM_NCCREATE) {
+      const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    result = Handler(hwnd, msg, wParam, lParam);
+  });
   return result;
+}
+
+// A timer procedure (SetTimer): `Handler` gets the timer's id.
+template <void (*Handler)(UINT_PTR)>
+void CALLBACK guardedTimerProc(HWND, UINT, UINT_PTR id, DWORD) noexcept {
+  runGuarded([id] { Handler(id); });
+}
+
+// A callback of the window enumerations (EnumChildWindows, EnumThreadWindows): true goes on to
+// the next window. A failure ends the enumeration.
+template <bool (*Handler)(HWND, LPARAM)>
+BOOL CALLBACK guardedEnumProc(HWND hwnd, LPARAM data) noexcept {
+  bool goOn = false;
+  runGuarded([&] { goOn = Handler(hwnd, data); });
+  return goOn ? TRUE : FALSE;
 }
 // Registers a window class once; the class name is returned for CreateWindowEx.
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
