@@ -1,3 +1,4 @@
+// Inline helpers only: a path cut where its folder ends, as the files seam reads paths.
 #pragma once
 #include <cstddef>
 #include <string>

@@ -1,3 +1,4 @@
+// Declarations only: the two kernels of the hash, defined in xxh3_sse2.cpp and xxh3_scalar.cpp.
 #pragma once
 #include <cstddef>
 

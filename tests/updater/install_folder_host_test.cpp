@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "platform/files.h"
-#include "platform/headless/held_folders.h"
+#include "platform/headless/files.h"
 #include "support/named_cases.h"
 #include "support/scratch_folder.h"
 #include "updater/payload_writer.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/ascii_case.h"
-#include "platform/headless/own_resources.h"
+#include "platform/headless/resources.h"
 #include "support/named_cases.h"
 #include "support/scratch_folder.h"
 #include "updater/payload_digest.h"

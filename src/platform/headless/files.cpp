@@ -16,7 +16,7 @@
 #include <utility>
 
 #include "platform/files.h"
-#include "platform/headless/held_folders.h"
+#include "platform/headless/files.h"
 #include "platform/path_parts.h"
 
 namespace platform {

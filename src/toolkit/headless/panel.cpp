@@ -43,7 +43,7 @@ bool Panel::showing() const {
 }
 
 bool Panel::topLevelEnabled() const {
-  return form_ && headless::uiState().openBoxes == 0;  // a modal box disables every form
+  return parent_ && headless::uiState().openBoxes == 0;  // a modal box disables every form
 }
 
 void Panel::invalidateRect(const Rect&) {
