@@ -65,6 +65,7 @@ void removeLeftovers(const HeldFolder& folder, const std::string& fileName) {
 struct PutAside {
   HeldFolder folder;
   ExclusiveFile old;
+  std::string path;  // its name in the folder
 };
 
 std::vector<PutAside>& putAside() {
@@ -212,15 +213,17 @@ InstallOutcome installPayload(std::span<const std::byte> payload, const std::str
   // (a program started from it in the last moment still runs) is left for the next
   // installation into this folder, and the folder is released now.
   ExclusiveFile::Opened old = ExclusiveFile::openToRemove(backup);
-  if (old.file && old.file->isPlainFileAt(backup)) {
-    putAside().push_back(PutAside{std::move(*held.folder), std::move(*old.file)});
-  }
+  if (old.file) putAside().push_back(PutAside{std::move(*held.folder), std::move(*old.file), backup});
   return InstallOutcome::kInstalled;
 }
 
 void removeReplacedTargets() {
-  for (PutAside& entry : putAside()) entry.old.remove();
-  putAside().clear();  // and with them the holds on their folders
+  // What the handle is on cannot change while it is held, so it is looked at only now, when
+  // nobody waits: a link that stood at the target's name went aside with it and stays.
+  for (PutAside& entry : putAside()) {
+    if (entry.old.isPlainFileAt(entry.path)) entry.old.remove();
+  }
+  putAside().clear();  // and with them the holds on their folders and files
 }
 
 bool ExtractPayload(std::string_view resourceType, std::string_view resourceName,
