@@ -10,7 +10,7 @@ import sys
 
 from check_exe import Pe
 
-LIMIT = 540 * 1024
+LIMIT = 576 * 1024
 
 
 def main(exe_path):
