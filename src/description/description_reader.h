@@ -35,7 +35,8 @@ namespace platform {
 // component and the root last, and each refreshes once. Everything is checked before anything
 // is made or set: a description with an unknown class or property, a value of the wrong type,
 // an unknown method or a dangling reference throws DescriptionError and leaves the root as it
-// was. Should a setter itself fail, the components made so far are freed again.
+// was. Should a setter itself fail, the components made so far are freed again, and every
+// published property of the root gets its value from before the load back.
 void loadDescription(Component& root, std::string_view text, const ClassRegistry& classes,
                      const Methods& methods);
 
