@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "description/description_reader.h"
-#include "description/description_writer.h"
 #include "description/description_syntax.h"
+#include "description/description_writer.h"
 #include "description/toolkit_classes.h"
 #include "fuzz_check.h"
 #include "toolkit/form.h"
