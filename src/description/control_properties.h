@@ -14,38 +14,38 @@ inline constexpr int kMaxPosition = 32767;
 
 template <class C>
 std::shared_ptr<const Property> left(int def = 0) {
-  return valueProperty<C, int, [](const C& c) { return c.bounds().left; },
+  return valueProperty<C, int, [](const C& c) { return c.designBounds().left; },
                        [](C& c, int v) {
-                         const Rect r = c.bounds();
-                         c.setBounds({v, r.top, v + r.width(), r.bottom});
+                         const Rect r = c.designBounds();
+                         c.setDesignBounds({v, r.top, v + r.width(), r.bottom});
                        }>("Left", integerCodec(kMinPosition, kMaxPosition), def);
 }
 
 template <class C>
 std::shared_ptr<const Property> top(int def = 0) {
-  return valueProperty<C, int, [](const C& c) { return c.bounds().top; },
+  return valueProperty<C, int, [](const C& c) { return c.designBounds().top; },
                        [](C& c, int v) {
-                         const Rect r = c.bounds();
-                         c.setBounds({r.left, v, r.right, v + r.height()});
+                         const Rect r = c.designBounds();
+                         c.setDesignBounds({r.left, v, r.right, v + r.height()});
                        }>("Top", integerCodec(kMinPosition, kMaxPosition), def);
 }
 
 // `max`: the largest side a description may give; a class whose drawing cannot take more says so.
 template <class C>
 std::shared_ptr<const Property> width(int def = 0, int max = kMaxPosition) {
-  return valueProperty<C, int, [](const C& c) { return c.bounds().width(); },
+  return valueProperty<C, int, [](const C& c) { return c.designBounds().width(); },
                        [](C& c, int v) {
-                         const Rect r = c.bounds();
-                         c.setBounds({r.left, r.top, r.left + v, r.bottom});
+                         const Rect r = c.designBounds();
+                         c.setDesignBounds({r.left, r.top, r.left + v, r.bottom});
                        }>("Width", integerCodec(0, max), def);
 }
 
 template <class C>
 std::shared_ptr<const Property> height(int def = 0, int max = kMaxPosition) {
-  return valueProperty<C, int, [](const C& c) { return c.bounds().height(); },
+  return valueProperty<C, int, [](const C& c) { return c.designBounds().height(); },
                        [](C& c, int v) {
-                         const Rect r = c.bounds();
-                         c.setBounds({r.left, r.top, r.right, r.top + v});
+                         const Rect r = c.designBounds();
+                         c.setDesignBounds({r.left, r.top, r.right, r.top + v});
                        }>("Height", integerCodec(0, max), def);
 }
 

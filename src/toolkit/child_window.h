@@ -7,15 +7,21 @@
 #include "platform/color.h"
 #include "platform/geometry.h"
 #include "toolkit/component.h"
+#include "toolkit/screen_density.h"
 
 namespace platform {
 
 // A component with a window of the backend's that lives inside the window of a `Parent`. The
 // window follows the parent, the bounds and the colour through the hooks below; a parent that
-// cannot take the window leaves the child where it was.
+// cannot take the window leaves the child where it was. `Parent` has density() and
+// densityFollowers().
 template <class Parent>
-class ChildWindow : public Component {
+class ChildWindow : public Component, public DensityFollower {
  public:
+  ~ChildWindow() override {
+    if (parent_) parent_->densityFollowers().remove(*this);
+  }
+
   Parent* parent() const { return parent_; }
   // Places the window in a parent, or moves it to another one. A child that has a parent keeps
   // one: none is a logic error. When the window cannot be placed the child keeps its former
@@ -25,21 +31,30 @@ class ChildWindow : public Component {
     if (!parent)
       throw std::logic_error(std::string(kind_) + " '" + name() + "' cannot be taken off its " + parentKind_);
     Parent* const previous = parent_;
+    const ScaledRect before = bounds_;
     parent_ = parent;
+    bounds_.scaleTo(parent->density());
     try {
       placeWindow(previous);
     } catch (...) {
       parent_ = previous;
+      bounds_ = before;
       throw;
     }
+    if (previous) previous->densityFollowers().remove(*this);
+    parent->densityFollowers().add(*this);
     parentChanged(previous);
   }
 
-  const Rect& bounds() const { return bounds_; }
+  // In the parent's pixels at its density.
+  const Rect& bounds() const { return bounds_.shown(); }
   void setBounds(const Rect& bounds) {
-    if (bounds == bounds_) return;
-    bounds_ = bounds;
-    moveWindow();
+    if (bounds_.setShown(bounds)) moveWindow();
+  }
+  // At 96 dpi, as a window description gives and stores them.
+  const Rect& designBounds() const { return bounds_.design(); }
+  void setDesignBounds(const Rect& bounds) {
+    if (bounds_.setDesign(bounds)) moveWindow();
   }
 
   Color color() const { return color_; }
@@ -47,6 +62,12 @@ class ChildWindow : public Component {
     if (color == color_) return;
     color_ = color;
     colorWindow();
+  }
+
+  // The parent's density changed.
+  void followDensity() override {
+    if (parent_ && bounds_.scaleTo(parent_->density())) moveWindow();
+    densityChanged();
   }
 
  protected:
@@ -61,9 +82,11 @@ class ChildWindow : public Component {
   virtual void colorWindow() = 0;
   // The window is in its new parent.
   virtual void parentChanged(Parent* previous) { (void)previous; }
+  // After the bounds have followed a change of the parent's density: what else follows it.
+  virtual void densityChanged() {}
 
   Parent* parent_ = nullptr;  // not owned
-  Rect bounds_;
+  ScaledRect bounds_;
   Color color_;
 
  private:

@@ -20,6 +20,10 @@ ControlHost::~ControlHost() {
   for (GraphicControl* control : controls_) control->parent_ = nullptr;
 }
 
+void ControlHost::controlsFollowDensity() {
+  for (GraphicControl* control : controls_) control->followDensity();
+}
+
 void ControlHost::attach(GraphicControl& control) {
   controls_.push_back(&control);
 }

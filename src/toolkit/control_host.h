@@ -45,6 +45,8 @@ class ControlHost : public ControlParent {
   // over the background that the host has already painted there.
   void paintControls(Canvas& canvas, const Rect& clip);
   Cursor cursorAt(Point at) const;
+  // The host's density changed: each control shows its 96-dpi bounds at the new one.
+  void controlsFollowDensity();
 
   // Off by default.
   bool showHint() const final { return showHint_; }

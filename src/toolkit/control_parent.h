@@ -21,7 +21,10 @@ class ControlParent {
   // Whether the controls that follow their parent show their hints.
   virtual bool showHint() const = 0;
   virtual Color backgroundColor() const = 0;
+  // At 96 dpi; each control scales it to density().
   virtual Font font() const = 0;
+  // The pixel density of the screen the host shows on, in pixels per inch.
+  virtual int density() const = 0;
   // The host's window exists and is shown on screen, with its ancestors.
   virtual bool showing() const = 0;
   // The top-level window that holds the host takes input: false while a modal dialog has

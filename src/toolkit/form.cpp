@@ -20,6 +20,17 @@ void Form::setCaption(std::string_view caption) {
   applyCaption();
 }
 
+void Form::scaleTo(int dpi) {
+  if (dpi < 1 || dpi == density_) return;
+  density_ = dpi;
+  applySize();
+  followers_.tellAll();
+}
+
+Size Form::clientSize() const {
+  return {scaledToDensity(options_.clientWidth, density_), scaledToDensity(options_.clientHeight, density_)};
+}
+
 void Form::setClientWidth(int width) {
   options_.clientWidth = width;
   applySize();

@@ -9,12 +9,14 @@
 #include "platform/geometry.h"
 #include "toolkit/component.h"
 #include "toolkit/events.h"
+#include "toolkit/screen_density.h"
 #include "toolkit/window_handle.h"
 
 namespace platform {
 
 class ControlHost;
 
+// Sizes and the font's height at 96 dpi; the window shows them at its monitor's density.
 struct FormOptions {
   std::string caption;
   int clientWidth = 0;
@@ -51,6 +53,18 @@ class Form : public Component {
   void setFont(const Font& font) { options_.font = font; }
   // The name of an icon resource of the program; empty for none.
   void setIconResource(std::string_view name);
+
+  // The pixel density of the monitor the window shows on, taken when it is made and followed
+  // when it moves to another.
+  int density() const { return density_; }
+  // Shows the window and everything on it at `dpi`, from their 96-dpi values: only bounds and
+  // font heights change. Below 1, or the present density, changes nothing.
+  void scaleTo(int dpi);
+  // The client size and the font as shown, at the density.
+  Size clientSize() const;
+  Font shownFont() const { return scaledToDensity(options_.font, density_); }
+  // The panels on it.
+  DensityFollowers& densityFollowers() { return followers_; }
 
   Rect screenBounds() const;
   bool shown() const;
@@ -89,6 +103,8 @@ class Form : public Component {
   void runShowHandler();
 
   FormOptions options_;
+  int density_ = kDesignDensity;
+  DensityFollowers followers_;
   std::vector<ControlHost*> hosts_;  // not owned
   std::unique_ptr<Impl> impl_;
 };

@@ -73,9 +73,19 @@ void GraphicControl::setParent(ControlParent* parent) {
   }
   parent_ = parent;
   if (parent_) {
+    bounds_.scaleTo(parent_->density());
     parent_->attach(*this);
     invalidate();
   }
+}
+
+int GraphicControl::density() const {
+  return parent_ ? parent_->density() : kDesignDensity;
+}
+
+void GraphicControl::followDensity() {
+  invalidate();
+  moved(bounds_.scaleTo(density()));
 }
 
 bool GraphicControl::parentShowing() const {
@@ -83,9 +93,19 @@ bool GraphicControl::parentShowing() const {
 }
 
 void GraphicControl::setBounds(const Rect& bounds) {
-  if (bounds == bounds_) return;
+  if (bounds == this->bounds()) return;
   invalidate();
-  bounds_ = bounds;
+  moved(bounds_.setShown(bounds));
+}
+
+void GraphicControl::setDesignBounds(const Rect& bounds) {
+  if (bounds == designBounds()) return;
+  invalidate();
+  moved(bounds_.setDesign(bounds));
+}
+
+void GraphicControl::moved(bool changed) {
+  if (!changed) return;
   invalidate();
   accessibleChanged(AccessibleChange::kLocation);
 }
@@ -108,7 +128,7 @@ void GraphicControl::setVisible(bool visible) {
   if (visible_ == visible) return;
   visible_ = visible;
   // Shown or hidden, the parent repaints the rectangle: its background, then the control or not.
-  if (parent_) parent_->invalidateRect(bounds_);
+  if (parent_) parent_->invalidateRect(bounds());
   accessibleChanged(AccessibleChange::kState);  // the invisible state
   accessibleChanged(visible ? AccessibleChange::kShown : AccessibleChange::kHidden);
 }
@@ -131,8 +151,12 @@ void GraphicControl::setParentColor(bool on) {
   invalidate();
 }
 
-Font GraphicControl::font() const {
+Font GraphicControl::designFont() const {
   return parentFont_ && parent_ ? parent_->font() : font_;
+}
+
+Font GraphicControl::font() const {
+  return scaledToDensity(designFont(), density());
 }
 
 void GraphicControl::setFont(const Font& font) {
@@ -148,7 +172,7 @@ void GraphicControl::readOwnColor(Color color) {
 
 void GraphicControl::setParentFont(bool on) {
   if (on == parentFont_) return;
-  if (!on && !loading()) font_ = font();
+  if (!on && !loading()) font_ = designFont();
   parentFont_ = on;
   invalidate();
 }
@@ -159,7 +183,7 @@ void GraphicControl::readOwnFont(const Font& font) {
 }
 
 void GraphicControl::invalidate() {
-  if (parent_ && !loading() && (visible_ || designing())) parent_->invalidateRect(bounds_);
+  if (parent_ && !loading() && (visible_ || designing())) parent_->invalidateRect(bounds());
 }
 
 bool GraphicControl::paintable() const {

@@ -11,6 +11,7 @@
 #include "toolkit/control_parent.h"
 #include "toolkit/events.h"
 #include "toolkit/input.h"
+#include "toolkit/screen_density.h"
 
 namespace platform {
 
@@ -31,12 +32,18 @@ class GraphicControl : public Component {
   void setParent(ControlParent* parent);
   bool parentShowing() const;
 
-  const Rect& bounds() const { return bounds_; }
-  int left() const { return bounds_.left; }
-  int top() const { return bounds_.top; }
-  int width() const { return bounds_.width(); }
-  int height() const { return bounds_.height(); }
+  // Where the control is on its parent, in the parent's pixels at its screen's density.
+  const Rect& bounds() const { return bounds_.shown(); }
+  int left() const { return bounds().left; }
+  int top() const { return bounds().top; }
+  int width() const { return bounds().width(); }
+  int height() const { return bounds().height(); }
   void setBounds(const Rect& bounds);
+  // The same place at 96 dpi, as a window description gives and stores it.
+  const Rect& designBounds() const { return bounds_.design(); }
+  void setDesignBounds(const Rect& bounds);
+  // The density of the parent's screen; 96 without a parent.
+  int density() const;
   void setWidth(int width) { setBounds({left(), top(), left() + width, bottom()}); }
   void setHeight(int height) { setBounds({left(), top(), right(), top() + height}); }
 
@@ -57,7 +64,8 @@ class GraphicControl : public Component {
   void setColor(Color color);
   bool parentColor() const { return parentColor_; }
   void setParentColor(bool on);
-  // The same rules for the font.
+  // The same rules for the font. Font heights are given at 96 dpi; font() is the one the control
+  // draws with, at its density.
   Font font() const;
   void setFont(const Font& font);
   bool parentFont() const { return parentFont_; }
@@ -145,11 +153,18 @@ class GraphicControl : public Component {
  private:
   friend class ControlHost;
   friend class Action;
-  int right() const { return bounds_.right; }
-  int bottom() const { return bounds_.bottom; }
+  int right() const { return bounds().right; }
+  int bottom() const { return bounds().bottom; }
+  // The font at 96 dpi: the parent's or its own.
+  Font designFont() const;
+  // The parent's density changed (ControlHost tells its controls): shows the same 96-dpi bounds
+  // at the new one.
+  void followDensity();
+  // Moves to the shown rectangle, repainting both places, when the move changed it.
+  void moved(bool changed);
 
   ControlParent* parent_ = nullptr;  // not owned
-  Rect bounds_;
+  ScaledRect bounds_;
   std::string caption_;
   bool enabled_ = true;
   bool visible_ = true;

@@ -23,6 +23,8 @@ class LogBox : public ChildWindow<Panel> {
   std::string text() const;
   std::vector<std::string> lines() const;
   void focus();
+  // The font its text shows in: the form's, at the panel's density. Needs a parent.
+  Font shownFont() const { return scaledToDensity(parent_->font(), parent_->density()); }
 
   struct Impl;
 
@@ -38,6 +40,8 @@ class LogBox : public ChildWindow<Panel> {
   void placeWindow(Panel* previous) override;
   void moveWindow() override;
   void colorWindow() override;
+  // The text takes the font at the new density.
+  void densityChanged() override;
   void appendToWindow(std::string_view line);
   std::string windowText() const;
   void focusWindow();

@@ -13,13 +13,19 @@ void Panel::parentChanged(Form* previous) {
   parent_->addHost(*this);
 }
 
+void Panel::densityChanged() {
+  controlsFollowDensity();
+  followers_.tellAll();
+  colorWindow();
+}
+
 void Panel::colorWindow() {
-  invalidateRect({0, 0, bounds_.width(), bounds_.height()});
+  invalidateRect({0, 0, bounds().width(), bounds().height()});
 }
 
 void Panel::paint(Canvas& canvas, const Rect& clip) {
-  const int w = bounds_.width();
-  const int h = bounds_.height();
+  const int w = bounds().width();
+  const int h = bounds().height();
   canvas.setBrushStyle(BrushStyle::kSolid);
   canvas.setBrushColor(color_);
   canvas.fillRect({0, 0, w, h});

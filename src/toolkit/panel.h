@@ -19,6 +19,9 @@ class Panel : public ChildWindow<Form>, public ControlHost {
   Color backgroundColor() const override { return color_; }
   // The form's font, which controls placed on the panel speak in.
   Font font() const override { return parent_ ? parent_->font() : Font{}; }
+  int density() const override { return parent_ ? parent_->density() : kDesignDensity; }
+  // The log boxes on it.
+  DensityFollowers& densityFollowers() { return followers_; }
   bool showing() const override;
   bool topLevelEnabled() const override;
   void invalidateRect(const Rect& r) override;
@@ -50,6 +53,10 @@ class Panel : public ChildWindow<Form>, public ControlHost {
   // The colour shows at the next paint.
   void colorWindow() override;
   void parentChanged(Form* previous) override;
+  // Its controls and log boxes follow, and it repaints.
+  void densityChanged() override;
+
+  DensityFollowers followers_;
 
   std::unique_ptr<Impl> impl_;
 };

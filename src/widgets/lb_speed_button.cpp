@@ -217,7 +217,7 @@ TLbButtonFace TLbSpeedButton::face() const {
   f.alignment = alignment_;
   f.caption = caption();
   f.layout = layout_;
-  f.font = mouseInside_ && useHotTrackFont_ ? hotTrackFont_ : font();
+  f.font = mouseInside_ && useHotTrackFont_ ? platform::scaledToDensity(hotTrackFont_, density()) : font();
   f.shadowColor = shadowColor_;
   f.lightColor = lightColor_;
   f.hotTrackColor = hotTrackColor_;

@@ -53,6 +53,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   void setAllowAllUp(bool value) { allowAllUp_ = value; }
   TColor hotTrackColor() const { return hotTrackColor_; }
   void setHotTrackColor(TColor value) { hotTrackColor_ = value; }
+  // At 96 dpi, as Font is; the face shows it at the button's density.
   const platform::Font& hotTrackFont() const { return hotTrackFont_; }
   // The owned font itself, as a window description reads into it.
   platform::Font& hotTrackFont() { return hotTrackFont_; }

@@ -1,5 +1,7 @@
 #include "toolkit/form.h"
 
+#include "toolkit/headless/ui_state.h"
+
 namespace platform {
 
 // A headless screen of 1024 x 768; the frame adds what a fixed single border with a caption
@@ -17,7 +19,10 @@ struct Form::Impl {
 };
 
 Form::Form(const FormOptions& options, Component* owner)
-    : Component(owner), options_(options), impl_(std::make_unique<Impl>()) {
+    : Component(owner),
+      options_(options),
+      density_(headless::uiState().screenDensity),
+      impl_(std::make_unique<Impl>()) {
   applySize();
 }
 
@@ -32,8 +37,9 @@ std::string Form::caption() const {
 
 void Form::applySize() {
   Rect& r = impl_->screenBounds;
-  r.right = r.left + options_.clientWidth + 2 * kFrameX;
-  r.bottom = r.top + options_.clientHeight + kCaptionHeight + 2 * kFrameX;
+  const Size client = clientSize();
+  r.right = r.left + client.cx + 2 * kFrameX;
+  r.bottom = r.top + client.cy + kCaptionHeight + 2 * kFrameX;
 }
 
 // Nothing on the headless screen shows colour, stacking or icons; the options keep them.

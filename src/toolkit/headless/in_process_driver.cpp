@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/headless/ui_state.h"
+#include "toolkit/screen_density.h"
 
 namespace platform::headless {
 
@@ -13,6 +14,10 @@ void tickTimers() {
   for (Timer* t : timers) {
     if (std::find(uiState().timers.begin(), uiState().timers.end(), t) != uiState().timers.end()) t->tick();
   }
+}
+
+void setScreenDensity(int dpi) {
+  uiState().screenDensity = dpi;
 }
 
 void pressKey(Form& form, int key, unsigned shift) {
@@ -32,6 +37,7 @@ void resetUi() {
   s.menus.clear();
   s.menuChooser = nullptr;
   s.terminationRequested = false;
+  s.screenDensity = kDesignDensity;
   setAnsiCodePage(1252);
 }
 

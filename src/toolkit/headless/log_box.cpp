@@ -28,6 +28,7 @@ void LogBox::placeWindow(Panel* previous) {
 }
 void LogBox::moveWindow() {}
 void LogBox::colorWindow() {}
+void LogBox::densityChanged() {}
 
 void LogBox::appendToWindow(std::string_view line) {
   impl_->text.append(line);

@@ -35,7 +35,7 @@ Panel::~Panel() {
 void Panel::placeWindow(Form*) {}
 
 void Panel::moveWindow() {
-  impl_->surface->setSize(bounds_.width(), bounds_.height());
+  impl_->surface->setSize(bounds().width(), bounds().height());
 }
 
 bool Panel::showing() const {
@@ -60,7 +60,7 @@ void Panel::setMouseCapture(bool) {}
 Point Panel::clientToScreen(Point at) const {
   if (!parent_) return at;
   const Rect window = parent_->screenBounds();
-  return {window.left + bounds_.left + at.x, window.top + bounds_.top + at.y};
+  return {window.left + bounds().left + at.x, window.top + bounds().top + at.y};
 }
 
 int Panel::colorDepth() const {

@@ -7,6 +7,7 @@
 
 #include "toolkit/guarded.h"
 #include "toolkit/headless/shown.h"
+#include "toolkit/screen_density.h"
 
 namespace platform {
 class Form;
@@ -28,6 +29,7 @@ struct UiState {
   bool terminationRequested = false;
   std::vector<const Form*> textFocus;  // forms whose focused control is a text box
   std::string title;
+  int screenDensity = kDesignDensity;  // what forms made from now on open at
 };
 
 UiState& uiState();

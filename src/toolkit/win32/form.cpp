@@ -60,6 +60,15 @@ LRESULT handleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       if (const HWND child = focusableChild(hwnd)) SetFocus(child);
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another density: sized from the 96-dpi values again, at the place
+      // the system suggests.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      impl->owner->scaleTo(HIWORD(wParam));
+      SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
@@ -76,10 +85,10 @@ DWORD exStyleOf(const FormOptions& o) {
   return (o.stayOnTop ? WS_EX_TOPMOST : 0) | (o.backgroundSeeThrough ? WS_EX_LAYERED : 0);
 }
 
-// The outer size of a window whose client area has the size the options ask for.
-SIZE outerSize(const FormOptions& o) {
-  RECT r{0, 0, o.clientWidth, o.clientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, exStyleOf(o));
+// The outer size of a window whose client area has `client`'s size, framed at `dpi`.
+SIZE outerSize(const FormOptions& o, Size client, int dpi) {
+  RECT r{0, 0, client.cx, client.cy};
+  win32::adjustWindowRectForDensity(r, kStyle, exStyleOf(o), dpi);
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -95,14 +104,15 @@ Form::Form(const FormOptions& options, Component* owner)
   impl_->owner = this;
   impl_->endsApplication = !mainFormMade;
   mainFormMade = true;
-  const SIZE size = outerSize(options);
   const HWND hwnd =
       CreateWindowExA(exStyleOf(options),
                       win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, 0, nullptr),
-                      options.caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
-                      nullptr, nullptr, win32::instance(), impl_.get());
+                      options.caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                      win32::instance(), impl_.get());
   if (!hwnd) throw std::runtime_error("Cannot create the window");
   impl_->window.reset(hwnd);
+  density_ = win32::windowDensity(hwnd);
+  applySize();
   applyColor();  // the background brush and the see-through key
   applyIcon();
 }
@@ -125,7 +135,7 @@ std::string Form::caption() const {
 
 void Form::applySize() {
   if (!impl_->window) return;
-  const SIZE size = outerSize(options_);
+  const SIZE size = outerSize(options_, clientSize(), density_);
   SetWindowPos(impl_->window.get(), nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -63,21 +63,29 @@ void LogBox::placeWindow(Panel*) {
   // No ES_AUTOHSCROLL: long lines wrap. No scroll bars.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
   const HWND made =
-      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds_.left, bounds_.top, bounds_.width(),
-                      bounds_.height(), panelWindow, nullptr, win32::instance(), nullptr);
+      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, bounds().left, bounds().top, bounds().width(),
+                      bounds().height(), panelWindow, nullptr, win32::instance(), nullptr);
   if (!made) throw std::runtime_error("Cannot create the log box");
   impl_->window.reset(made);
   SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
   impl_->editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32::guardedWindowProc<logBoxMessage>)));
-  impl_->font = win32::createFont(parent_->font());
-  SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(impl_->font.get()), FALSE);
+  densityChanged();
   SendMessageA(made, EM_SETLIMITTEXT, 0, 0);
+}
+
+void LogBox::densityChanged() {
+  const HWND hwnd = impl_->window.get();
+  if (!hwnd) return;
+  win32::UniqueFont font = win32::createFont(shownFont());
+  // The box lets go of the old font before it is deleted.
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  impl_->font = std::move(font);
 }
 
 void LogBox::moveWindow() {
   if (const HWND hwnd = impl_->window.get()) {
-    MoveWindow(hwnd, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(), TRUE);
+    MoveWindow(hwnd, bounds().left, bounds().top, bounds().width(), bounds().height(), TRUE);
   }
 }
 

@@ -165,8 +165,8 @@ void Panel::placeWindow(Form*) {
   } else {
     const HWND hwnd = CreateWindowExA(
         0, win32::registerClass(kClassName, win32::guardedWindowProc<handleMessage>, CS_DBLCLKS, nullptr), "",
-        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(),
-        formWindow, nullptr, win32::instance(), impl_.get());
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds().left, bounds().top, bounds().width(),
+        bounds().height(), formWindow, nullptr, win32::instance(), impl_.get());
     if (!hwnd) throw std::runtime_error("Cannot create the panel");
     impl_->window.reset(hwnd);
     impl_->hints = std::make_unique<win32::HintTip>(hwnd);
@@ -175,7 +175,7 @@ void Panel::placeWindow(Form*) {
 
 void Panel::moveWindow() {
   if (const HWND hwnd = impl_->window.get()) {
-    MoveWindow(hwnd, bounds_.left, bounds_.top, bounds_.width(), bounds_.height(), TRUE);
+    MoveWindow(hwnd, bounds().left, bounds().top, bounds().width(), bounds().height(), TRUE);
   }
 }
 

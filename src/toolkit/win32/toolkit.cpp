@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+#include "toolkit/screen_density.h"
+
 namespace platform::win32 {
 
 HINSTANCE instance() {
@@ -32,6 +34,39 @@ UniqueFont createFont(const Font& font) {
                                 (font.style & kFontStrikeOut) != 0, static_cast<BYTE>(font.charset),
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
+
+namespace {
+
+// Entries of user32 that Windows before 10 (1607) lacks.
+template <class Fn>
+Fn user32Entry(const char* name) {
+  const HMODULE user32 = GetModuleHandleA("user32.dll");
+  const FARPROC entry = user32 ? GetProcAddress(user32, name) : nullptr;
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
+}
+
+}  // namespace
+
+int windowDensity(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = user32Entry<GetDpiForWindowFn>("GetDpiForWindow");
+  if (getDpiForWindow) {
+    if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
+  }
+  const HDC dc = GetDC(hwnd);
+  const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
+  if (dc) ReleaseDC(hwnd, dc);
+  return dpi > 0 ? dpi : kDesignDensity;
+}
+
+void adjustWindowRectForDensity(RECT& r, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = user32Entry<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  const RECT client = r;
+  if (adjustForDpi && adjustForDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
+  r = client;
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
 }
 
 std::string windowText(HWND hwnd) {

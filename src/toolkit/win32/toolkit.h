@@ -60,6 +60,11 @@ BOOL CALLBACK guardedEnumProc(HWND hwnd, LPARAM data) noexcept {
 // Registers a window class once; the class name is returned for CreateWindowEx.
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
 UniqueFont createFont(const Font& font);
+// The pixel density of the monitor the window is on, where the system can tell; else the
+// screen's.
+int windowDensity(HWND hwnd);
+// The outer rectangle of a window whose client area is `r`, with the frame drawn at `dpi`.
+void adjustWindowRectForDensity(RECT& r, DWORD style, DWORD exStyle, int dpi);
 std::string windowText(HWND hwnd);
 // The system's message box with one OK button and `icon`, modal for the whole program. Never
 // throws: the error report shows its boxes through it.

@@ -1,0 +1,48 @@
+#include "toolkit/screen_density.h"
+
+#include <cstdint>
+
+namespace platform {
+
+int mulDiv(int v, int numerator, int denominator) {
+  const std::int64_t product = std::int64_t{v} * numerator;
+  const std::int64_t half = denominator / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+}
+
+Rect scaledToDensity(const Rect& r, int dpi) {
+  const int left = scaledToDensity(r.left, dpi);
+  const int top = scaledToDensity(r.top, dpi);
+  return {left, top, left + scaledToDensity(r.width(), dpi), top + scaledToDensity(r.height(), dpi)};
+}
+
+Font scaledToDensity(const Font& f, int dpi) {
+  Font scaled = f;
+  scaled.height = scaledToDensity(f.height, dpi);
+  return scaled;
+}
+
+bool ScaledRect::setDesign(const Rect& r) {
+  design_ = r;
+  const Rect before = shown_;
+  shown_ = scaledToDensity(r, density_);
+  return shown_ != before;
+}
+
+bool ScaledRect::setShown(const Rect& r) {
+  if (r == shown_) return false;
+  const int left = mulDiv(r.left, kDesignDensity, density_);
+  const int top = mulDiv(r.top, kDesignDensity, density_);
+  design_ = {left, top, left + mulDiv(r.width(), kDesignDensity, density_),
+             top + mulDiv(r.height(), kDesignDensity, density_)};
+  shown_ = r;
+  return true;
+}
+
+bool ScaledRect::scaleTo(int dpi) {
+  if (dpi < 1) return false;  // no density to speak of: stays as it is
+  density_ = dpi;
+  return setDesign(design_);
+}
+
+}  // namespace platform

@@ -1,0 +1,71 @@
+#pragma once
+#include <algorithm>
+#include <vector>
+
+#include "platform/font.h"
+#include "platform/geometry.h"
+
+namespace platform {
+
+// Descriptions give every size in pixels at this density; a window shows them at its screen's.
+inline constexpr int kDesignDensity = 96;
+
+// v * numerator / denominator rounded to the nearest integer, halves away from zero, as the
+// system's MulDiv rounds, so that sizes match what the system computes for its own dialogs.
+int mulDiv(int v, int numerator, int denominator);
+
+// A 96-dpi value at `dpi`.
+inline int scaledToDensity(int v, int dpi) {
+  return mulDiv(v, dpi, kDesignDensity);
+}
+// Left, top, width and height each scaled: the sides follow from them, so that a width never
+// depends on where the rectangle starts.
+Rect scaledToDensity(const Rect& r, int dpi);
+// Only the height changes; a negative one (a character height) stays negative.
+Font scaledToDensity(const Font& f, int dpi);
+
+// A rectangle as a description gives it, at 96 dpi, and as shown at a density. The shown one is
+// always computed from the 96-dpi one, so nothing drifts however often the density changes.
+class ScaledRect {
+ public:
+  const Rect& shown() const { return shown_; }
+  const Rect& design() const { return design_; }
+  int density() const { return density_; }
+
+  // Each returns whether the shown rectangle changed.
+  bool setDesign(const Rect& r);
+  // From code that works in shown pixels: the 96-dpi rectangle is taken back from it, exactly
+  // at 96 dpi and to the nearest pixel at any other.
+  bool setShown(const Rect& r);
+  // A density below 1 changes nothing.
+  bool scaleTo(int dpi);
+
+ private:
+  Rect design_;
+  Rect shown_;
+  int density_ = kDesignDensity;
+};
+
+// A window that shows its 96-dpi bounds at its parent's density, and is told when that changes.
+class DensityFollower {
+ public:
+  virtual void followDensity() = 0;
+
+ protected:
+  ~DensityFollower() = default;
+};
+
+// The child windows of a window, which follow its density; each adds itself while it is there.
+class DensityFollowers {
+ public:
+  void add(DensityFollower& f) { followers_.push_back(&f); }
+  void remove(DensityFollower& f) { std::erase(followers_, &f); }
+  void tellAll() const {
+    for (DensityFollower* f : followers_) f->followDensity();
+  }
+
+ private:
+  std::vector<DensityFollower*> followers_;  // not owned
+};
+
+}  // namespace platform
