@@ -67,6 +67,8 @@ class GraphicControl : public Component {
   // The same rules for the font. Font heights are given at 96 dpi; font() is the one the control
   // draws with, at its density.
   Font font() const;
+  // The font at 96 dpi: the parent's or its own.
+  Font designFont() const;
   void setFont(const Font& font);
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool on);
@@ -155,8 +157,6 @@ class GraphicControl : public Component {
   friend class Action;
   int right() const { return bounds().right; }
   int bottom() const { return bounds().bottom; }
-  // The font at 96 dpi: the parent's or its own.
-  Font designFont() const;
   // The parent's density changed (ControlHost tells its controls): shows the same 96-dpi bounds
   // at the new one.
   void followDensity();

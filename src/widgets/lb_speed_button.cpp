@@ -203,7 +203,7 @@ void TLbSpeedButton::setColorStyle(TLbColorStyle value) {
   hotTrackColor_ = preset.hotTrackColor;
   flat_ = preset.flat;
   setColor(preset.color);
-  platform::Font font = this->font();
+  platform::Font font = designFont();
   font.color = preset.fontColor;
   setFont(font);
   style_ = preset.style;  // a preset is what its author chose, whatever the display
