@@ -85,7 +85,7 @@ DWORD exStyleOf(const FormOptions& o) {
   return (o.stayOnTop ? WS_EX_TOPMOST : 0) | (o.backgroundSeeThrough ? WS_EX_LAYERED : 0);
 }
 
-// The outer size of a window whose client area has `client`'s size, framed at `dpi`.
+// The outer size of a window whose client area has `client`'s size, its frame drawn at `dpi`.
 SIZE outerSize(const FormOptions& o, Size client, int dpi) {
   RECT r{0, 0, client.cx, client.cy};
   win32::adjustWindowRectForDensity(r, kStyle, exStyleOf(o), dpi);
@@ -135,7 +135,9 @@ std::string Form::caption() const {
 
 void Form::applySize() {
   if (!impl_->window) return;
-  const SIZE size = outerSize(options_, clientSize(), density_);
+  // The frame as the system draws it for this window now: at the new density once Windows has
+  // moved the window to another monitor, and at the system's where the message was only sent.
+  const SIZE size = outerSize(options_, clientSize(), win32::windowDensity(impl_->window.get()));
   SetWindowPos(impl_->window.get(), nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
