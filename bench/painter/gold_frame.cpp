@@ -9,9 +9,11 @@ using gold_button::kWidth;
 
 }  // namespace
 
-TLbButtonFace goldFace(FrameLook look) {
+TLbButtonFace goldFace(FrameLook look, int dpi) {
   const bool hot = look == FrameLook::kHot || look == FrameLook::kDown;
-  TLbButtonFace f = gold_button::face(kWidth, kHeight, "Upgrade la 2.63");
+  TLbButtonFace f = gold_button::face(platform::scaledToDensity(kWidth, dpi),
+                                      platform::scaledToDensity(kHeight, dpi), "Upgrade la 2.63");
+  f.font = platform::scaledToDensity(f.font, dpi);
   f.hasPopupMenu = look == FrameLook::kUpWithMenu;
   f.mouseInside = hot;
   f.down = look == FrameLook::kDown;
@@ -19,8 +21,8 @@ TLbButtonFace goldFace(FrameLook look) {
   return f;
 }
 
-void paintGoldFrame(platform::Canvas& screen, FrameLook look) {
-  screen.draw(0, 0, *ComposeButtonFace(goldFace(look)));
+void paintGoldFrame(platform::Canvas& screen, FrameLook look, int dpi) {
+  screen.draw(0, 0, *ComposeButtonFace(goldFace(look, dpi)));
 }
 
 void copyEmptyFrame(platform::Canvas& screen) {

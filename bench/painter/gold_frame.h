@@ -1,6 +1,7 @@
 #pragma once
 #include "gold_button.h"
 #include "platform/canvas.h"
+#include "toolkit/screen_density.h"
 #include "widgets/lb_face_composer.h"
 #include "widgets/lb_speed_button.h"
 
@@ -8,12 +9,13 @@ namespace bench {
 
 enum class FrameLook { kUp, kHot, kDown, kUpWithMenu };
 
-// The main window's gold button, 108 x 31, in one look.
-widgets::TLbButtonFace goldFace(FrameLook look);
+// The main window's gold button, 108 x 31 at 96 dpi, in one look; at `dpi` it has the size and
+// the font height the main window gives it there (216 x 62 and -22 at 192).
+widgets::TLbButtonFace goldFace(FrameLook look, int dpi = platform::kDesignDensity);
 
 // One whole frame as the control makes it: a new off-screen bitmap, the key-colour fill, the
-// face, and the see-through copy onto screen.
-void paintGoldFrame(platform::Canvas& screen, FrameLook look);
+// face, and the see-through copy onto screen (at least 240 x 70).
+void paintGoldFrame(platform::Canvas& screen, FrameLook look, int dpi = platform::kDesignDensity);
 
 // The same frame without the face: what making and copying the bitmap costs alone.
 void copyEmptyFrame(platform::Canvas& screen);

@@ -6,15 +6,23 @@
 namespace {
 
 void goldFrame(benchmark::State& state, bench::FrameLook look) {
-  const auto screen = platform::createBitmap(200, 60);
+  const auto screen = platform::createBitmap(240, 70);
   for (auto _ : state) {
     bench::paintGoldFrame(screen->canvas(), look);
     benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
   }
 }
 
+void goldFrameAt200(benchmark::State& state) {
+  const auto screen = platform::createBitmap(240, 70);
+  for (auto _ : state) {
+    bench::paintGoldFrame(screen->canvas(), bench::FrameLook::kUp, 192);
+    benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
+  }
+}
+
 void emptyFrame(benchmark::State& state) {
-  const auto screen = platform::createBitmap(200, 60);
+  const auto screen = platform::createBitmap(240, 70);
   for (auto _ : state) {
     bench::copyEmptyFrame(screen->canvas());
     benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
@@ -39,6 +47,7 @@ BENCHMARK_CAPTURE(goldFrame, up, bench::FrameLook::kUp)->Unit(benchmark::kMicros
 BENCHMARK_CAPTURE(goldFrame, hot, bench::FrameLook::kHot)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, down, bench::FrameLook::kDown)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(goldFrame, up_with_menu, bench::FrameLook::kUpWithMenu)->Unit(benchmark::kMicrosecond);
+BENCHMARK(goldFrameAt200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(arrowLoad)->Unit(benchmark::kMicrosecond);
 BENCHMARK(emptyFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(controlFrame)->Unit(benchmark::kMicrosecond);

@@ -36,7 +36,7 @@ void report(const char* name, double us) {
 }  // namespace
 
 int main() {
-  const auto screen = platform::createBitmap(200, 60);
+  const auto screen = platform::createBitmap(240, 70);
   platform::Canvas& c = screen->canvas();
   report("gold frame, up", microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUp); }));
   report("gold frame, hot", microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kHot); }));
@@ -44,6 +44,8 @@ int main() {
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kDown); }));
   report("gold frame, up with menu",
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUpWithMenu); }));
+  report("gold frame, up, at 200%",
+         microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUp, 192); }));
   report("popup arrow load alone",
          microsecondsPerFrame([] { (void)platform::loadBitmapResource("LBARROW"); }));
   report("empty frame (baseline)", microsecondsPerFrame([&] { bench::copyEmptyFrame(c); }));
