@@ -3,7 +3,8 @@
 
 // Where everything sits in the showcase window: the window builds itself from these, and the
 // end-to-end tests find what they click and point at through them. Panels are placed in the
-// form's client area, buttons in their panel.
+// form's client area, buttons in their panel; all at 96 dpi, which the window scales to its
+// screen's density.
 namespace showcase::layout {
 
 using platform::Rect;

@@ -90,7 +90,7 @@ platform::Panel& ShowcaseWindow::section(const Rect& bounds, std::string_view he
   panel.setShowHint(true);
   auto& label = form_.own<Label>();
   label.setParent(&panel);
-  label.setBounds({10, 3, bounds.width() - 10, 3 + layout::kHeadingHeight});
+  label.setDesignBounds({10, 3, bounds.width() - 10, 3 + layout::kHeadingHeight});
   platform::Font font = form_.font();
   font.style = platform::kFontBold;
   font.color = kHeadingColor;
@@ -106,7 +106,7 @@ ShowcaseWindow::Button& ShowcaseWindow::addButton(platform::Panel& panel, const 
   b.beginLoading();
   b.setName(name);
   b.setParent(&panel);
-  b.setBounds(bounds);
+  b.setDesignBounds(bounds);
   b.setCaption(caption);
   b.setHint(hint);
   b.setColor(kFace);
@@ -157,7 +157,7 @@ void ShowcaseWindow::buildTransparent() {
   platform::Panel& panel = section(layout::kTransparentPanel, "Transparent, over a patterned parent");
   auto& ground = form_.own<Checkerboard>();
   ground.setParent(&panel);
-  ground.setBounds({10, layout::kFirstRow, layout::kTransparentPanel.width() - 10,
+  ground.setDesignBounds({10, layout::kFirstRow, layout::kTransparentPanel.width() - 10,
                     layout::kTransparentPanel.height() - 8});
   const std::array<std::pair<TLbSpeedButtonStyle, const char*>, 3> kinds = {
       {{bsNormal, "TransparentNormal"}, {bsModern, "TransparentModern"}, {bsShape, "TransparentShape"}}};
