@@ -18,6 +18,18 @@ platform::FormOptions windowOptions(std::string caption) {
 
 }  // namespace
 
+std::vector<platform::Color> shownOnPanel(const widgets::TLbButtonFace& face) {
+  const auto bitmap = widgets::ComposeButtonFace(face);
+  std::vector<platform::Color> pixels;
+  for (int y = 0; y < face.height; ++y) {
+    for (int x = 0; x < face.width; ++x) {
+      const platform::Color c = bitmap->canvas().pixel(x, y);
+      pixels.push_back(c == widgets::kFaceKeyColor ? kPanelColor : c);
+    }
+  }
+  return pixels;
+}
+
 platform::Font captionFont() {
   platform::Font f;
   f.style = platform::kFontBold;

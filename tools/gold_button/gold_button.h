@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/font.h"
@@ -24,6 +25,10 @@ platform::Font captionFont();
 
 // The face of a gold button of that size and caption, up, the pointer elsewhere.
 widgets::TLbButtonFace face(int width, int height, std::string caption);
+
+// The face composed as a screen shows it on the main window's panel, row by row from the top:
+// its see-through pixels show the panel's colour.
+std::vector<platform::Color> shownOnPanel(const widgets::TLbButtonFace& face);
 
 // A shown window filled by a panel of the main window's colour. The window is centred on the
 // screen, where a fresh display keeps the real pointer; its buttons sit in the top-left corner,
