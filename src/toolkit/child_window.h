@@ -18,10 +18,6 @@ namespace platform {
 template <class Parent>
 class ChildWindow : public Component, public DensityFollower {
  public:
-  ~ChildWindow() override {
-    if (parent_) parent_->densityFollowers().remove(*this);
-  }
-
   Parent* parent() const { return parent_; }
   // Places the window in a parent, or moves it to another one. A child that has a parent keeps
   // one: none is a logic error. When the window cannot be placed the child keeps its former
@@ -33,7 +29,7 @@ class ChildWindow : public Component, public DensityFollower {
     Parent* const previous = parent_;
     const ScaledRect before = bounds_;
     parent_ = parent;
-    bounds_.scaleTo(parent->density());
+    const bool rescaled = bounds_.scaleTo(parent->density());
     try {
       placeWindow(previous);
     } catch (...) {
@@ -41,12 +37,16 @@ class ChildWindow : public Component, public DensityFollower {
       bounds_ = before;
       throw;
     }
-    if (previous) previous->densityFollowers().remove(*this);
     parent->densityFollowers().add(*this);
+    // A window that existed keeps its old pixels until told: the new parent's density may differ,
+    // for it and for everything inside it.
+    if (rescaled) moveWindow();
+    densityChanged();
     parentChanged(previous);
   }
 
-  // In the parent's pixels at its density.
+  // In the parent's pixels at its density. Without a parent that density is 96, so bounds set
+  // before the child is placed count as 96-dpi values and are scaled when it is.
   const Rect& bounds() const { return bounds_.shown(); }
   void setBounds(const Rect& bounds) {
     if (bounds_.setShown(bounds)) moveWindow();
@@ -82,7 +82,8 @@ class ChildWindow : public Component, public DensityFollower {
   virtual void colorWindow() = 0;
   // The window is in its new parent.
   virtual void parentChanged(Parent* previous) { (void)previous; }
-  // After the bounds have followed a change of the parent's density: what else follows it.
+  // After the bounds have followed the parent's density, when it changed or the child was placed
+  // in a parent: what else follows it.
   virtual void densityChanged() {}
 
   Parent* parent_ = nullptr;  // not owned

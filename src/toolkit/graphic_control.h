@@ -32,7 +32,9 @@ class GraphicControl : public Component {
   void setParent(ControlParent* parent);
   bool parentShowing() const;
 
-  // Where the control is on its parent, in the parent's pixels at its screen's density.
+  // Where the control is on its parent, in the parent's pixels at its screen's density. Without a
+  // parent that density is 96, so bounds set before the control is placed count as 96-dpi values
+  // and are scaled when it is.
   const Rect& bounds() const { return bounds_.shown(); }
   int left() const { return bounds().left; }
   int top() const { return bounds().top; }

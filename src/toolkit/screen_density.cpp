@@ -1,6 +1,7 @@
 #include "toolkit/screen_density.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -43,6 +44,31 @@ bool ScaledRect::scaleTo(int dpi) {
   if (dpi < 1) return false;  // no density to speak of: stays as it is
   density_ = dpi;
   return setDesign(design_);
+}
+
+DensityFollower::~DensityFollower() {
+  if (list_) list_->remove(*this);
+}
+
+DensityFollowers::~DensityFollowers() {
+  for (DensityFollower* f : followers_) f->list_ = nullptr;
+}
+
+void DensityFollowers::add(DensityFollower& f) {
+  if (f.list_ == this) return;
+  if (f.list_) f.list_->remove(f);
+  followers_.push_back(&f);
+  f.list_ = this;
+}
+
+void DensityFollowers::remove(DensityFollower& f) {
+  std::erase(followers_, &f);
+  if (f.list_ == this) f.list_ = nullptr;
+}
+
+void DensityFollowers::tellAll() const {
+  const auto followers = followers_;  // a follower may leave while it is told
+  for (DensityFollower* f : followers) f->followDensity();
 }
 
 }  // namespace platform

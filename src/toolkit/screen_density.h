@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <vector>
 
 #include "platform/font.h"
@@ -46,23 +45,37 @@ class ScaledRect {
   int density_ = kDesignDensity;
 };
 
+class DensityFollowers;
+
 // A window that shows its 96-dpi bounds at its parent's density, and is told when that changes.
+// Whichever of a follower and its list goes first, the other forgets it.
 class DensityFollower {
  public:
   virtual void followDensity() = 0;
 
  protected:
-  ~DensityFollower() = default;
+  DensityFollower() = default;
+  DensityFollower(const DensityFollower&) = delete;
+  DensityFollower& operator=(const DensityFollower&) = delete;
+  virtual ~DensityFollower();
+
+ private:
+  friend class DensityFollowers;
+  DensityFollowers* list_ = nullptr;  // the one it is on, if any
 };
 
-// The child windows of a window, which follow its density; each adds itself while it is there.
+// The child windows of a window, which follow its density; each is on one list at a time.
 class DensityFollowers {
  public:
-  void add(DensityFollower& f) { followers_.push_back(&f); }
-  void remove(DensityFollower& f) { std::erase(followers_, &f); }
-  void tellAll() const {
-    for (DensityFollower* f : followers_) f->followDensity();
-  }
+  DensityFollowers() = default;
+  DensityFollowers(const DensityFollowers&) = delete;
+  DensityFollowers& operator=(const DensityFollowers&) = delete;
+  ~DensityFollowers();
+
+  // Takes the follower off the list it was on.
+  void add(DensityFollower& f);
+  void remove(DensityFollower& f);
+  void tellAll() const;
 
  private:
   std::vector<DensityFollower*> followers_;  // not owned

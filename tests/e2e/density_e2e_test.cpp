@@ -16,6 +16,7 @@
 #include "real_mouse.h"
 #include "screen_grab.h"
 #include "toolkit/screen_density.h"
+#include "toolkit/win32/toolkit.h"
 #include "widgets/lb_face_composer.h"
 
 namespace e2e {
@@ -108,6 +109,30 @@ int differingPixels(const driver::ScreenGrab& shown, const std::vector<platform:
   return count;
 }
 
+// How far apart the log box's lines are: the height of the font it really shows, as the edit
+// control measures it. Read with messages that carry no pointers, so from another process.
+int lineSpacing(HWND log) {
+  const LRESULT second = SendMessageA(log, EM_LINEINDEX, 1, 0);
+  if (second <= 0) return 0;
+  const auto top = [log](LRESULT index) {
+    return static_cast<int>(HIWORD(SendMessageA(log, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0)));
+  };
+  return top(second) - top(0);
+}
+
+// The same measure of the form's font at `dpi`, made in this process.
+int fontHeightAt(int dpi) {
+  const platform::win32::UniqueFont font =
+      platform::win32::createFont(platform::scaledToDensity(platform::Font{}, dpi));
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font.get());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return metrics.tmHeight;
+}
+
 int requestedDensity() {
   const char* given = std::getenv("UPDATER_TEST_DENSITY");
   return given && *given ? std::atoi(given) : platform::kDesignDensity;
@@ -129,6 +154,7 @@ TEST_F(Density, TheWindowOpensAtTheScreensDensityWithFacesComposedAtTheirSize) {
   storeRecord(prepareInstallFolder(true), "1.95");
   const auto window = startUpdater(2);
   EXPECT_EQ(layoutDifferences(window, *l), "");
+  EXPECT_EQ(lineSpacing(window.log), fontHeightAt(dpi)) << "the log box's font at " << dpi << " dpi";
   screenshot(window.form, std::to_string(dpi) + "dpi");
 
   for (const Button& b : buttonsOf(window)) {

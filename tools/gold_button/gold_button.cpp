@@ -62,7 +62,7 @@ widgets::TLbSpeedButton& Window::addButton(std::string_view name) {
   auto& button = form_.own<widgets::TLbSpeedButton>();
   button.setName(name);
   button.setParent(&panel_);
-  button.setBounds(kButtonBounds);
+  button.setDesignBounds(kButtonBounds);
   button.setCaption("Inchide");
   button.setColorStyle(widgets::lcsGold);
   button.setAlignment(widgets::taCenter);

@@ -70,8 +70,7 @@ void LogBox::placeWindow(Panel*) {
   SetWindowLongPtrA(made, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl_.get()));
   impl_->editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&win32::guardedWindowProc<logBoxMessage>)));
-  densityChanged();
-  SendMessageA(made, EM_SETLIMITTEXT, 0, 0);
+  SendMessageA(made, EM_SETLIMITTEXT, 0, 0);  // the font follows once it is placed
 }
 
 void LogBox::densityChanged() {
