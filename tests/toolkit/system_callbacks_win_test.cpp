@@ -262,6 +262,17 @@ TEST_F(AccessibleServerFailures, AServerWhoseWindowHasGoneAnswersNotConnectedAnd
   ITypeInfo* info = reinterpret_cast<ITypeInfo*>(0x10);
   EXPECT_EQ(server->GetTypeInfo(0, 0, &info), E_NOTIMPL);
   EXPECT_EQ(info, nullptr);
+  VARIANT result{};
+  result.vt = VT_I4;
+  EXCEPINFO exception{};
+  exception.wCode = 7;
+  UINT badArgument = 3;
+  DISPPARAMS none{};
+  EXPECT_EQ(server->Invoke(0, IID_NULL, 0, DISPATCH_METHOD, &none, &result, &exception, &badArgument),
+            E_NOTIMPL);
+  EXPECT_EQ(result.vt, VT_EMPTY);
+  EXPECT_EQ(exception.wCode, 0);
+  EXPECT_EQ(badArgument, 0u);
 }
 
 TEST_F(SystemCallbacks, AWindowOnAThreadWhoseApartmentCannotServeClientsAnswersWithoutAServer) {

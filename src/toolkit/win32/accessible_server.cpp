@@ -65,6 +65,12 @@ void clearOut(VARIANT* out) {
 void clearOut(LONG* out) {
   if (out) *out = 0;
 }
+void clearOut(UINT* out) {
+  if (out) *out = 0;
+}
+void clearOut(EXCEPINFO* out) {
+  if (out) *out = EXCEPINFO{};
+}
 
 // The body of a method that a client calls through COM, which no exception may leave: one that
 // does is reported and the call fails. A failed call clears the out-parameters given after the
@@ -148,9 +154,9 @@ class HostAccessible final : public IAccessible {
       return E_NOTIMPL;
     });
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                   UINT*) noexcept override {
-    return serve([] { return E_NOTIMPL; }, result);
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                   EXCEPINFO* exception, UINT* badArgument) noexcept override {
+    return serve([] { return E_NOTIMPL; }, result, exception, badArgument);
   }
 
   // IAccessible
