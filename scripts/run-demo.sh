@@ -3,6 +3,7 @@
 # "C:\Ralvento Demo" of a throwaway Wine prefix, updated to the carried build.
 # With a display the window opens for you to click; without one it runs under Xvfb, is driven
 # as a person would drive it, and the screenshots land in build/demo/.
+# DEMO_DPI=144 (or 120, 192...) runs it on a screen of that density: 150% and so on.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -23,6 +24,12 @@ cleanup() {
 trap cleanup EXIT
 echo "Preparing a Wine prefix with a demo installation (about 10 s)..."
 wine_env_start "$scratch/wine"
+if [ -n "${DEMO_DPI:-}" ]; then
+  # Wine reads the screen's density only when its server starts.
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DEMO_DPI" /f >/dev/null 2>&1
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w
+fi
 
 install_dir="$WINEPREFIX/drive_c/Ralvento Demo"
 mkdir -p "$install_dir"

@@ -12,8 +12,18 @@
 
 namespace {
 
+// At 96 dpi; the window shows them at the screen's density.
 constexpr RECT kUpgradeButton{16, 120, 217, 151};
 constexpr RECT kCloseButton{300, 120, 408, 151};
+
+RECT atScreenDensity(const RECT& r) {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const auto scaled = [dpi](LONG v) { return MulDiv(v, dpi, 96); };
+  return {scaled(r.left), scaled(r.top), scaled(r.left) + scaled(r.right - r.left),
+          scaled(r.top) + scaled(r.bottom - r.top)};
+}
 
 void printLog(const char* heading, const std::string& text) {
   std::printf("%s\n", heading);
@@ -60,7 +70,7 @@ int main(int argc, char** argv) {
   int status = 0;
   if (install && checked.find("Cale ") != std::string::npos) {
     std::printf("clicking \"Actualizare la versiunea ...\"\n");
-    driver::clickButton(*window, kUpgradeButton);
+    driver::clickButton(*window, atScreenDensity(kUpgradeButton));
     const auto box = driver::waitForMessageBox(process.id(), 30000);
     if (!box) {
       std::fprintf(stderr, "no dialog after the click\n");
@@ -84,7 +94,7 @@ int main(int argc, char** argv) {
     if (!same || !*same) status = 1;
   }
   std::printf("clicking \"Inchide\"\n");
-  driver::clickButton(*window, kCloseButton);
+  driver::clickButton(*window, atScreenDensity(kCloseButton));
   const auto code = process.waitForExit(10000);
   std::printf("updater exit code: %s\n", code ? std::to_string(*code).c_str() : "(still running)");
   return code && *code == 0 ? status : 1;
