@@ -29,24 +29,29 @@ void addBounds(ClassInfo& info) {
 
 void addForm(ClassRegistry& classes) {
   ClassInfo& info = classes.add<Form>("TForm");
+  const FormOptions fresh;
   info.properties = {
       valueProperty<Form, std::string, &Form::caption,
-                    [](Form& f, const std::string& v) { f.setCaption(v); }>("Caption", textCodec(), ""),
+                    [](Form& f, const std::string& v) { f.setCaption(v); }>("Caption", textCodec(),
+                                                                            fresh.caption),
       valueProperty<Form, int, [](const Form& f) { return f.options().clientHeight; },
-                    &Form::setClientHeight>("ClientHeight", integerCodec(0, published::kMaxPosition), 0),
+                    &Form::setClientHeight>("ClientHeight", integerCodec(0, published::kMaxPosition),
+                                            fresh.clientHeight),
       valueProperty<Form, int, [](const Form& f) { return f.options().clientWidth; }, &Form::setClientWidth>(
-          "ClientWidth", integerCodec(0, published::kMaxPosition), 0),
+          "ClientWidth", integerCodec(0, published::kMaxPosition), fresh.clientWidth),
       valueProperty<Form, Color, [](const Form& f) { return f.options().color; }, &Form::setColor>(
-          "Color", colorCodec(), kBtnFaceColor),
+          "Color", colorCodec(), fresh.color),
       valueProperty<Form, bool, [](const Form& f) { return f.options().backgroundSeeThrough; },
-                    &Form::setBackgroundSeeThrough>("TransparentColor", booleanCodec(), false),
+                    &Form::setBackgroundSeeThrough>("TransparentColor", booleanCodec(),
+                                                    fresh.backgroundSeeThrough),
       fontProperty<Form, [](const Form& f) -> const Font& { return f.font(); }, &Form::setFont,
-                   [](const Form&) { return Font{}; }>("Font"),
+                   [](const Form&) { return FormOptions{}.font; }>("Font"),
       valueProperty<Form, int, [](const Form& f) { return f.options().stayOnTop ? 1 : 0; },
                     [](Form& f, int v) { f.setStayOnTop(v == 1); }>(
-          "FormStyle", enumerationCodec({"fsNormal", "fsStayOnTop"}), 0),
+          "FormStyle", enumerationCodec({"fsNormal", "fsStayOnTop"}), fresh.stayOnTop ? 1 : 0),
       valueProperty<Form, std::string, [](const Form& f) { return f.options().iconResource; },
-                    [](Form& f, const std::string& v) { f.setIconResource(v); }>("Icon", textCodec(), ""),
+                    [](Form& f, const std::string& v) { f.setIconResource(v); }>("Icon", textCodec(),
+                                                                                 fresh.iconResource),
       eventProperty<&Form::onKeyDown>("OnKeyDown"),
       eventProperty<&Form::onShow>("OnShow"),
   };
@@ -63,8 +68,8 @@ void addPanel(ClassRegistry& classes) {
     return static_cast<const Panel&>(c).parent();
   };
   addBounds<Panel>(info);
-  info.properties.push_back(
-      valueProperty<Panel, Color, &Panel::color, &Panel::setColor>("Color", colorCodec(), kBtnFaceColor));
+  info.properties.push_back(valueProperty<Panel, Color, &Panel::color, &Panel::setColor>(
+      "Color", colorCodec(), Panel::kDefaultColor));
 }
 
 void addLogBox(ClassRegistry& classes) {
@@ -78,17 +83,18 @@ void addLogBox(ClassRegistry& classes) {
     return static_cast<const LogBox&>(c).parent();
   };
   addBounds<LogBox>(info);
-  info.properties.push_back(
-      valueProperty<LogBox, Color, &LogBox::color, &LogBox::setColor>("Color", colorCodec(), kWindowColor));
+  info.properties.push_back(valueProperty<LogBox, Color, &LogBox::color, &LogBox::setColor>(
+      "Color", colorCodec(), LogBox::kDefaultColor));
 }
 
 void addTimer(ClassRegistry& classes) {
   ClassInfo& info = classes.add<Timer>("TTimer");
   info.make = makeOwned<Timer>;
   info.properties = {
-      valueProperty<Timer, bool, &Timer::enabled, &Timer::setEnabled>("Enabled", booleanCodec(), true),
+      valueProperty<Timer, bool, &Timer::enabled, &Timer::setEnabled>("Enabled", booleanCodec(),
+                                                                      Timer::kDefaultEnabled),
       valueProperty<Timer, unsigned, &Timer::interval, &Timer::setInterval>("Interval", unsignedCodec(),
-                                                                            1000u),
+                                                                            Timer::kDefaultInterval),
       eventProperty<&Timer::onTimer>("OnTimer"),
   };
 }
@@ -102,15 +108,19 @@ void addActions(ClassRegistry& classes) {
       referenceProperty<ActionList, ImageList, &ActionList::images, &ActionList::setImages>("Images")};
   ClassInfo& action = classes.add<Action>("TAction");
   action.make = makeOwned<Action>;
+  const Action fresh(nullptr);
   action.properties = {
       valueProperty<Action, std::string, &Action::caption,
-                    [](Action& a, const std::string& v) { a.setCaption(v); }>("Caption", textCodec(), ""),
-      valueProperty<Action, bool, &Action::enabled, &Action::setEnabled>("Enabled", booleanCodec(), true),
+                    [](Action& a, const std::string& v) { a.setCaption(v); }>("Caption", textCodec(),
+                                                                              fresh.caption()),
+      valueProperty<Action, bool, &Action::enabled, &Action::setEnabled>("Enabled", booleanCodec(),
+                                                                         fresh.enabled()),
       valueProperty<Action, std::string, &Action::hint,
-                    [](Action& a, const std::string& v) { a.setHint(v); }>("Hint", textCodec(), ""),
+                    [](Action& a, const std::string& v) { a.setHint(v); }>("Hint", textCodec(), fresh.hint()),
       valueProperty<Action, int, &Action::imageIndex, &Action::setImageIndex>(
-          "ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()), -1),
-      valueProperty<Action, bool, &Action::visible, &Action::setVisible>("Visible", booleanCodec(), true),
+          "ImageIndex", integerCodec(-1, std::numeric_limits<int>::max()), fresh.imageIndex()),
+      valueProperty<Action, bool, &Action::visible, &Action::setVisible>("Visible", booleanCodec(),
+                                                                         fresh.visible()),
       referenceProperty<Action, ActionList, &Action::actionList, &Action::setActionList>("ActionList"),
       eventProperty<&Action::onChange>("OnChange"),
       eventProperty<&Action::onExecute>("OnExecute"),

@@ -14,6 +14,8 @@ namespace platform {
 // It speaks in the font of the form it is placed on, and must not outlive its panel.
 class LogBox : public ChildWindow<Panel> {
  public:
+  // The colour a new box shows, which its window description need not store.
+  static constexpr Color kDefaultColor = kWindowColor;
   explicit LogBox(Component* owner);
   LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner = nullptr);
   ~LogBox() override;
@@ -31,7 +33,6 @@ class LogBox : public ChildWindow<Panel> {
  private:
   static constexpr const char* kKind = "Log box";
   static constexpr const char* kParentKind = "panel";
-  static constexpr Color kDefaultColor = kWindowColor;
 
   void requireParent() const;
   // "Log box '<Name>' has no parent window": before it has a panel, or on a panel without one.

@@ -12,6 +12,8 @@ namespace platform {
 // it has a form as parent; without one it shows nothing. A panel must not outlive its form.
 class Panel : public ChildWindow<Form>, public ControlHost {
  public:
+  // The colour a new panel shows, which its window description need not store.
+  static constexpr Color kDefaultColor = kBtnFaceColor;
   explicit Panel(Component* owner);
   Panel(Form& parent, const Rect& bounds, Color color, Component* owner = nullptr);
   ~Panel() override;
@@ -45,7 +47,6 @@ class Panel : public ChildWindow<Form>, public ControlHost {
   // How a panel's errors name it and its parent, and the colour a new one shows.
   static constexpr const char* kKind = "Panel";
   static constexpr const char* kParentKind = "form";
-  static constexpr Color kDefaultColor = kBtnFaceColor;
 
   // The backend's part: the window follows the panel's form and bounds.
   void placeWindow(Form* previous) override;

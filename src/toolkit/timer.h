@@ -10,6 +10,10 @@ namespace platform {
 // A new one is enabled with an interval of 1000 ms; it does not tick while it is being loaded.
 class Timer : public Component {
  public:
+  // What a new timer does, which its window description need not store.
+  static constexpr bool kDefaultEnabled = true;
+  static constexpr unsigned kDefaultInterval = 1000;
+
   explicit Timer(Component* owner);
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
@@ -37,8 +41,8 @@ class Timer : public Component {
   // The backend's part: stops the system's timer, then starts it again while running().
   void restart();
 
-  unsigned interval_ = 1000;
-  bool enabled_ = true;
+  unsigned interval_ = kDefaultInterval;
+  bool enabled_ = kDefaultEnabled;
   std::unique_ptr<Impl> impl_;
 };
 
