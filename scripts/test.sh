@@ -6,10 +6,14 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
+# Where the time goes, for a run that comes near CI's limit.
+phase() { echo "== $1 (at ${SECONDS} s)"; }
+phase "installing what is missing"
 bash scripts/install-deps.sh
 
 jobs="$(nproc)"
 for preset in host win64 win32; do
+  phase "building $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done
@@ -25,11 +29,16 @@ run_ctest() {
 export UPDATER_TEST_OUTPUT="$root/build/test-output"
 rm -rf "$UPDATER_TEST_OUTPUT"
 mkdir -p "$UPDATER_TEST_OUTPUT"
+phase "host tests"
 run_ctest --preset host -j "$jobs"
-# Fuzz targets (clang, libFuzzer, ASan, UBSan): each for a short fixed time from its seed corpus.
-bash scripts/fuzz.sh build && run_ctest --preset fuzz || status=1
+# Fuzz targets (clang, libFuzzer, ASan, UBSan): each for a short fixed time from its seed corpus,
+# two at a time.
+phase "fuzz targets"
+bash scripts/fuzz.sh build && run_ctest --preset fuzz -j "$jobs" || status=1
+phase "sanitizers"
 bash scripts/test-sanitizers.sh 2>&1 | tee -a "$summary" || status=1
 
+phase "Wine tests"
 source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"
 wine_env_start "$prefix/wine" --xvfb
@@ -43,6 +52,7 @@ for bmp in "$UPDATER_TEST_OUTPUT"/*.bmp; do
 done
 echo "Test output (screenshots, gallery): build/test-output/"
 
+phase "the shipped exe"
 run_ctest --preset win32
 python3 tests/exe_check/exe_size.py build/win32/UpTK294Q.exe || status=1
 bash tests/exe_check/check_reproducible.sh "$root" build/win32 build/reproducible-check || status=1
@@ -56,5 +66,5 @@ done < <(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]
 rm -f "$summary"
 # A build or test binary that never ran counts as a failure even if no test says so.
 [ "$status" -ne 0 ] && [ "$failed" -eq 0 ] && failed=1
-echo "$((total - failed)) passed, $failed failed"
+echo "$((total - failed)) passed, $failed failed (in ${SECONDS} s)"
 exit "$status"
