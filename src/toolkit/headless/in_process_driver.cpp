@@ -17,7 +17,7 @@ void tickTimers() {
 }
 
 void setScreenDensity(int dpi) {
-  uiState().screenDensity = dpi;
+  uiState().screenDensity = dpi >= 1 ? dpi : kDesignDensity;
 }
 
 void pressKey(Form& form, int key, unsigned shift) {

@@ -30,7 +30,8 @@ const std::vector<ShownMenu>& shownMenus();
 // Decides, while a menu is open, which entry the user chooses; none (the default) dismisses it.
 void setMenuChooser(std::function<std::optional<std::size_t>(const ShownMenu&)> chooser);
 
-// The pixel density of the headless screen, which forms made from now on open at; 96 unless set.
+// The pixel density of the headless screen, which forms made from now on open at; 96 unless set,
+// and for a density below 1.
 void setScreenDensity(int dpi);
 
 // Ticks every enabled timer once, in the order they were made.
