@@ -158,7 +158,7 @@ void ShowcaseWindow::buildTransparent() {
   auto& ground = form_.own<Checkerboard>();
   ground.setParent(&panel);
   ground.setDesignBounds({10, layout::kFirstRow, layout::kTransparentPanel.width() - 10,
-                    layout::kTransparentPanel.height() - 8});
+                          layout::kTransparentPanel.height() - 8});
   const std::array<std::pair<TLbSpeedButtonStyle, const char*>, 3> kinds = {
       {{bsNormal, "TransparentNormal"}, {bsModern, "TransparentModern"}, {bsShape, "TransparentShape"}}};
   for (int i = 0; i < 3; ++i) {
