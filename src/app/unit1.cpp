@@ -4,15 +4,14 @@
 #include <string>
 
 #include "app/build_constants.h"
+#include "app/main_window_classes.h"
 #include "description/description_reader.h"
-#include "description/toolkit_classes.h"
 #include "platform/resources.h"
 #include "toolkit/application.h"
 #include "toolkit/message_dialog.h"
 #include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 #include "updater/version_text.h"
-#include "widgets/lb_speed_button_properties.h"
 
 namespace app {
 namespace {
@@ -47,13 +46,7 @@ TForm1::Described::Described(TForm1& form) {
 }
 
 const platform::ClassRegistry& TForm1::classes() {
-  static const platform::ClassRegistry registry = [] {
-    platform::ClassRegistry r;
-    platform::addToolkitClasses(r);
-    widgets::addSpeedButtonClass(r);
-    r.derive<TForm1>("TForm1", "TForm");
-    return r;
-  }();
+  static const platform::ClassRegistry registry = mainWindowClasses<TForm1>();
   return registry;
 }
 

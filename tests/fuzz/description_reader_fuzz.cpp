@@ -12,15 +12,14 @@
 #include <string>
 #include <string_view>
 
+#include "app/main_window_classes.h"
 #include "description/description_reader.h"
 #include "description/description_syntax.h"
 #include "description/description_writer.h"
-#include "description/toolkit_classes.h"
 #include "fuzz_check.h"
 #include "toolkit/form.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/panel.h"
-#include "widgets/lb_speed_button_properties.h"
 
 namespace {
 
@@ -28,13 +27,7 @@ namespace {
 class TForm1 : public platform::Form {};
 
 const platform::ClassRegistry& classes() {
-  static const platform::ClassRegistry registry = [] {
-    platform::ClassRegistry r;
-    platform::addToolkitClasses(r);
-    widgets::addSpeedButtonClass(r);
-    r.derive<TForm1>("TForm1", "TForm");
-    return r;
-  }();
+  static const platform::ClassRegistry registry = app::mainWindowClasses<TForm1>();
   return registry;
 }
 
