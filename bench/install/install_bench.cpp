@@ -83,8 +83,7 @@ bool checkAndInstall(const std::string& target) {
   return updater::ExtractPayload("Exe", "UpGrade", target) ? true : fail("ExtractPayload");
 }
 
-bool installStepByStep(const std::string& folder, const std::string& target,
-                       std::span<const std::byte> payload, Steps& steps) {
+bool installStepByStep(const std::string& folderPath, std::span<const std::byte> payload, Steps& steps) {
   using platform::ExclusiveFile;
   using platform::FileError;
   auto start = Clock::now();
@@ -92,14 +91,16 @@ bool installStepByStep(const std::string& folder, const std::string& target,
   steps.digest = millisecondsSince(start);
 
   start = Clock::now();
-  const platform::HeldFolder::Opened held = platform::HeldFolder::open(folder);
+  const platform::HeldFolder::Opened held = platform::HeldFolder::open(folderPath);
   if (!held.folder) return fail("holding the folder");
-  ExclusiveFile::Opened current = ExclusiveFile::openExisting(target);
-  platform::filesInFolder(folder);
+  const platform::HeldFolder& folder = *held.folder;
+  ExclusiveFile::Opened current = folder.openExisting("Ralvt.exe");
+  if (!current.file || !folder.holds(*current.file, "Ralvt.exe")) return fail("opening the target");
+  folder.fileNames();
   steps.check = millisecondsSince(start);
 
   start = Clock::now();
-  ExclusiveFile::Created temp = ExclusiveFile::createUnique(target + ".upd-", ".tmp");
+  ExclusiveFile::Created temp = folder.createUnique("Ralvt.exe.upd-", ".tmp");
   if (!temp.file) return fail("creating the temporary file");
   constexpr std::size_t kPiece = std::size_t{1} << 20;
   std::vector<std::byte> window(kPiece);
@@ -115,17 +116,16 @@ bool installStepByStep(const std::string& folder, const std::string& target,
 
   start = Clock::now();
   if (temp.file->flush() != FileError::kNone) return fail("flush");
-  temp.file->close();
   steps.flush = millisecondsSince(start);
 
   start = Clock::now();
-  current.file.reset();
-  const std::string backup = temp.path + ".old.tmp";
-  if (platform::replaceFile(target, temp.path, backup) != FileError::kNone) return fail("replace");
+  if (temp.file->takePropertiesOf(*current.file) != FileError::kNone) return fail("keeping the access list");
+  if (folder.renameUnique(*current.file, "Ralvt.exe.upd-", ".old.tmp").empty()) return fail("putting aside");
+  if (folder.rename(*temp.file, "Ralvt.exe") != FileError::kNone) return fail("renaming into place");
   steps.replace = millisecondsSince(start);
 
   start = Clock::now();
-  platform::removeFile(backup);
+  current.file->remove();
   steps.removeOldLater = millisecondsSince(start);
   return true;
 }
@@ -229,7 +229,7 @@ int main(int argc, char** argv) {
         },
         [&] {
           if (!writeInPlace(target, old, true)) return false;
-          return installStepByStep(folder, target, payload, steps[static_cast<std::size_t>(round)]);
+          return installStepByStep(folder, payload, steps[static_cast<std::size_t>(round)]);
         },
     };
     for (std::size_t i = 0; i < contenders.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "app/build_constants.h"
 #include "app/main_window_classes.h"
 #include "description/description_reader.h"
+#include "platform/files.h"
 #include "platform/resources.h"
 #include "toolkit/application.h"
 #include "toolkit/message_dialog.h"
@@ -73,9 +74,10 @@ void TForm1::Timer1Timer() {
   Timer1.setEnabled(false);  // the check runs once
   installPath_ = record_.ReadInstallValue("CALE");
   const std::string version = updater::cutVersionText(record_.ReadInstallValue("VER"));
-  // Without an install folder there is nowhere to install to: the target file would land at the
-  // root of the current drive.
-  if (version.empty() || installPath_.empty()) {
+  // Without an install folder from the root of a drive or share there is nowhere to install to:
+  // a relative one would be taken from the current folder (the user's downloads, often), an empty
+  // one would put the target at the root of the current drive.
+  if (version.empty() || !platform::isAbsolutePath(installPath_)) {
     appendLog("Programul "s + std::string(kTargetTitle) + " NU este instalat aici!");
     Button2.setEnabled(false);
     return;

@@ -25,22 +25,6 @@ std::string_view describe(FileError error) {
   return "failed";
 }
 
-ExclusiveFile::Opened ExclusiveFile::openExisting(const std::string& path) {
-  return open(path, How::kExisting);
-}
-
-ExclusiveFile::Opened ExclusiveFile::openForReading(const std::string& path) {
-  return open(path, How::kForReading);
-}
-
-ExclusiveFile::Opened ExclusiveFile::createNew(const std::string& path) {
-  return open(path, How::kNew);
-}
-
-ExclusiveFile::Opened ExclusiveFile::openToRemove(const std::string& path) {
-  return open(path, How::kToRemove);
-}
-
 // Moving and destroying are the same on every backend; only close() knows the handle.
 ExclusiveFile::ExclusiveFile(ExclusiveFile&& other) noexcept
     : handle_(std::exchange(other.handle_, kClosed)) {}
@@ -58,13 +42,13 @@ ExclusiveFile::~ExclusiveFile() {
 }
 
 HeldFolder::HeldFolder(HeldFolder&& other) noexcept
-    : handle_(std::exchange(other.handle_, kReleased)), path_(std::move(other.path_)) {}
+    : handle_(std::exchange(other.handle_, kReleased)), finalPath_(std::move(other.finalPath_)) {}
 
 HeldFolder& HeldFolder::operator=(HeldFolder&& other) noexcept {
   if (this != &other) {
     release();
     handle_ = std::exchange(other.handle_, kReleased);
-    path_ = std::move(other.path_);
+    finalPath_ = std::move(other.finalPath_);
   }
   return *this;
 }
@@ -83,35 +67,45 @@ std::string hex(std::uint32_t value) {
 
 }  // namespace
 
-ExclusiveFile::Created ExclusiveFile::createUnique(const std::string& prefix, std::string_view suffix) {
+ExclusiveFile::Opened HeldFolder::openExisting(std::string_view name) const {
+  return openIn(name, How::kExisting);
+}
+
+ExclusiveFile::Opened HeldFolder::openToRemove(std::string_view name) const {
+  return openIn(name, How::kToRemove);
+}
+
+template <class Attempt>
+std::string HeldFolder::uniqueName(std::string_view stem, std::string_view suffix, Attempt attempt) {
   // The process id keeps concurrent runs apart; the attempt number steps over names that an
-  // earlier run of a process with the same id left behind.
+  // earlier run of a process with the same id left behind, and over names planted in the way.
   const std::uint32_t pid = currentProcessId();
   constexpr unsigned kAttempts = 64;
-  Created created;
-  for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
+  for (unsigned number = 0; number < kAttempts; ++number) {
     // to_chars rather than snprintf: the printf family would bring its whole formatter, floating
     // point included, into the exe for these two numbers.
-    std::string path = prefix + hex(pid) + '-' + hex(attempt);
-    path += suffix;
-    Opened opened = createNew(path);
-    if (opened.file) {
-      created.file = std::move(opened.file);
-      created.path = std::move(path);
-      created.error = FileError::kNone;
-      return created;
-    }
-    created.error = opened.error;
-    if (opened.error != FileError::kExists) break;
+    std::string name = std::string(stem) + hex(pid) + '-' + hex(number);
+    name += suffix;
+    const FileError error = attempt(name);
+    if (error == FileError::kNone) return name;
+    if (error != FileError::kExists) break;
   }
+  return {};
+}
+
+ExclusiveFile::Created HeldFolder::createUnique(std::string_view stem, std::string_view suffix) const {
+  ExclusiveFile::Created created;
+  created.name = uniqueName(stem, suffix, [&](const std::string& name) {
+    ExclusiveFile::Opened opened = openIn(name, How::kNew);
+    created.file = std::move(opened.file);
+    return created.error = opened.error;
+  });
   return created;
 }
 
-FileError removePlainFile(const std::string& path) {
-  ExclusiveFile::Opened opened = ExclusiveFile::openToRemove(path);
-  if (!opened.file) return opened.error;
-  if (!opened.file->isPlainFileAt(path)) return FileError::kAccessDenied;
-  return opened.file->remove();
+std::string HeldFolder::renameUnique(ExclusiveFile& file, std::string_view stem,
+                                     std::string_view suffix) const {
+  return uniqueName(stem, suffix, [&](const std::string& name) { return rename(file, name); });
 }
 
 }  // namespace platform

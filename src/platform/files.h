@@ -24,27 +24,18 @@ enum class FileError {
 
 std::string_view describe(FileError error);
 
+// Whether `path` names a folder from the root of a drive or share, so that it means the same
+// whatever the process's current folder and drive are: "C:\App", "\\server\share\App". A
+// relative path ("App"), one from the current drive's root ("\App") and a drive's current folder
+// ("C:App") are not.
+bool isAbsolutePath(std::string_view path);
+
 // A file opened for the caller alone: while it is open, no other handle, in this process or any
-// other, may open it. Paths are plain system-code-page text; "\" and "/" both separate folders.
+// other, may open it, delete it or rename it. Only a HeldFolder opens one, by a name in itself.
 class ExclusiveFile {
  public:
   struct Opened;
   struct Created;
-
-  // An existing file for reading and writing, untouched: nothing is truncated or written. Asks
-  // whether the file could be replaced now without disturbing anyone.
-  static Opened openExisting(const std::string& path);
-  // An existing file for reading only.
-  static Opened openForReading(const std::string& path);
-  // A file that must not exist yet: never one that stands at the name already, be it a file, a
-  // folder or a link. It can be removed through the handle (remove()).
-  static Opened createNew(const std::string& path);
-  // A new file named prefix + a part unique to this process and attempt + suffix, in the folder
-  // that `prefix` starts with.
-  static Created createUnique(const std::string& prefix, std::string_view suffix);
-  // Whatever stands at `path` itself, to be looked at and perhaps removed: a link is opened as the
-  // link where the system can, never written. Fails as kInUse while anyone else holds it.
-  static Opened openToRemove(const std::string& path);
 
   ExclusiveFile(ExclusiveFile&& other) noexcept;
   ExclusiveFile& operator=(ExclusiveFile&& other) noexcept;
@@ -62,19 +53,17 @@ class ExclusiveFile {
   // Reads up to buffer.size() bytes at `offset`; 0 bytes means the end. The next write goes
   // where it would have gone anyway when `offset` + the bytes read is the current position.
   std::optional<std::size_t> readAt(std::uint64_t offset, std::span<std::byte> buffer);
+  // Gives this file the attributes and the access list of `model` (opened by openExisting), so
+  // that a file taking its place is no easier to change than it was.
+  FileError takePropertiesOf(const ExclusiveFile& model);
   // Closes now rather than at destruction. Further use of the object is an error.
   void close();
-  // Whether this handle is on a plain file whose one and only name is `path`, a file directly in
-  // a folder whose final path is given (HeldFolder::path): not a folder, not a link, not a second
-  // name of a file elsewhere, and not reached through a link.
-  bool isPlainFileAt(const std::string& path) const;
   // Deletes the file that this handle is on, whatever name stands at its path meanwhile, and
-  // closes the handle. The handle needs the right to delete: createNew and openToRemove give it.
+  // closes the handle.
   FileError remove();
 
  private:
-  enum class How { kExisting, kForReading, kNew, kToRemove };
-  static Opened open(const std::string& path, How how);
+  friend class HeldFolder;
   // Very large single requests can fail on some devices and shares; the loops carry the rest.
   static constexpr std::size_t kMaxRequest = std::size_t{16} << 20;
   struct Written {
@@ -97,18 +86,23 @@ struct ExclusiveFile::Opened {
 
 struct ExclusiveFile::Created {
   std::optional<ExclusiveFile> file;
-  std::string path;
+  std::string name;  // in its folder
   FileError error = FileError::kNone;
 };
 
-// An install folder held for the length of an installation. While it is held, nobody (this
-// process included) can rename or delete it or put a link in its place: the handle shares
-// reading and writing, not deletion. Its path is the final one, taken from the handle, so a
-// folder reached through a link is the real folder behind it; the link stays as it is.
+// A folder looked up by its path once and from then on reached only through the handle: every
+// file of it is opened, created, renamed and listed relative to that handle, so no later step
+// looks a path up again, and a link that a name of the folder turns out to be is never followed.
+// While it is held, nobody (this process included) can rename or delete the folder: the handle
+// shares reading and writing, not deletion.
+//
+// A name is one file name in this folder, without separators; a name that is not one (empty,
+// "." or "..", with a separator) is not found.
 class HeldFolder {
  public:
   struct Opened;
-  // `path` names the folder, with or without its trailing separator; empty: the current folder.
+  // The folder at the absolute `path`, with or without its trailing separator. A folder reached
+  // through a link is the real folder behind it; the link stays as it is.
   static Opened open(const std::string& path);
 
   HeldFolder(HeldFolder&& other) noexcept;
@@ -117,41 +111,54 @@ class HeldFolder {
   HeldFolder& operator=(const HeldFolder&) = delete;
   ~HeldFolder();
 
-  // The folder's final path, with its trailing separator.
-  const std::string& path() const { return path_; }
+  // Whether the held folder is still plainly a folder: not turned into a link in place, which
+  // would send the names looked up in it elsewhere.
+  bool isPlainFolder() const;
+
+  // An existing file for reading, writing and renaming, untouched: nothing is truncated or
+  // written. Asks whether the file could be replaced now without disturbing anyone. A read-only
+  // file is refused (kAccessDenied).
+  ExclusiveFile::Opened openExisting(std::string_view name) const;
+  // Whatever file stands at `name` itself, to be looked at and perhaps removed: a link is opened
+  // as the link where the system can, never written. Fails as kInUse while anyone else holds it.
+  ExclusiveFile::Opened openToRemove(std::string_view name) const;
+  // A new file named stem + a part unique to this process and attempt + suffix: never one that
+  // stands at the name already, be it a file, a folder or a link.
+  ExclusiveFile::Created createUnique(std::string_view stem, std::string_view suffix) const;
+  // Renames `file`, opened through this folder, to `name` in this folder, and waits until the
+  // rename is on the device. Whatever stands at `name` stays: the rename fails as kExists.
+  FileError rename(ExclusiveFile& file, std::string_view name) const;
+  // Renames `file` as rename() does to stem + a part unique to this process and attempt +
+  // suffix, stepping over names that are taken; the name it now has, or empty on failure.
+  std::string renameUnique(ExclusiveFile& file, std::string_view stem, std::string_view suffix) const;
+  // Whether `file` is a plain file of this folder whose one and only name is `name`: not a folder,
+  // not a link, not a second name of a file elsewhere, and not reached through a link.
+  bool holds(const ExclusiveFile& file, std::string_view name) const;
+  // The names of the files in the folder, folders left out. A name the system's code page cannot
+  // spell exactly is left out too: it is no name this program makes.
+  std::vector<std::string> fileNames() const;
 
  private:
-  HeldFolder(std::intptr_t handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+  HeldFolder(std::intptr_t handle, std::string finalPath)
+      : handle_(handle), finalPath_(std::move(finalPath)) {}
+  // The loop behind createUnique and renameUnique: `attempt` with one name after another until it
+  // succeeds or fails for any reason but a name that is taken.
+  template <class Attempt>
+  static std::string uniqueName(std::string_view stem, std::string_view suffix, Attempt attempt);
+  // The backend's one open of a name relative to the handle, for each use above.
+  enum class How { kExisting, kToRemove, kNew };
+  ExclusiveFile::Opened openIn(std::string_view name, How how) const;
   void release();
   static constexpr std::intptr_t kReleased = -1;
   std::intptr_t handle_ = kReleased;
-  std::string path_;
+  // The folder's own final path, taken once from the handle, as the backend compares it.
+  std::string finalPath_;
 };
 
 struct HeldFolder::Opened {
   std::optional<HeldFolder> folder;
   FileError error = FileError::kNone;
 };
-
-// Puts `replacement` in the place of the existing `target` in one step, keeping the target's
-// attributes; the old target goes to `backup`, which the caller removes. On failure the target
-// keeps its name and content.
-FileError replaceFile(const std::string& target, const std::string& replacement, const std::string& backup);
-
-// Renames `from` to `to` (replacing a file there) and waits until the rename is on the device.
-FileError moveIntoPlace(const std::string& from, const std::string& to);
-
-// Deletes a file. A file that someone holds open cannot be deleted.
-FileError removeFile(const std::string& path);
-
-// Deletes what stands at `path` only when it is a plain file of that folder (isPlainFileAt, with
-// `path` in a folder's final path), through a handle on the file itself: a link, a folder or a
-// file with another name elsewhere stays, and so does one that someone holds open.
-FileError removePlainFile(const std::string& path);
-
-// The names of the plain files in a folder given with its trailing separator (empty: the current
-// folder). Empty when the folder cannot be read.
-std::vector<std::string> filesInFolder(const std::string& folder);
 
 // Identifies this process among the running ones; part of unique file names.
 std::uint32_t currentProcessId();

@@ -19,4 +19,20 @@ inline PathParts splitPath(std::string_view path) {
   return {std::string(path.substr(0, end + 1)), std::string(path.substr(end + 1))};
 }
 
+// Whether `name` is one name in a folder: not empty, not "." or "..", and free of the
+// separators, the drive colon and the NUL that would make it reach beyond that folder.
+inline bool isSingleName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("\\/:\0", 4)) == std::string_view::npos;
+}
+
+// Whether `path` starts at the root of a drive ("C:\", "C:/") or of a share or device ("\\"),
+// the only paths that mean the same whatever the process's current folder and drive are.
+inline bool isAbsoluteWindowsPath(std::string_view path) {
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (path.size() >= 3 && letter(path[0]) && path[1] == ':' && separator(path[2])) return true;
+  return path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
+}
+
 }  // namespace platform

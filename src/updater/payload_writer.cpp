@@ -33,30 +33,43 @@ bool isTempOf(std::string_view candidate, std::string_view fileName) {
          caseBlindEndsWith(candidate, kTempSuffix);
 }
 
-constexpr std::string_view kBackupSuffix = ".old.tmp";
+constexpr std::string_view kAsideSuffix = ".old.tmp";
 
-// A run cut off inside the replace, after the old file was renamed to its backup name and
-// before the new one took its place, leaves no target: the old file goes back, when it is a
-// plain file of this folder.
-void restoreOrphanedBackup(const HeldFolder& folder, const std::string& fileName) {
-  for (const std::string& name : platform::filesInFolder(folder.path())) {
-    if (!isTempOf(name, fileName) || !caseBlindEndsWith(name, kBackupSuffix)) continue;
-    const std::string orphan = folder.path() + name;
-    if (const ExclusiveFile::Opened opened = ExclusiveFile::openToRemove(orphan);
-        !opened.file || !opened.file->isPlainFileAt(orphan)) {
-      continue;
-    }
-    if (platform::moveIntoPlace(orphan, folder.path() + fileName) == FileError::kNone) return;
-  }
+bool isAsideOf(std::string_view candidate, std::string_view fileName) {
+  return isTempOf(candidate, fileName) && caseBlindEndsWith(candidate, kAsideSuffix);
 }
 
-// Files of earlier runs that were cut off (power loss, killed process) before they deleted the
-// old target they had put aside, or that could not delete it because it was still running. One
-// still held open, by a run going on right now, stays; so does anything at such a name that is
-// not a plain file of this folder: a link, a folder, a second name of a file elsewhere.
-void removeLeftovers(const HeldFolder& folder, const std::string& fileName) {
-  for (const std::string& name : platform::filesInFolder(folder.path())) {
-    if (isTempOf(name, fileName)) platform::removePlainFile(folder.path() + name);
+// A run cut off between putting the old file aside and putting the new one in its place leaves
+// no target, and the old file under its put-aside name. It goes back when it is the only plain
+// file of this folder under such a name: with more than one, which of them was the target is not
+// known, and all of them stay for the user to see.
+void restoreOrphanedOldFile(const HeldFolder& folder, const std::string& fileName) {
+  std::optional<ExclusiveFile> orphan;
+  for (const std::string& name : folder.fileNames()) {
+    if (!isAsideOf(name, fileName)) continue;
+    ExclusiveFile::Opened opened = folder.openToRemove(name);
+    if (!opened.file || !folder.holds(*opened.file, name)) continue;
+    if (orphan) return;
+    orphan = std::move(opened.file);
+  }
+  // Held from the check through the rename: what goes back is the file that was checked.
+  if (orphan && folder.isPlainFolder()) folder.rename(*orphan, fileName);
+}
+
+// Files of earlier runs that were cut off (power loss, killed process): new files not yet in
+// place, or old files put aside but not yet deleted (or kept by a program still running from
+// them). An old one may be the only copy of the program until a new target is in place, so the
+// two kinds go at different times. One still held open, by a run going on right now, stays; so
+// does anything at such a name that is not a plain file of this folder: a link, a folder, a
+// second name of a file elsewhere.
+enum class Leftovers { kUnfinished, kPutAside };
+
+void removeLeftovers(const HeldFolder& folder, const std::string& fileName, Leftovers which) {
+  for (const std::string& name : folder.fileNames()) {
+    if (!isTempOf(name, fileName) || isAsideOf(name, fileName) != (which == Leftovers::kPutAside)) continue;
+    if (!folder.isPlainFolder()) return;
+    ExclusiveFile::Opened opened = folder.openToRemove(name);
+    if (opened.file && folder.holds(*opened.file, name)) opened.file->remove();
   }
 }
 
@@ -65,7 +78,8 @@ void removeLeftovers(const HeldFolder& folder, const std::string& fileName) {
 struct PutAside {
   HeldFolder folder;
   ExclusiveFile old;
-  std::string path;  // its name in the folder
+  std::string name;      // in the folder
+  std::string fileName;  // of the target, whose earlier put-aside files go too
 };
 
 std::vector<PutAside>& putAside() {
@@ -73,29 +87,22 @@ std::vector<PutAside>& putAside() {
   return held;
 }
 
-// A new file that is deleted again on scope exit unless it has been handed on: through its own
-// handle while it is open, and after it was closed for the replace only if its name still
-// stands for a plain file of the folder.
+// A new file that is deleted again through its own handle on scope exit, unless it has been
+// renamed into place. Its handle is held from its creation to that rename, so nobody else can
+// open it, delete it or rename it, nor put anything at its name meanwhile.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(ExclusiveFile::Created created) : created_(std::move(created)) {}
+  explicit TemporaryFile(ExclusiveFile file) : file_(std::move(file)) {}
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
-    if (kept_) return;
-    if (created_.file) {
-      created_.file->remove();
-    } else {
-      platform::removePlainFile(created_.path);
-    }
+    if (!kept_) file_.remove();
   }
-  ExclusiveFile& file() { return *created_.file; }
-  const std::string& path() const { return created_.path; }
-  void close() { created_.file.reset(); }
+  ExclusiveFile& file() { return file_; }
   void keep() { kept_ = true; }
 
  private:
-  ExclusiveFile::Created created_;
+  ExclusiveFile file_;
   bool kept_ = false;
 };
 
@@ -146,6 +153,8 @@ std::string_view describe(InstallOutcome outcome) {
       return "write failed";
     case InstallOutcome::kVerifyFailed:
       return "verification failed";
+    case InstallOutcome::kFolderNotPlain:
+      return "install folder is no longer a plain folder";
     case InstallOutcome::kReplaceFailed:
       break;
   }
@@ -155,73 +164,82 @@ std::string_view describe(InstallOutcome outcome) {
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath) {
   const PathParts given = platform::splitPath(filePath);
   if (given.fileName.empty()) return InstallOutcome::kNoFileName;
+  const std::string& fileName = given.fileName;
 
-  // The folder is resolved once, through a link if it is one, and held until the old target has
-  // been deleted: every step below names files of this one folder, which meanwhile nobody can
-  // rename, delete or replace by a link. A failure releases it on return.
+  // The folder is looked up by its path once, through a link if it is one, and held until the
+  // old target has been deleted: every step below works relative to this handle, or through a
+  // handle on a file of it, and meanwhile nobody can rename the folder or delete it. Each step
+  // first asks whether it is still plainly a folder. A failure releases it on return.
   HeldFolder::Opened held = HeldFolder::open(given.folder);
   if (!held.folder) return InstallOutcome::kCannotCreateTemp;  // no such folder, or not ours
   const HeldFolder& folder = *held.folder;
-  const std::string target = folder.path() + given.fileName;
+  if (!folder.isPlainFolder()) return InstallOutcome::kFolderNotPlain;
 
   // Can the target be replaced at all? Opening it for writing without truncating changes
-  // nothing. Holding it keeps the target from being started or opened until the new file is
-  // ready, which narrows the race with a user starting the program to the replace itself.
-  ExclusiveFile::Opened current = ExclusiveFile::openExisting(target);
+  // nothing. Holding it keeps the target from being started or opened until it is put aside,
+  // and what is put aside is then this very file.
+  ExclusiveFile::Opened current = folder.openExisting(fileName);
   if (current.error == FileError::kNotFound) {
-    restoreOrphanedBackup(folder, given.fileName);
-    current = ExclusiveFile::openExisting(target);
+    restoreOrphanedOldFile(folder, fileName);
+    current = folder.openExisting(fileName);
   }
   if (!current.file) {
     if (current.error == FileError::kInUse) return InstallOutcome::kTargetInUse;
     if (current.error == FileError::kAccessDenied) return InstallOutcome::kTargetDenied;
-    // Anything else: no target yet, which the temporary file copes with.
+    // Anything else: no target yet. The new file then takes a free name only.
+  } else if (!folder.holds(*current.file, fileName)) {
+    return InstallOutcome::kTargetDenied;  // a link, or a second name of a file elsewhere
   }
   const bool targetExists = current.file.has_value();
 
-  removeLeftovers(folder, given.fileName);
+  removeLeftovers(folder, fileName, Leftovers::kUnfinished);
 
-  const std::string prefix = target + std::string(kTempInfix);
-  ExclusiveFile::Created created = ExclusiveFile::createUnique(prefix, kTempSuffix);
+  const std::string stem = fileName + std::string(kTempInfix);
+  if (!folder.isPlainFolder()) return InstallOutcome::kFolderNotPlain;
+  ExclusiveFile::Created created = folder.createUnique(stem, kTempSuffix);
   if (!created.file) return InstallOutcome::kCannotCreateTemp;
-  TemporaryFile temp(std::move(created));
+  TemporaryFile temp(std::move(*created.file));
   if (const InstallOutcome written = writeChecked(temp.file(), payload);
       written != InstallOutcome::kInstalled) {
     return written;
   }
   if (temp.file().flush() != FileError::kNone) return InstallOutcome::kWriteFailed;
-  temp.close();
 
-  current.file.reset();
   if (!targetExists) {
-    if (platform::moveIntoPlace(temp.path(), target) != FileError::kNone)
-      return InstallOutcome::kReplaceFailed;
+    if (!folder.isPlainFolder()) return InstallOutcome::kFolderNotPlain;
+    if (folder.rename(temp.file(), fileName) != FileError::kNone) return InstallOutcome::kReplaceFailed;
     temp.keep();
-    return InstallOutcome::kInstalled;  // nothing to delete later: the folder is released
+    // Old files that could not be brought back are no longer needed; with nothing of this run
+    // to delete later, the folder is released.
+    removeLeftovers(folder, fileName, Leftovers::kPutAside);
+    return InstallOutcome::kInstalled;
   }
-  // The old file's last name, beside the temporary one, which was new: the replace renames the
-  // old file there and never opens what may stand at that name. Room in the list first: once the
-  // new file is in place, nothing may fail any more.
-  const std::string backup =
-      temp.path().substr(0, temp.path().size() - kTempSuffix.size()) + std::string(kBackupSuffix);
+  ExclusiveFile& old = *current.file;
+  if (temp.file().takePropertiesOf(old) != FileError::kNone) return InstallOutcome::kWriteFailed;
+  // Room in the list first: once the new file is in place, nothing may fail any more.
   putAside().reserve(putAside().size() + 1);
-  if (platform::replaceFile(target, temp.path(), backup) != FileError::kNone) {
-    return InstallOutcome::kReplaceFailed;
+  if (!folder.isPlainFolder()) return InstallOutcome::kFolderNotPlain;
+  // The old file steps aside to a fresh name, then the new one takes the target's; should the
+  // second step fail, the old file goes back through the handle that never let go of it. If even
+  // that fails, it stays the one put-aside file, which the next installation brings back.
+  const std::string aside = folder.renameUnique(old, stem, kAsideSuffix);
+  if (aside.empty()) return InstallOutcome::kReplaceFailed;
+  const bool stillPlain = folder.isPlainFolder();
+  if (!stillPlain || folder.rename(temp.file(), fileName) != FileError::kNone) {
+    folder.rename(old, fileName);
+    return stillPlain ? InstallOutcome::kReplaceFailed : InstallOutcome::kFolderNotPlain;
   }
   temp.keep();
-  // Held from now on, so that what is deleted later is this very file. One that cannot be held
-  // (a program started from it in the last moment still runs) is left for the next
-  // installation into this folder, and the folder is released now.
-  ExclusiveFile::Opened old = ExclusiveFile::openToRemove(backup);
-  if (old.file) putAside().push_back(PutAside{std::move(*held.folder), std::move(*old.file), backup});
+  putAside().push_back(PutAside{std::move(*held.folder), std::move(old), aside, fileName});
   return InstallOutcome::kInstalled;
 }
 
 void removeReplacedTargets() {
   // What the handle is on cannot change while it is held, so it is looked at only now, when
-  // nobody waits: a link that stood at the target's name went aside with it and stays.
+  // nobody waits: a link that stood at the target's name would have been refused as the target.
   for (PutAside& entry : putAside()) {
-    if (entry.old.isPlainFileAt(entry.path)) entry.old.remove();
+    if (entry.folder.isPlainFolder() && entry.folder.holds(entry.old, entry.name)) entry.old.remove();
+    removeLeftovers(entry.folder, entry.fileName, Leftovers::kPutAside);
   }
   putAside().clear();  // and with them the holds on their folders and files
 }

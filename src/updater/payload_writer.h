@@ -16,6 +16,7 @@ enum class InstallOutcome {
   kWriteFailed,       // writing or flushing the new file failed, e.g. the volume is full
   kVerifyFailed,      // the new file does not read back as the payload
   kReplaceFailed,     // the new file could not take the target's place
+  kFolderNotPlain,    // the install folder turned into a link while it was worked in
 };
 
 std::string_view describe(InstallOutcome outcome);
@@ -23,15 +24,16 @@ std::string_view describe(InstallOutcome outcome);
 // Puts `payload` in place of the file `filePath` so that after any fault the file is either
 // the whole old one or the whole new one. The new bytes go to a temporary file beside the target
 // (named after it, so that one left by an interrupted run is recognised and removed by the next),
-// are read back and flushed, and then replace the target in one step. A target that someone
-// holds open is left alone before anything is written.
-// The folder is resolved once (a link to a folder leads to the real one) and held, so that
-// nobody can rename it, delete it or put a link in its place while the installation works in it.
-// Temporary files are always new, and only plain files of the folder are ever deleted, each
-// through a handle on itself.
+// are read back and flushed; then the old file is renamed aside and the new one takes its name.
+// A target that someone holds open is left alone before anything is written.
+// The folder's path (absolute, or it is not found) is looked up once (a link to a folder leads to
+// the real one) and from then on every file is reached relative to the held folder or through a
+// handle on itself: the installation never leaves that folder, whatever its names turn out to be,
+// and nobody can rename the folder or delete it meanwhile. Temporary files are always new, and
+// only plain files of the folder are ever deleted, each through a handle on itself.
 // The old file is only put aside under a temporary name: freeing its blocks costs the file
 // system about as long as the replace itself, and nobody needs to wait for that.
-// removeReplacedTargets() deletes it later; until then the folder stays held.
+// removeReplacedTargets() deletes it later; until then the folder and the old file stay held.
 InstallOutcome installPayload(std::span<const std::byte> payload, const std::string& filePath);
 
 // Installs this program's own resource `resourceType`/`resourceName` (matched without case) as

@@ -14,86 +14,111 @@ class Files : public ::testing::Test {
  protected:
   void TearDown() override { clearWriteFault(); }
   ScratchFolder scratch;
+  HeldFolder folder = std::move(*HeldFolder::open(scratch.folder()).folder);
+  ExclusiveFile create(std::string_view stem = "f-") {
+    return std::move(*folder.createUnique(stem, ".bin").file);
+  }
 };
 
 TEST_F(Files, OpeningExistingForWritingLeavesTheFileAsItWas) {
   const auto old = patternBytes(5000, 1);
   writeFile(scratch.path("a.bin"), old);
-  ExclusiveFile::Opened opened = ExclusiveFile::openExisting(scratch.path("a.bin"));
+  ExclusiveFile::Opened opened = folder.openExisting("a.bin");
   ASSERT_TRUE(opened.file) << describe(opened.error);
+  EXPECT_TRUE(folder.holds(*opened.file, "a.bin"));
   opened.file->close();
   EXPECT_TRUE(sameBytes(readFile(scratch.path("a.bin")), old));
 }
 
-TEST_F(Files, MissingFilesAndFoldersAreNotFound) {
-  for (const std::string& path :
-       {scratch.path("none.bin"), scratch.path("no-folder") + scratch.separator() + "a"}) {
-    SCOPED_TRACE(path);
-    EXPECT_EQ(ExclusiveFile::openExisting(path).error, FileError::kNotFound);
-    EXPECT_EQ(ExclusiveFile::openForReading(path).error, FileError::kNotFound);
+// Nothing but one name of the held folder itself is ever opened: no path reaches past it.
+TEST_F(Files, OnlyNamesOfTheFolderItselfAreFound) {
+  std::filesystem::create_directory(scratch.path("sub"));
+  writeFile(scratch.path("sub") + scratch.separator() + "a", patternBytes(1, 1));
+  for (const std::string_view name : {"none.bin", "", ".", "..", "sub", "sub/a", "sub\\a", "a:b"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(folder.openExisting(name).file);
+    EXPECT_FALSE(folder.openToRemove(name).file);
   }
-  EXPECT_EQ(ExclusiveFile::createNew(scratch.path("no-folder") + scratch.separator() + "a").error,
-            FileError::kNotFound);
+  EXPECT_EQ(folder.openExisting("none.bin").error, FileError::kNotFound);
+  EXPECT_EQ(folder.createUnique("sub/", ".bin").error, FileError::kNotFound);
+  for (const std::string& path : {scratch.path("gone"), std::string("relative"), std::string("C:relative"),
+                                  std::string(), std::string("\\rooted")}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(HeldFolder::open(path).error, FileError::kNotFound);
+  }
 }
 
 TEST_F(Files, AnOpenFileIsSharedWithNoOne) {
-  const auto old = patternBytes(100, 2);
-  writeFile(scratch.path("held.bin"), old);
-  ExclusiveFile::Opened holder = ExclusiveFile::openForReading(scratch.path("held.bin"));
+  writeFile(scratch.path("held.bin"), patternBytes(100, 2));
+  ExclusiveFile::Opened holder = folder.openToRemove("held.bin");
   ASSERT_TRUE(holder.file);
 
-  EXPECT_EQ(ExclusiveFile::openExisting(scratch.path("held.bin")).error, FileError::kInUse);
-  EXPECT_EQ(ExclusiveFile::openForReading(scratch.path("held.bin")).error, FileError::kInUse);
-  EXPECT_EQ(removeFile(scratch.path("held.bin")), FileError::kInUse);
+  EXPECT_EQ(folder.openExisting("held.bin").error, FileError::kInUse);
+  EXPECT_EQ(folder.openToRemove("held.bin").error, FileError::kInUse);
 
   holder.file->close();
-  EXPECT_TRUE(ExclusiveFile::openExisting(scratch.path("held.bin")).file);
-  EXPECT_EQ(removeFile(scratch.path("held.bin")), FileError::kNone);
+  ExclusiveFile::Opened again = folder.openToRemove("held.bin");
+  ASSERT_TRUE(again.file);
+  EXPECT_EQ(again.file->remove(), FileError::kNone);
   EXPECT_EQ(scratch.fileNames(), Names{});
 }
 
-TEST_F(Files, ANewFileMustNotExistYet) {
-  const auto old = patternBytes(64, 3);
-  writeFile(scratch.path("there.bin"), old);
-  EXPECT_EQ(ExclusiveFile::createNew(scratch.path("there.bin")).error, FileError::kExists);
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("there.bin")), old));
+TEST_F(Files, UniqueNamesKeepStemAndSuffixAndStepOverTakenOnes) {
+  const auto planted = patternBytes(64, 3);
+  ExclusiveFile first = create("Ralvt.exe.x-");
+  const std::vector<std::string> names = folder.fileNames();
+  ASSERT_EQ(names.size(), 1u);
+  // The next two names of this process are taken by someone else's files.
+  const std::string taken = names[0].substr(0, names[0].size() - 5);  // without "0.bin"
+  writeFile(scratch.path(taken + "1.bin"), planted);
+  writeFile(scratch.path(taken + "2.bin"), planted);
+  ExclusiveFile::Created second = folder.createUnique("Ralvt.exe.x-", ".bin");
+  ASSERT_TRUE(second.file);
+  EXPECT_EQ(second.name, taken + "3.bin");
+  EXPECT_TRUE(sameBytes(readFile(scratch.path(taken + "1.bin")), planted));
+  const std::vector<std::string> listed = folder.fileNames();
+  EXPECT_EQ(Names(listed.begin(), listed.end()), scratch.fileNames());
 }
 
-TEST_F(Files, UniqueNamesKeepPrefixAndSuffixAndNeverRepeat) {
-  const std::string prefix = scratch.path("Ralvt.exe.x-");
-  ExclusiveFile::Created first = ExclusiveFile::createUnique(prefix, ".tmp");
-  ExclusiveFile::Created second = ExclusiveFile::createUnique(prefix, ".tmp");
-  ASSERT_TRUE(first.file && second.file);
-  EXPECT_NE(first.path, second.path);
-  for (const std::string& path : {first.path, second.path}) {
-    EXPECT_EQ(path.rfind(prefix, 0), 0u) << path;
-    EXPECT_EQ(path.substr(path.size() - 4), ".tmp") << path;
-  }
-  const std::vector<std::string> names = filesInFolder(scratch.folder());
-  const Names listed(names.begin(), names.end());
-  EXPECT_EQ(listed, scratch.fileNames());
-  EXPECT_EQ(listed.size(), 2u);
-}
-
-TEST_F(Files, ListingLeavesOutFoldersAndFailsQuietlyForMissingOnes) {
+TEST_F(Files, ListingLeavesOutFolders) {
   writeFile(scratch.path("f"), patternBytes(1, 4));
   std::filesystem::create_directory(scratch.path("sub"));
-  EXPECT_EQ(filesInFolder(scratch.folder()), std::vector<std::string>{"f"});
-  EXPECT_TRUE(filesInFolder(scratch.path("gone") + scratch.separator()).empty());
+  EXPECT_EQ(folder.fileNames(), std::vector<std::string>{"f"});
+}
+
+// A rename never replaces what stands at the new name, and it moves this very file, whatever
+// stands at its old name meanwhile.
+TEST_F(Files, RenamesThroughTheHandleToFreeNamesOnly) {
+  const auto mine = patternBytes(1000, 11);
+  const auto theirs = patternBytes(20, 12);
+  ExclusiveFile file = create();
+  ASSERT_EQ(file.writeAll(mine), FileError::kNone);
+  writeFile(scratch.path("t.exe"), theirs);
+  EXPECT_EQ(folder.rename(file, "t.exe"), FileError::kExists);
+  EXPECT_TRUE(sameBytes(readFile(scratch.path("t.exe")), theirs));
+
+  ASSERT_EQ(folder.rename(file, "u.exe"), FileError::kNone);
+  EXPECT_TRUE(folder.holds(file, "u.exe"));
+  EXPECT_FALSE(folder.holds(file, "t.exe"));
+  const std::string aside = folder.renameUnique(file, "t.exe.", ".old");
+  EXPECT_EQ(aside.rfind("t.exe.", 0), 0u) << aside;
+  EXPECT_TRUE(folder.holds(file, aside));
+  file.close();
+  EXPECT_TRUE(sameBytes(readFile(scratch.path(aside)), mine));
+  EXPECT_EQ(scratch.fileNames(), (Names{aside, "t.exe"}));
 }
 
 TEST_F(Files, WritesMoreThanOneRequestAndReadsItBack) {
   // Larger than the biggest single request, so the write loop must carry on.
   const auto data = patternBytes((std::size_t{16} << 20) + 12345, 5);
-  {
-    ExclusiveFile::Opened created = ExclusiveFile::createNew(scratch.path("big.bin"));
-    ASSERT_TRUE(created.file);
-    ASSERT_EQ(created.file->writeAll(data), FileError::kNone);
-    ASSERT_EQ(created.file->flush(), FileError::kNone);
-  }
+  ExclusiveFile file = create();
+  ASSERT_EQ(file.writeAll(data), FileError::kNone);
+  ASSERT_EQ(file.flush(), FileError::kNone);
+  ASSERT_EQ(folder.rename(file, "big.bin"), FileError::kNone);
+  file.close();
   EXPECT_TRUE(sameBytes(readFile(scratch.path("big.bin")), data));
 
-  ExclusiveFile::Opened reader = ExclusiveFile::openForReading(scratch.path("big.bin"));
+  ExclusiveFile::Opened reader = folder.openExisting("big.bin");
   ASSERT_TRUE(reader.file);
   std::vector<std::byte> back;
   std::vector<std::byte> window(1 << 20);
@@ -106,9 +131,8 @@ TEST_F(Files, WritesMoreThanOneRequestAndReadsItBack) {
 
 TEST_F(Files, ReadsAtAnOffsetAndWritesOnWhereTheLastReadEnded) {
   const auto data = patternBytes(10'000, 13);
-  ExclusiveFile::Opened created = ExclusiveFile::createNew(scratch.path("f.bin"));
-  ASSERT_TRUE(created.file);
-  ExclusiveFile& file = *created.file;
+  ExclusiveFile file = create();
+  ASSERT_EQ(folder.rename(file, "f.bin"), FileError::kNone);
   ASSERT_EQ(file.writeAll(std::span(data).first(6000)), FileError::kNone);
 
   std::vector<std::byte> window(4000);
@@ -140,9 +164,9 @@ TEST_P(InjectedWriteFault, StopsExactlyAtTheLimit) {
   int reached = 0;
   injectWriteFault(c.limit, c.kind, [&] { ++reached; });
   {
-    ExclusiveFile::Opened created = ExclusiveFile::createNew(scratch.path("f.bin"));
-    ASSERT_TRUE(created.file);
-    EXPECT_EQ(created.file->writeAll(data), c.expected);
+    ExclusiveFile file = create();
+    ASSERT_EQ(folder.rename(file, "f.bin"), FileError::kNone);
+    EXPECT_EQ(file.writeAll(data), c.expected);
   }
   EXPECT_EQ(reached, 1);
   const auto written = readFile(scratch.path("f.bin"));
@@ -159,46 +183,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"DropMidway", 1000, 617, WriteFaultKind::kDropSilently, FileError::kNone},
                       FaultCase{"DropLastByte", 1000, 999, WriteFaultKind::kDropSilently, FileError::kNone}),
     test_support::ByCaseName{});
-
-TEST_F(Files, ReplaceSwapsInTheNewFileAndKeepsTheOldAsBackup) {
-  const auto old = patternBytes(3000, 7);
-  const auto fresh = patternBytes(1000, 8);
-  writeFile(scratch.path("t.exe"), old);
-  writeFile(scratch.path("new.tmp"), fresh);
-
-  ASSERT_EQ(replaceFile(scratch.path("t.exe"), scratch.path("new.tmp"), scratch.path("old.tmp")),
-            FileError::kNone);
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("t.exe")), fresh));
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("old.tmp")), old));
-  EXPECT_EQ(scratch.fileNames(), (Names{"old.tmp", "t.exe"}));
-}
-
-TEST_F(Files, ReplacingAHeldTargetChangesNothingAndLeavesNothingBehind) {
-  const auto old = patternBytes(3000, 9);
-  const auto fresh = patternBytes(1000, 10);
-  writeFile(scratch.path("t.exe"), old);
-  writeFile(scratch.path("new.tmp"), fresh);
-  {
-    ExclusiveFile::Opened holder = ExclusiveFile::openForReading(scratch.path("t.exe"));
-    ASSERT_TRUE(holder.file);
-    EXPECT_NE(replaceFile(scratch.path("t.exe"), scratch.path("new.tmp"), scratch.path("old.tmp")),
-              FileError::kNone);
-  }
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("t.exe")), old));
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("new.tmp")), fresh));
-  EXPECT_EQ(scratch.fileNames(), (Names{"new.tmp", "t.exe"}));
-}
-
-TEST_F(Files, MoveIntoPlaceCreatesOrReplacesTheTarget) {
-  const auto first = patternBytes(10, 11);
-  const auto second = patternBytes(20, 12);
-  writeFile(scratch.path("a.tmp"), first);
-  ASSERT_EQ(moveIntoPlace(scratch.path("a.tmp"), scratch.path("t.exe")), FileError::kNone);
-  writeFile(scratch.path("b.tmp"), second);
-  ASSERT_EQ(moveIntoPlace(scratch.path("b.tmp"), scratch.path("t.exe")), FileError::kNone);
-  EXPECT_TRUE(sameBytes(readFile(scratch.path("t.exe")), second));
-  EXPECT_EQ(scratch.fileNames(), Names{"t.exe"});
-}
 
 }  // namespace
 }  // namespace platform

@@ -127,20 +127,18 @@ TEST_F(ExtractPayloadOnWindows, ARunningTargetStaysUntilItEnds) {
   expectPayloadInstalled();
 }
 
-TEST_F(ExtractPayloadOnWindows, AnOldFileStillRunningAfterTheReplaceIsRemovedByTheNextRun) {
-  // The user may start the target between the check and the replace. The replace then succeeds
-  // (a running program's file can be renamed), and the old file, under its backup name, cannot
-  // be deleted until the program ends.
-  writeFile(target(), readFile(ChildProcess::helperPath("fake_target")));
-  writeFile(scratch.path("new.bin"), patternBytes(1000, 6));
-  const std::string backup = scratch.path("Ralvt.exe.upd-1-0.old.tmp");
-  ChildProcess running(ChildProcess::Program{target()}, "{ready}");
+TEST_F(ExtractPayloadOnWindows, AnOldFileStillRunningUnderItsPutAsideNameStaysUntilItEnds) {
+  // An earlier updater's put-aside old file, which a user started from its new name.
+  writeFile(target(), patternBytes(1000, 6));
+  const std::string aside = "Ralvt.exe.upd-1-0.old.tmp";
+  writeFile(scratch.path(aside), readFile(ChildProcess::helperPath("fake_target")));
+  ChildProcess running(ChildProcess::Program{scratch.path(aside)}, "{ready}");
   ASSERT_TRUE(running.started());
   ASSERT_TRUE(running.waitReady());
 
-  EXPECT_EQ(platform::replaceFile(target(), scratch.path("new.bin"), backup), platform::FileError::kNone);
-  EXPECT_NE(platform::removeFile(backup), platform::FileError::kNone);
-  EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", "Ralvt.exe.upd-1-0.old.tmp"}));
+  EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
+  removeReplacedTargets();
+  EXPECT_EQ(scratch.fileNames(), (Names{"Ralvt.exe", aside}));
 
   running.kill();
   EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
@@ -154,6 +152,21 @@ TEST_F(ExtractPayloadOnWindows, ARunKilledMidwayLeavesTheOldFileAndTheNextRunCle
     ChildProcess interrupted("interrupted_install",
                              ChildProcess::quoted(target()) + " {ready} " + std::to_string(kPayloadSize / 2));
     ASSERT_TRUE(interrupted.waitReady());
+    // While it is being written, nobody else can open the new file, delete it, rename it, or
+    // put anything at its name.
+    Names names = scratch.fileNames();
+    names.erase("Ralvt.exe");
+    ASSERT_EQ(names.size(), 1u);
+    const std::string temp = scratch.path(*names.begin());
+    EXPECT_EQ(CreateFileA(temp.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
+    EXPECT_FALSE(DeleteFileA(temp.c_str()));
+    EXPECT_FALSE(MoveFileExA(temp.c_str(), scratch.path("moved.tmp").c_str(), 0));
+    writeFile(scratch.path("planted.tmp"), patternBytes(10, 7));
+    EXPECT_FALSE(MoveFileExA(scratch.path("planted.tmp").c_str(), temp.c_str(), MOVEFILE_REPLACE_EXISTING));
+    DeleteFileA(scratch.path("planted.tmp").c_str());
     interrupted.kill();
   }
   EXPECT_TRUE(sameBytes(readFile(target()), old));
@@ -172,15 +185,13 @@ TEST_F(ExtractPayloadOnWindows, AnInstallPathEndingInABackslashStillNamesTheFile
   expectPayloadInstalled();
 }
 
-TEST_F(ExtractPayloadOnWindows, AnEmptyInstallPathMeansTheRootOfTheCurrentDrive) {
-  // The install path "" gives the target "\Ralvt.exe".
-  char current[MAX_PATH];
-  ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, current), 0u);
-  const std::string atRoot = std::string(current, 2) + "\\Ralvt.exe";
-  ASSERT_FALSE(std::filesystem::exists(atRoot)) << "a file is in the way: " << atRoot;
-  EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", "\\Ralvt.exe"));
-  EXPECT_TRUE(sameBytes(readFile(atRoot), ownPayload()));
-  std::filesystem::remove(atRoot);
+TEST_F(ExtractPayloadOnWindows, AFolderThatIsNotAbsoluteIsNoFolder) {
+  // An empty install folder would put the target at the root of the current drive, a relative
+  // one in the current folder.
+  for (const char* path : {"\\Ralvt.exe", "Ralvt.exe", "Ralvento\\Ralvt.exe", "C:Ralvt.exe"}) {
+    EXPECT_EQ(installPayload(ownPayload(), path), InstallOutcome::kCannotCreateTemp) << path;
+    EXPECT_FALSE(std::filesystem::exists(path)) << path;
+  }
 }
 
 TEST_F(ExtractPayloadOnWindows, AMissingFolderFails) {

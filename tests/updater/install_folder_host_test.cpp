@@ -26,6 +26,7 @@ class InstallFolder : public ::testing::Test {
   void SetUp() override { fs::create_directory(scratch.path("real")); }
   void TearDown() override {
     platform::clearWriteFault();
+    platform::headless::beforeEachRename({});
     removeReplacedTargets();
   }
   std::string real(std::string_view name = {}) const { return scratch.path("real/") + std::string(name); }
@@ -69,7 +70,8 @@ TEST_P(FolderHold, LastsFromTheCheckToTheOldFilesDeletionAndEndsAtOnceOnFailure)
                                [&] { heldWhileWriting = platform::headless::folderIsHeld(real()); });
   }
   std::optional<platform::ExclusiveFile> holder;
-  if (k.targetHeld) holder = std::move(platform::ExclusiveFile::openForReading(real("Ralvt.exe")).file);
+  if (k.targetHeld)
+    holder = std::move(platform::HeldFolder::open(real()).folder->openToRemove("Ralvt.exe").file);
 
   EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), k.outcome);
   if (k.failWritesAfter) {
@@ -139,6 +141,87 @@ TEST_F(InstallFolder, TheTemporaryFileIsNewAndNeverWrittenThroughALinkAtItsName)
   EXPECT_TRUE(sameBytes(readFile(scratch.path("outside.bin")), old));
   EXPECT_FALSE(fs::exists(scratch.path("nothing-yet.bin")));
 }
+
+// What another process, or the system, does at a rename of the swap.
+enum class Interference { kFailToTarget, kFailEveryRenameToTarget, kTakeTargetName, kLinkFolderInPlace };
+
+struct SwapFault : NamedCase {
+  Interference interference;
+  InstallOutcome outcome;
+  bool oldAside;  // the old file waits under its put-aside name, or is back at the target's
+};
+
+class UnderASwapFault : public InstallFolder, public ::testing::WithParamInterface<SwapFault> {};
+
+// Whatever fails in the swap, the old file is whole: at the target's name, or, where it could not
+// go back, as the one put-aside file, which a later installation restores or keeps until a new
+// target is in place.
+TEST_P(UnderASwapFault, NeverLosesTheOldFile) {
+  const SwapFault& k = GetParam();
+  writeFile(real("Ralvt.exe"), old);
+  int renamesToTarget = 0;
+  platform::headless::beforeEachRename([&](const std::string&, const std::string& to) {
+    if (to != "Ralvt.exe") {
+      if (k.interference == Interference::kLinkFolderInPlace) {
+        fs::rename(real(), scratch.path("moved"));
+        fs::create_directory(scratch.path("elsewhere"));
+        fs::create_directory_symlink(scratch.path("elsewhere"), scratch.path("real"));
+      }
+      return platform::FileError::kNone;
+    }
+    ++renamesToTarget;
+    if (k.interference == Interference::kTakeTargetName && renamesToTarget == 1)
+      writeFile(real("Ralvt.exe"), patternBytes(10, 34));
+    const bool fail = (k.interference == Interference::kFailToTarget && renamesToTarget == 1) ||
+                      k.interference == Interference::kFailEveryRenameToTarget;
+    return fail ? platform::FileError::kOther : platform::FileError::kNone;
+  });
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), k.outcome);
+  platform::headless::beforeEachRename({});
+  EXPECT_FALSE(platform::headless::folderIsHeld(real()));
+
+  const std::string folder = k.interference == Interference::kLinkFolderInPlace ? "moved/" : "real/";
+  Names names;
+  for (const auto& entry : fs::directory_iterator(scratch.path(folder)))
+    names.insert(entry.path().filename().string());
+  if (k.interference == Interference::kLinkFolderInPlace) {
+    EXPECT_TRUE(fs::is_empty(scratch.path("elsewhere")));
+  }
+  if (!k.oldAside) {
+    EXPECT_EQ(names, Names{"Ralvt.exe"});
+    EXPECT_TRUE(sameBytes(readFile(scratch.path(folder + "Ralvt.exe")), old));
+    return;
+  }
+  names.erase("Ralvt.exe");
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_TRUE(sameBytes(readFile(scratch.path(folder + *names.begin())), old));
+  // A later installation that fails brings the old file back, if nothing else took its name;
+  // one that succeeds leaves only the new target.
+  platform::injectWriteFault(1000, WriteFaultKind::kFail);
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kWriteFailed);
+  if (k.interference == Interference::kFailEveryRenameToTarget) {
+    EXPECT_EQ(realNames(), Names{"Ralvt.exe"});
+    EXPECT_TRUE(sameBytes(readFile(real("Ralvt.exe")), old));
+  } else {
+    EXPECT_EQ(realNames().size(), 2u);
+  }
+  platform::clearWriteFault();
+  EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kInstalled);
+  removeReplacedTargets();
+  EXPECT_EQ(realNames(), Names{"Ralvt.exe"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnderASwapFault,
+                         ::testing::Values(SwapFault{"SecondRenameFails", Interference::kFailToTarget,
+                                                     InstallOutcome::kReplaceFailed, false},
+                                           SwapFault{"MovingBackFailsToo",
+                                                     Interference::kFailEveryRenameToTarget,
+                                                     InstallOutcome::kReplaceFailed, true},
+                                           SwapFault{"TargetNameTaken", Interference::kTakeTargetName,
+                                                     InstallOutcome::kReplaceFailed, true},
+                                           SwapFault{"FolderBecomesALink", Interference::kLinkFolderInPlace,
+                                                     InstallOutcome::kFolderNotPlain, false}),
+                         ByCaseName{});
 
 }  // namespace
 }  // namespace updater

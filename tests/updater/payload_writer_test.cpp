@@ -22,6 +22,10 @@ class InstallPayload : public ::testing::Test {
     removeReplacedTargets();
   }
   std::string target() const { return scratch.path("Ralvt.exe"); }
+  // The file `name` of the folder held open by someone else, sharing nothing.
+  platform::ExclusiveFile::Opened holdOpen(std::string_view name) const {
+    return platform::HeldFolder::open(scratch.folder()).folder->openToRemove(name);
+  }
   // What the folder holds once the program has ended.
   Names namesAtExit() const {
     removeReplacedTargets();
@@ -73,7 +77,7 @@ TEST_F(InstallPayload, AHeldTargetIsLeftAloneUntilReleased) {
   const auto old = patternBytes(5000, 3);
   writeFile(target(), old);
   {
-    ExclusiveFile::Opened holder = ExclusiveFile::openForReading(target());
+    ExclusiveFile::Opened holder = holdOpen("Ralvt.exe");
     ASSERT_TRUE(holder.file);
     EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kTargetInUse);
   }
@@ -185,7 +189,7 @@ TEST_F(InstallPayload, AnOldFileLeftOnlyUnderItsBackupNameComesBack) {
 TEST_F(InstallPayload, ATemporaryFileInUseByAnotherRunIsNotTouched) {
   const std::string other = "Ralvt.exe.upd-77-0.tmp";
   writeFile(scratch.path(other), patternBytes(100, 10));
-  ExclusiveFile::Opened held = ExclusiveFile::openForReading(scratch.path(other));
+  ExclusiveFile::Opened held = holdOpen(other);
   ASSERT_TRUE(held.file);
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   EXPECT_EQ(namesAtExit(), (Names{"Ralvt.exe", other}));
@@ -198,7 +202,7 @@ TEST_F(InstallPayload, AnOldFileWaitsHeldSoThatWhatIsDeletedAtExitIsThatVeryFile
   aside.erase("Ralvt.exe");
   ASSERT_EQ(aside.size(), 1u);
   // Nobody can start the old program from its new name, nor open or swap the file, meanwhile.
-  EXPECT_EQ(ExclusiveFile::openForReading(scratch.path(*aside.begin())).error, platform::FileError::kInUse);
+  EXPECT_EQ(holdOpen(*aside.begin()).error, platform::FileError::kInUse);
   EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});

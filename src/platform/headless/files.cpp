@@ -1,9 +1,12 @@
 // POSIX files with the sharing rules of the real backend: an exclusive open takes a
 // non-blocking flock, so a second exclusive open, or a deletion, of a held file fails as a
 // sharing violation does. A file without its owner's write bit stands for a read-only file,
-// refused for writing even to root.
+// refused for writing even to root. POSIX renames and deletes names, not files: a rename or a
+// deletion through a handle takes the name the descriptor is open on, once the folder's entry at
+// that name is checked to be this very file.
 #include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,7 +40,10 @@ FileError fromErrno(int code) {
     case EROFS:
     case EISDIR:
       return FileError::kAccessDenied;
+    case ELOOP:  // a link at a name that is never followed
+      return FileError::kAccessDenied;
     case EEXIST:
+    case ENOTEMPTY:
       return FileError::kExists;
     case ENOSPC:
     case EDQUOT:
@@ -73,22 +79,6 @@ std::string hostPath(std::string path) {
   return path;
 }
 
-std::string folderOf(const std::string& path) {
-  const std::string folder = splitPath(path).folder;
-  return folder.empty() ? std::string(".") : folder;
-}
-
-// Makes a finished rename survive a power cut: the folder entry must reach the device too.
-void syncFolderOf(const std::string& path) {
-  const Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (folder.get() >= 0) ::fsync(folder.get());
-}
-
-bool heldBySomeoneElse(const std::string& path) {
-  const Descriptor probe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  return probe.get() >= 0 && ::flock(probe.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-}
-
 struct DirCloser {
   void operator()(DIR* dir) const { ::closedir(dir); }
 };
@@ -102,37 +92,65 @@ std::optional<std::string> pathOf(int fd) {
   return std::string(target, static_cast<std::size_t>(length));
 }
 
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The name in `folder` of the file that `fd` is open on, when the folder's entry at that name is
+// this very file.
+std::optional<std::string> nameIn(int folder, int fd) {
+  const std::optional<std::string> path = pathOf(fd);
+  struct stat open {
+  }, named{};
+  if (!path || ::fstat(fd, &open) != 0) return std::nullopt;
+  std::string name = path->substr(path->find_last_of('/') + 1);
+  if (::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || !sameFile(open, named))
+    return std::nullopt;
+  return name;
+}
+
+headless::RenameStep& renameStep() {
+  static headless::RenameStep step;
+  return step;
+}
+
 }  // namespace
 
-ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How how) {
-  const std::string path = hostPath(windowsPath);
-  Opened opened;
-  int flags = O_CLOEXEC;
+bool isAbsolutePath(std::string_view path) {
+  return isAbsoluteWindowsPath(path) || path.starts_with('/');
+}
+
+void headless::beforeEachRename(RenameStep step) {
+  renameStep() = std::move(step);
+}
+
+ExclusiveFile::Opened HeldFolder::openIn(std::string_view name, How how) const {
+  ExclusiveFile::Opened opened;
+  if (!isSingleName(name)) {
+    opened.error = FileError::kNotFound;
+    return opened;
+  }
+  // The name itself in every case: a link fails to open (ELOOP), a FIFO does not block.
+  int flags = O_CLOEXEC | O_NOFOLLOW;
   switch (how) {
     case How::kExisting:
       flags |= O_RDWR;
       break;
-    case How::kForReading:
-      flags |= O_RDONLY;
+    case How::kToRemove:
+      flags |= O_RDONLY | O_NONBLOCK;
       break;
     case How::kNew:
       flags |= O_RDWR | O_CREAT | O_EXCL;
       break;
-    case How::kToRemove:
-      // The name itself: a link fails to open (ELOOP), a FIFO does not block.
-      flags |= O_RDONLY | O_NOFOLLOW | O_NONBLOCK;
-      break;
   }
-  if (how == How::kExisting) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
-      opened.error = FileError::kAccessDenied;
-      return opened;
-    }
-  }
-  Descriptor fd(::open(path.c_str(), flags, 0644));
-  if (fd.get() < 0) {
+  Descriptor fd(::openat(static_cast<int>(handle_), std::string(name).c_str(), flags, 0644));
+  struct stat info {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
     opened.error = lastError();
+    return opened;
+  }
+  if (S_ISDIR(info.st_mode) || (how == How::kExisting && (info.st_mode & S_IWUSR) == 0)) {
+    opened.error = FileError::kAccessDenied;
     return opened;
   }
   if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
@@ -143,16 +161,68 @@ ExclusiveFile::Opened ExclusiveFile::open(const std::string& windowsPath, How ho
   return opened;
 }
 
-bool ExclusiveFile::isPlainFileAt(const std::string& windowsPath) const {
-  struct stat info {};
-  if (::fstat(static_cast<int>(handle_), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)
-    return false;
-  const std::optional<std::string> resolved = pathOf(static_cast<int>(handle_));
-  return resolved && *resolved == hostPath(windowsPath);
+bool HeldFolder::isPlainFolder() const {
+  struct stat held {
+  }, named{};
+  const std::string path = finalPath_.substr(0, finalPath_.size() - 1);
+  return ::fstat(static_cast<int>(handle_), &held) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+         S_ISDIR(named.st_mode) && sameFile(held, named);
 }
 
-// POSIX deletes names, not files: the name the descriptor is open on goes, once it is checked
-// to be this very file, while the lock keeps every other exclusive open out.
+FileError HeldFolder::rename(ExclusiveFile& file, std::string_view name) const {
+  const int folder = static_cast<int>(handle_);
+  const std::optional<std::string> from = nameIn(folder, static_cast<int>(file.handle_));
+  if (!isSingleName(name) || !from) return FileError::kNotFound;
+  const std::string to(name);
+  if (renameStep()) {
+    if (const FileError refused = renameStep()(*from, to); refused != FileError::kNone) return refused;
+  }
+  if (::renameat2(folder, from->c_str(), folder, to.c_str(), RENAME_NOREPLACE) != 0) {
+    if (errno != EINVAL) return lastError();
+    // A file system without the flag: a second name that must be new, then the first one goes.
+    if (::linkat(folder, from->c_str(), folder, to.c_str(), 0) != 0) return lastError();
+    ::unlinkat(folder, from->c_str(), 0);
+  }
+  // A finished rename survives a power cut only once the folder's entry is on the device too.
+  return ::fsync(folder) == 0 ? FileError::kNone : lastError();
+}
+
+bool HeldFolder::holds(const ExclusiveFile& file, std::string_view name) const {
+  struct stat open {
+  }, named{};
+  return isSingleName(name) && ::fstat(static_cast<int>(file.handle_), &open) == 0 && S_ISREG(open.st_mode) &&
+         open.st_nlink == 1 &&
+         ::fstatat(static_cast<int>(handle_), std::string(name).c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         sameFile(open, named);
+}
+
+std::vector<std::string> HeldFolder::fileNames() const {
+  std::vector<std::string> names;
+  const int copy = ::dup(static_cast<int>(handle_));
+  if (copy < 0) return names;
+  const std::unique_ptr<DIR, DirCloser> dir(::fdopendir(copy));
+  if (!dir) {
+    ::close(copy);
+    return names;
+  }
+  ::rewinddir(dir.get());
+  while (const dirent* entry = ::readdir(dir.get())) {
+    struct stat info {};
+    const bool folder =
+        ::fstatat(static_cast<int>(handle_), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+    if (!folder && std::string_view(entry->d_name) != "." && std::string_view(entry->d_name) != "..")
+      names.emplace_back(entry->d_name);
+  }
+  return names;
+}
+
+FileError ExclusiveFile::takePropertiesOf(const ExclusiveFile& model) {
+  struct stat info {};
+  if (::fstat(static_cast<int>(model.handle_), &info) != 0) return lastError();
+  return ::fchmod(static_cast<int>(handle_), info.st_mode & 07777) == 0 ? FileError::kNone : lastError();
+}
+
+// The lock keeps every other exclusive open out meanwhile.
 FileError ExclusiveFile::remove() {
   const int fd = static_cast<int>(handle_);
   const std::optional<std::string> path = pathOf(fd);
@@ -203,8 +273,12 @@ std::optional<std::size_t> ExclusiveFile::readAt(std::uint64_t offset, std::span
 }
 
 HeldFolder::Opened HeldFolder::open(const std::string& windowsPath) {
-  const std::string path = windowsPath.empty() ? std::string(".") : hostPath(windowsPath);
+  const std::string path = hostPath(windowsPath);
   Opened opened;
+  if (!isAbsolutePath(windowsPath) || !path.starts_with('/')) {
+    opened.error = FileError::kNotFound;
+    return opened;
+  }
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   std::optional<std::string> resolved;
   // A shared lock stands for the handle that shares everything but deletion: holders coexist,
@@ -225,58 +299,6 @@ void HeldFolder::release() {
 bool headless::folderIsHeld(const std::string& windowsPath) {
   const Descriptor fd(::open(hostPath(windowsPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return fd.get() >= 0 && ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-}
-
-FileError replaceFile(const std::string& windowsTarget, const std::string& windowsReplacement,
-                      const std::string& windowsBackup) {
-  const std::string target = hostPath(windowsTarget);
-  const std::string replacement = hostPath(windowsReplacement);
-  const std::string backup = hostPath(windowsBackup);
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return lastError();
-  if (heldBySomeoneElse(target) || heldBySomeoneElse(replacement)) return FileError::kInUse;
-  // The new file takes over the old one's permissions, as the real backend's replace keeps
-  // attributes.
-  if (::chmod(replacement.c_str(), info.st_mode & 07777) != 0) return lastError();
-  // A second name for the old file first, then one atomic rename over the target: there is
-  // no moment at which the target name is missing.
-  ::unlink(backup.c_str());
-  if (::link(target.c_str(), backup.c_str()) != 0) return lastError();
-  if (::rename(replacement.c_str(), target.c_str()) != 0) {
-    const FileError error = lastError();
-    ::unlink(backup.c_str());
-    return error;
-  }
-  syncFolderOf(target);
-  return FileError::kNone;
-}
-
-FileError moveIntoPlace(const std::string& windowsFrom, const std::string& windowsTo) {
-  const std::string from = hostPath(windowsFrom);
-  const std::string to = hostPath(windowsTo);
-  if (heldBySomeoneElse(from) || heldBySomeoneElse(to)) return FileError::kInUse;
-  if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
-  syncFolderOf(to);
-  return FileError::kNone;
-}
-
-FileError removeFile(const std::string& windowsPath) {
-  const std::string path = hostPath(windowsPath);
-  if (heldBySomeoneElse(path)) return FileError::kInUse;
-  return ::unlink(path.c_str()) == 0 ? FileError::kNone : lastError();
-}
-
-std::vector<std::string> filesInFolder(const std::string& windowsFolder) {
-  const std::string folder = hostPath(windowsFolder);
-  std::vector<std::string> names;
-  const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
-  if (!dir) return names;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    struct stat info {};
-    const std::string path = (folder.empty() ? std::string() : folder) + entry->d_name;
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.emplace_back(entry->d_name);
-  }
-  return names;
 }
 
 std::uint32_t currentProcessId() {
