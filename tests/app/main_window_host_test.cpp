@@ -182,13 +182,37 @@ INSTANTIATE_TEST_SUITE_P(
                   "'922337203685478' is not a valid floating point value."}),
     test_support::ByCaseName{});
 
-TEST_F(MainWindow, MissingInstallFolderCountsAsNotInstalled) {
+struct FolderCase : test_support::NamedCase {
+  const char* cale;  // nullptr: no value
+  bool installed;
+};
+
+class InstallFolderText : public MainWindow, public ::testing::WithParamInterface<FolderCase> {};
+
+// Only a folder from the root of a drive or share is an installation: any other text would be
+// taken from the current folder or drive of the elevated process.
+TEST_P(InstallFolderText, CountsAsInstalledOnlyWhenAbsolute) {
+  const FolderCase& k = GetParam();
+  if (k.cale) record.WriteInstallValue("CALE", k.cale);
   record.WriteInstallValue("VER", "Ralvento v.2.50");
   showAndCheck();
-  EXPECT_EQ(window.Memo1.lines(), Lines{kNotInstalled});
-  EXPECT_FALSE(window.Button2.enabled());
-  EXPECT_EQ(window.installPath(), "");
+  const std::string cale = k.cale ? k.cale : "";
+  const Lines expected =
+      k.installed ? Lines{"Cale Ralvento : " + cale, "Versiune instalata     : 2.50"} : Lines{kNotInstalled};
+  EXPECT_EQ(window.Memo1.lines(), expected);
+  EXPECT_EQ(window.Button2.enabled(), k.installed);
+  EXPECT_EQ(window.installPath(), cale);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, InstallFolderText,
+                         ::testing::Values(FolderCase{"Missing", nullptr, false},
+                                           FolderCase{"Empty", "", false},
+                                           FolderCase{"Relative", "Ralvento", false},
+                                           FolderCase{"FromTheCurrentDrivesRoot", "\\Ralvento", false},
+                                           FolderCase{"DrivesCurrentFolder", "D:Ralvento", false},
+                                           FolderCase{"Drive", "D:\\App", true},
+                                           FolderCase{"Share", "\\\\server\\share\\App", true}),
+                         test_support::ByCaseName{});
 
 TEST_F(MainWindow, MissingKeyGivesOneLineAndCreatesTheKey) {
   showAndCheck();
