@@ -1,14 +1,18 @@
 // The install folder under attack from a standard user's process: moved away while the
-// confirmation is up, reached through a link, and a link planted at a leftover's name.
+// confirmation is up, reached through a link (also to a folder whose name the system's code page
+// cannot spell, or that ends in a dot), and a link planted at a leftover's name.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cwchar>
 #include <fstream>
 #include <functional>
 #include <set>
 #include <string>
 
+#include "../support/named_cases.h"
 #include "e2e_fixture.h"
 #include "payload_compare.h"
 
@@ -21,13 +25,14 @@ std::wstring wide(const std::string& text) {
   return std::wstring(text.begin(), text.end());
 }
 
-// Wine's own name of a file in the Unix file system.
-std::string unixName(const std::string& path) {
+// Wine's own name of a file in the Unix file system. Wine's extension is CDECL, unlike the
+// system's entries.
+std::string unixName(const std::wstring& path) {
   using ToUnix = char*(CDECL*)(LPCWSTR);
-  const FARPROC entry = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-  const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(entry));
+  const auto toUnix =
+      std::bit_cast<ToUnix>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
   if (!toUnix) return {};
-  char* name = toUnix(wide(path).c_str());
+  char* name = toUnix(path.c_str());
   if (!name) return {};
   std::string result(name);
   HeapFree(GetProcessHeap(), 0, name);
@@ -49,13 +54,20 @@ bool runUnix(const std::string& commandLine, const std::function<bool()>& done) 
 
 // Wine 8's CreateSymbolicLinkA reports success and makes nothing: the link is made by the Unix
 // side's ln, as a user's process there could.
-bool makeLink(const std::string& target, const std::string& link) {
-  return runUnix("/bin/ln -s \"" + unixName(target) + "\" \"" + unixName(link) + "\"",
+bool makeLink(const std::wstring& target, const std::string& link) {
+  return runUnix("/bin/ln -s \"" + unixName(target) + "\" \"" + unixName(wide(link)) + "\"",
+                 [&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
+}
+
+// The same, to the one folder that the Unix side's pattern `target` matches: a command line
+// passes only the code page's characters.
+bool makeLinkMatching(const std::string& target, const std::string& link) {
+  return runUnix("/bin/sh -c \"ln -s " + target + " '" + unixName(wide(link)) + "'\"",
                  [&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
 bool removeLink(const std::string& link) {
-  return runUnix("/bin/rm -f \"" + unixName(link) + "\"",
+  return runUnix("/bin/rm -f \"" + unixName(wide(link)) + "\"",
                  [&] { return GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; });
 }
 
@@ -97,7 +109,7 @@ TEST_F(InstallFolderTest, ThroughALinkInstallsIntoTheRealFolderAndTheLinkStays) 
   const std::string real = prepareInstallFolder(true);
   const std::string link = real + "-link";
   removeLink(link);
-  ASSERT_TRUE(makeLink(real, link));
+  ASSERT_TRUE(makeLink(wide(real), link));
   ASSERT_NE(GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
   storeRecord(link, "Ralvento v.2.50");
   const auto window = startUpdater(2);
@@ -116,7 +128,7 @@ TEST_F(InstallFolderTest, ALinkAtALeftoversNameLeavesTheFileItPointsAtAlone) {
   const std::string outside = folder + "-precious.bin";
   std::ofstream(outside, std::ios::binary) << "not the updater's to delete";
   const std::string planted = folder + "\\Ralvt.exe.upd-1f4-0.tmp";
-  ASSERT_TRUE(makeLink(outside, planted));
+  ASSERT_TRUE(makeLink(wide(outside), planted));
   storeRecord(folder, "Ralvento v.2.50");
   const auto window = startUpdater(2);
   upgradeAndConfirm(window);
@@ -127,6 +139,61 @@ TEST_F(InstallFolderTest, ALinkAtALeftoversNameLeavesTheFileItPointsAtAlone) {
   removeLink(planted);
   DeleteFileA(outside.c_str());
 }
+
+struct RealFolder : test_support::NamedCase {
+  const wchar_t* suffix;  // of the real folder's name, after the install folder's
+  const char* pattern;    // that matches only that suffix on the Unix side
+  const char* decoy;      // where a path spelled from the real folder's name would lead instead
+};
+
+class ThroughALinkTo : public InstallFolderTest, public ::testing::WithParamInterface<RealFolder> {};
+
+// The folder's final path, spelled in the system's code page and looked up again, would name
+// another folder: full-width signs turn into "\" and ".", and a trailing dot goes. Nothing but the
+// real folder may be written.
+TEST_P(ThroughALinkTo, AFolderTheCodePageCannotSpellInstallsThereAndNowhereElse) {
+  const std::string link = prepareInstallFolder(false) + "-link";
+  const std::wstring real = L"\\\\?\\" + wide(link.substr(0, link.size() - 5)) + GetParam().suffix;
+  const std::string decoy = link.substr(0, link.size() - 5) + GetParam().decoy;
+  CreateDirectoryW(real.c_str(), nullptr);
+  CreateDirectoryA(decoy.substr(0, decoy.rfind('\\')).c_str(), nullptr);
+  std::ofstream(decoy, std::ios::binary) << "not the updater's to write";
+  removeLink(link);
+  ASSERT_TRUE(makeLinkMatching(
+      "'" + unixName(wide(link.substr(0, link.size() - 5))) + "'" + GetParam().pattern, link));
+  storeRecord(link, "Ralvento v.2.50");
+  const auto window = startUpdater(2);
+  upgradeAndConfirm(window);
+  quit(window);
+
+  EXPECT_EQ(fileBytes(decoy), "not the updater's to write");
+  const std::string copied = link + "-copy.exe";
+  ASSERT_TRUE(CopyFileW((real + L"\\Ralvt.exe").c_str(), wide(copied).c_str(), FALSE)) << GetLastError();
+  EXPECT_EQ(driver::fileEqualsCarriedPayload(UPDATER_EXE, copied), true);
+  EXPECT_EQ(recordValue("VER"), "Ralvento v.2.63");
+  Names inReal;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((real + L"\\*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+      inReal.insert(std::string(found.cFileName, found.cFileName + wcslen(found.cFileName)));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  EXPECT_EQ(inReal, Names{"Ralvt.exe"});
+
+  removeLink(link);
+  DeleteFileA(copied.c_str());
+  DeleteFileA(decoy.c_str());
+  DeleteFileW((real + L"\\Ralvt.exe").c_str());
+  RemoveDirectoryW(real.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ThroughALinkTo,
+                         ::testing::Values(RealFolder{"FullWidthSigns", L"-ab\uFF3C\uFF0E\uFF0E", "-ab?*",
+                                                      "\\..\\Ralvt.exe"},
+                                           RealFolder{"TrailingDot", L"-z.", "-z.", "-z\\Ralvt.exe"}),
+                         test_support::ByCaseName{});
 
 }  // namespace
 }  // namespace e2e
