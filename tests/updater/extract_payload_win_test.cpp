@@ -1,6 +1,8 @@
 // The payload writer on the real system: the payload carried as this binary's own resource, of
 // the product's size, and other programs holding or running the target.
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +126,40 @@ TEST_F(ExtractPayloadOnWindows, ARunningTargetStaysUntilItEnds) {
     running.kill();
   }
   EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
+  expectPayloadInstalled();
+}
+
+// An administrator's hardening of the program stays: the new file takes the old one's access list
+// and attributes, not the folder's inheritable rights.
+TEST_F(ExtractPayloadOnWindows, TheNewFileKeepsTheOldOnesAccessListAndAttributes) {
+  writeFile(target(), patternBytes(1000, 8));
+  PSECURITY_DESCRIPTOR hardened = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FRFX;;;BU)", SDDL_REVISION_1, &hardened, nullptr));
+  ASSERT_TRUE(SetFileSecurityA(target().c_str(), DACL_SECURITY_INFORMATION, hardened));
+  LocalFree(hardened);
+  ASSERT_TRUE(SetFileAttributesA(target().c_str(), FILE_ATTRIBUTE_HIDDEN));
+  const auto accessList = [this] {
+    DWORD needed = 0;
+    GetFileSecurityA(target().c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<std::byte> descriptor(needed);
+    char* text = nullptr;
+    if (!GetFileSecurityA(target().c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed) ||
+        !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
+                                                              DACL_SECURITY_INFORMATION, &text, nullptr)) {
+      return std::string();
+    }
+    const std::string result(text);
+    LocalFree(text);
+    return result;
+  };
+  const std::string before = accessList();
+  ASSERT_FALSE(before.empty());
+
+  EXPECT_TRUE(ExtractPayload("Exe", "UpGrade", target()));
+  EXPECT_EQ(accessList(), before);
+  EXPECT_NE(GetFileAttributesA(target().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  SetFileAttributesA(target().c_str(), FILE_ATTRIBUTE_NORMAL);
   expectPayloadInstalled();
 }
 
