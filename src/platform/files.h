@@ -125,8 +125,9 @@ class HeldFolder {
   // A new file named stem + a part unique to this process and attempt + suffix: never one that
   // stands at the name already, be it a file, a folder or a link.
   ExclusiveFile::Created createUnique(std::string_view stem, std::string_view suffix) const;
-  // Renames `file`, opened through this folder, to `name` in this folder, and waits until the
-  // rename is on the device. Whatever stands at `name` stays: the rename fails as kExists.
+  // Renames `file`, opened through this folder for writing (openExisting, createUnique), to
+  // `name` in this folder, and then asks for the rename to be put on the device. Whatever stands
+  // at `name` stays: the rename fails as kExists.
   FileError rename(ExclusiveFile& file, std::string_view name) const;
   // Renames `file` as rename() does to stem + a part unique to this process and attempt +
   // suffix, stepping over names that are taken; the name it now has, or empty on failure.

@@ -47,7 +47,7 @@ void restoreOrphanedOldFile(const HeldFolder& folder, const std::string& fileNam
   std::optional<ExclusiveFile> orphan;
   for (const std::string& name : folder.fileNames()) {
     if (!isAsideOf(name, fileName)) continue;
-    ExclusiveFile::Opened opened = folder.openToRemove(name);
+    ExclusiveFile::Opened opened = folder.openExisting(name);
     if (!opened.file || !folder.holds(*opened.file, name)) continue;
     if (orphan) return;
     orphan = std::move(opened.file);

@@ -346,8 +346,10 @@ FileError HeldFolder::rename(ExclusiveFile& file, std::string_view name) const {
   const NTSTATUS status = ntdll().setInformationFile(
       asHandle(file.handle_), &io, buffer.data(), static_cast<ULONG>(buffer.size()), FileRenameInformation);
   if (status < 0) return fromStatus(status);
-  // What MoveFileEx's write-through does: the file's flush commits its new name with it.
-  return file.flush();
+  // What MoveFileEx's write-through does: the file's flush commits its new name with it. The
+  // name has changed either way, so a flush that fails does not make the rename one that failed.
+  file.flush();
+  return FileError::kNone;
 }
 
 bool HeldFolder::holds(const ExclusiveFile& file, std::string_view name) const {
