@@ -10,8 +10,8 @@
 #include "platform/resources.h"
 #include "toolkit/application.h"
 #include "toolkit/message_dialog.h"
-#include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
+#include "updater/upgrade.h"
 #include "updater/version_text.h"
 
 namespace app {
@@ -97,19 +97,20 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
-  // A payload that no longer matches the digest recorded at build time was damaged on the disk
-  // or on the way here: nothing of it may reach the install folder.
-  if (!updater::ownPayloadIntact("Exe", "UpGrade")) {
-    platform::showMessageDialog("Programul de actualizare este deteriorat. Descarcati-l din nou.",
-                                platform::DialogKind::kError);
-    return;
+  switch (updater::upgradeTarget(installPath_, kTargetExeName)) {
+    case updater::UpgradeOutcome::kPayloadDamaged:
+      platform::showMessageDialog("Programul de actualizare este deteriorat. Descarcati-l din nou.",
+                                  platform::DialogKind::kError);
+      return;
+    case updater::UpgradeOutcome::kNotWritten:
+      platform::showMessageDialog("Inchideti mai intai "s + std::string(kTargetTitle) + "!",
+                                  platform::DialogKind::kError);
+      return;
+    case updater::UpgradeOutcome::kInstalled:
+      break;
   }
-  const std::string target = installPath_ + "\\" + std::string(kTargetExeName);
-  if (!updater::ExtractPayload("Exe", "UpGrade", target)) {
-    platform::showMessageDialog("Inchideti mai intai "s + std::string(kTargetTitle) + "!",
-                                platform::DialogKind::kError);
-    return;
-  }
+  // The button and the log tell of the install before the record is written, so that a record
+  // that cannot be written still leaves them so.
   Button2.setEnabled(false);
   appendLog("Versiune actualizata.");
   record_.WriteInstallValue("VER", std::string(kTargetTitle) + " v." + buildVersionText());
