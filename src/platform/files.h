@@ -1,7 +1,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -163,13 +162,5 @@ struct HeldFolder::Opened {
 
 // Identifies this process among the running ones; part of unique file names.
 std::uint32_t currentProcessId();
-
-// Test seam for faults that are hard to provoke on demand, such as a volume filling up. Once
-// `limit` more bytes have gone through writeAll in this process, writes stop: `kFail` makes them
-// fail as on a full volume, `kDropSilently` reports them written although they were not, like a
-// device that loses data. `atLimit` runs once, on the writing thread, when the limit is reached.
-enum class WriteFaultKind { kFail, kDropSilently };
-void injectWriteFault(std::uint64_t limit, WriteFaultKind kind, std::function<void()> atLimit = {});
-void clearWriteFault();
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "support/win_handle.h"
+#include "support/write_fault.h"
 #include "updater/payload_writer.h"
 
 int main(int argc, char** argv) {
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
   const test_support::UniqueHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]));
   if (!ready) return 3;
   const auto limit = std::strtoull(argv[3], nullptr, 10);
-  platform::injectWriteFault(limit, platform::WriteFaultKind::kFail, [&] {
+  test_support::injectWriteFault(limit, test_support::WriteFaultKind::kFail, [&] {
     SetEvent(ready.get());
     Sleep(INFINITE);
   });

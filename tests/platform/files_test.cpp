@@ -4,6 +4,7 @@
 
 #include "support/named_cases.h"
 #include "support/scratch_folder.h"
+#include "support/write_fault.h"
 
 namespace platform {
 namespace {

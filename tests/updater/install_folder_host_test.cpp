@@ -12,20 +12,21 @@
 #include "platform/headless/files.h"
 #include "support/named_cases.h"
 #include "support/scratch_folder.h"
+#include "support/write_fault.h"
 #include "updater/payload_writer.h"
 
 namespace updater {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::WriteFaultKind;
+using test_support::WriteFaultKind;
 using namespace test_support;
 
 class InstallFolder : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directory(scratch.path("real")); }
   void TearDown() override {
-    platform::clearWriteFault();
+    test_support::clearWriteFault();
     platform::headless::beforeEachRename({});
     removeReplacedTargets();
   }
@@ -66,8 +67,8 @@ TEST_P(FolderHold, LastsFromTheCheckToTheOldFilesDeletionAndEndsAtOnceOnFailure)
   if (k.oldFile) writeFile(real("Ralvt.exe"), old);
   std::optional<bool> heldWhileWriting;
   if (k.failWritesAfter) {
-    platform::injectWriteFault(*k.failWritesAfter, WriteFaultKind::kFail,
-                               [&] { heldWhileWriting = platform::headless::folderIsHeld(real()); });
+    test_support::injectWriteFault(*k.failWritesAfter, WriteFaultKind::kFail,
+                                   [&] { heldWhileWriting = platform::headless::folderIsHeld(real()); });
   }
   std::optional<platform::ExclusiveFile> holder;
   if (k.targetHeld)
@@ -197,7 +198,7 @@ TEST_P(UnderASwapFault, NeverLosesTheOldFile) {
   EXPECT_TRUE(sameBytes(readFile(scratch.path(folder + *names.begin())), old));
   // A later installation that fails brings the old file back, if nothing else took its name;
   // one that succeeds leaves only the new target.
-  platform::injectWriteFault(1000, WriteFaultKind::kFail);
+  test_support::injectWriteFault(1000, WriteFaultKind::kFail);
   EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kWriteFailed);
   if (k.interference == Interference::kFailEveryRenameToTarget) {
     EXPECT_EQ(realNames(), Names{"Ralvt.exe"});
@@ -205,7 +206,7 @@ TEST_P(UnderASwapFault, NeverLosesTheOldFile) {
   } else {
     EXPECT_EQ(realNames().size(), 2u);
   }
-  platform::clearWriteFault();
+  test_support::clearWriteFault();
   EXPECT_EQ(installPayload(payload, real("Ralvt.exe")), InstallOutcome::kInstalled);
   removeReplacedTargets();
   EXPECT_EQ(realNames(), Names{"Ralvt.exe"});

@@ -7,18 +7,19 @@
 #include "platform/files.h"
 #include "support/named_cases.h"
 #include "support/scratch_folder.h"
+#include "support/write_fault.h"
 
 namespace updater {
 namespace {
 
 using platform::ExclusiveFile;
-using platform::WriteFaultKind;
+using test_support::WriteFaultKind;
 using namespace test_support;
 
 class InstallPayload : public ::testing::Test {
  protected:
   void TearDown() override {
-    platform::clearWriteFault();
+    test_support::clearWriteFault();
     removeReplacedTargets();
   }
   std::string target() const { return scratch.path("Ralvt.exe"); }
@@ -132,7 +133,7 @@ TEST_P(UnderAWriteFault, TheOldTargetStaysWholeAndNoTemporaryFileRemains) {
   const Fault& fault = GetParam();
   const auto old = patternBytes(777'777, 6);
   writeFile(target(), old);
-  platform::injectWriteFault(fault.limit, fault.kind);
+  test_support::injectWriteFault(fault.limit, fault.kind);
   EXPECT_EQ(installPayload(payload, target()), fault.outcome);
   EXPECT_TRUE(sameBytes(readFile(target()), old));
   EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
@@ -140,7 +141,7 @@ TEST_P(UnderAWriteFault, TheOldTargetStaysWholeAndNoTemporaryFileRemains) {
 
 TEST_P(UnderAWriteFault, NoTargetAppearsWhereThereWasNone) {
   const Fault& fault = GetParam();
-  platform::injectWriteFault(fault.limit, fault.kind);
+  test_support::injectWriteFault(fault.limit, fault.kind);
   EXPECT_EQ(installPayload(payload, target()), fault.outcome);
   EXPECT_EQ(scratch.fileNames(), Names{});
 }
@@ -175,12 +176,12 @@ TEST_F(InstallPayload, AnOldFileLeftOnlyUnderItsBackupNameComesBack) {
   writeFile(scratch.path("Ralvt.exe.upd-5-0.old.tmp"), old);
   writeFile(scratch.path("Ralvt.exe.upd-5-0.tmp"), payload);
 
-  platform::injectWriteFault(1000, WriteFaultKind::kFail);
+  test_support::injectWriteFault(1000, WriteFaultKind::kFail);
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kWriteFailed);
   EXPECT_TRUE(sameBytes(readFile(target()), old));
   EXPECT_EQ(scratch.fileNames(), Names{"Ralvt.exe"});
 
-  platform::clearWriteFault();
+  test_support::clearWriteFault();
   EXPECT_EQ(installPayload(payload, target()), InstallOutcome::kInstalled);
   EXPECT_TRUE(sameBytes(readFile(target()), payload));
   EXPECT_EQ(namesAtExit(), Names{"Ralvt.exe"});
