@@ -1,12 +1,6 @@
-# A layer library from a list of sources; an interface library while the layer has none yet.
+# A layer library from a list of sources.
 function(updater_layer name)
-  if(ARGN)
-    add_library(${name} STATIC ${ARGN})
-    set(${name}_scope PUBLIC PARENT_SCOPE)
-  else()
-    add_library(${name} INTERFACE)
-    set(${name}_scope INTERFACE PARENT_SCOPE)
-  endif()
+  add_library(${name} STATIC ${ARGN})
 endfunction()
 
 # A layer whose folder holds its portable sources and, in win32/ and headless/, the two halves

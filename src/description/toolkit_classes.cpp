@@ -57,34 +57,20 @@ void addForm(ClassRegistry& classes) {
   };
 }
 
-void addPanel(ClassRegistry& classes) {
-  ClassInfo& info = classes.add<Panel, ControlHost>("TPanel");
-  info.make = makeOwned<Panel>;
-  info.parentClass = classes.find("TForm");
+// A control that a description places on a `Parent`, with its bounds and its colour: the panel
+// on the form, the log box on the panel. A component of it is also each of `Bases`.
+template <class T, class Parent, class... Bases>
+void addColoredChild(ClassRegistry& classes, const char* name, const char* parentName) {
+  ClassInfo& info = classes.add<T, Bases...>(name);
+  info.make = makeOwned<T>;
+  info.parentClass = classes.find(parentName);
   info.setParent = [](Component& c, Component& parent) {
-    static_cast<Panel&>(c).setParent(&static_cast<Form&>(parent));
+    static_cast<T&>(c).setParent(&static_cast<Parent&>(parent));
   };
-  info.parentOf = [](const Component& c) -> const Component* {
-    return static_cast<const Panel&>(c).parent();
-  };
-  addBounds<Panel>(info);
-  info.properties.push_back(valueProperty<Panel, Color, &Panel::color, &Panel::setColor>(
-      "Color", colorCodec(), Panel::kDefaultColor));
-}
-
-void addLogBox(ClassRegistry& classes) {
-  ClassInfo& info = classes.add<LogBox>("TLogBox");
-  info.make = makeOwned<LogBox>;
-  info.parentClass = classes.find("TPanel");
-  info.setParent = [](Component& c, Component& parent) {
-    static_cast<LogBox&>(c).setParent(&static_cast<Panel&>(parent));
-  };
-  info.parentOf = [](const Component& c) -> const Component* {
-    return static_cast<const LogBox&>(c).parent();
-  };
-  addBounds<LogBox>(info);
-  info.properties.push_back(valueProperty<LogBox, Color, &LogBox::color, &LogBox::setColor>(
-      "Color", colorCodec(), LogBox::kDefaultColor));
+  info.parentOf = [](const Component& c) -> const Component* { return static_cast<const T&>(c).parent(); };
+  addBounds<T>(info);
+  info.properties.push_back(
+      valueProperty<T, Color, &T::color, &T::setColor>("Color", colorCodec(), T::kDefaultColor));
 }
 
 void addTimer(ClassRegistry& classes) {
@@ -232,8 +218,8 @@ void placeOnPanels(ClassInfo& info, const ClassRegistry& classes) {
 
 void addToolkitClasses(ClassRegistry& classes) {
   addForm(classes);
-  addPanel(classes);
-  addLogBox(classes);
+  addColoredChild<Panel, Form, ControlHost>(classes, "TPanel", "TForm");
+  addColoredChild<LogBox, Panel>(classes, "TLogBox", "TPanel");
   addTimer(classes);
   addActions(classes);
 }

@@ -32,7 +32,6 @@ class ControlHost : public ControlParent {
   const std::vector<GraphicControl*>& controls() const final { return controls_; }
   // The control that would take mouse input at `at`: the last added visible one there.
   GraphicControl* controlAt(Point at, bool allowDisabled) const;
-  GraphicControl* hotControl() const { return hot_; }
 
   // Events from the backend, in the host's client coordinates.
   void handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick);
