@@ -16,8 +16,10 @@ cmake --build --preset fuzz -j "$(nproc)"
 
 seconds="${1:-600}"
 status=0
-for target in parse_decimal format_general cut_version_text record_value description_reader; do
-  bash scripts/run-fuzzer.sh "build/fuzz/tests/fuzz/${target}_fuzz" "build/fuzz/tests/fuzz/seeds/$target" \
-    "build/fuzz/corpus/$target" "$seconds" || status=1
+# Every target the build made (tests/fuzz/<name>_fuzz.cpp).
+for fuzzer in build/fuzz/tests/fuzz/*_fuzz; do
+  target="$(basename "$fuzzer" _fuzz)"
+  bash scripts/run-fuzzer.sh "$fuzzer" "build/fuzz/tests/fuzz/seeds/$target" "build/fuzz/corpus/$target" \
+    "$seconds" || status=1
 done
 exit "$status"

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "widgets/lb_color_styles.h"
+
 namespace gold_button {
 namespace {
 
@@ -44,11 +46,12 @@ widgets::TLbButtonFace face(int width, int height, std::string caption) {
   f.alignment = widgets::taCenter;
   f.caption = std::move(caption);
   f.font = captionFont();
-  f.shadowColor = widgets::clOlive;
-  f.lightColor = widgets::clYellow;
-  f.hotTrackColor = 0x0000DFDF;
-  f.color = 0x0000C0C0;
-  f.style = widgets::bsModern;
+  const widgets::TLbColorStylePreset gold = widgets::GetColorStylePreset(widgets::lcsGold);
+  f.shadowColor = gold.shadowColor;
+  f.lightColor = gold.lightColor;
+  f.hotTrackColor = gold.hotTrackColor;
+  f.color = gold.color;
+  f.style = gold.style;
   return f;
 }
 
