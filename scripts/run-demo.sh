@@ -8,22 +8,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target UpTK294Q ralvento_standin_old demo_driver >/dev/null
-
-interactive=no
-[ -n "${DISPLAY:-}" ] && interactive=yes
-
-source scripts/wine-env.sh
-scratch="$(mktemp -d /tmp/uptk-demo.XXXXXX)"
-cleanup() {
-  wine_env_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-echo "Preparing a Wine prefix with a demo installation (about 10 s)..."
-wine_env_start "$scratch/wine"
+source scripts/wine-program.sh
+prepare_wine_program " with a demo installation" UpTK294Q ralvento_standin_old demo_driver
 if [ -n "${DEMO_DPI:-}" ]; then
   # Wine reads the screen's density only when its server starts.
   "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DEMO_DPI" /f >/dev/null 2>&1

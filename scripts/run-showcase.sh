@@ -6,22 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-bash scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc)" --target showcase showcase_e2e_tests >/dev/null
-
-interactive=no
-[ -n "${DISPLAY:-}" ] && interactive=yes
-
-source scripts/wine-env.sh
-scratch="$(mktemp -d /tmp/uptk-showcase.XXXXXX)"
-cleanup() {
-  wine_env_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-echo "Preparing a Wine prefix (about 10 s)..."
-wine_env_start "$scratch/wine"
+source scripts/wine-program.sh
+prepare_wine_program "" showcase showcase_e2e_tests
 
 if [ "$interactive" = yes ]; then
   echo "Starting the showcase. Point at the buttons, click them, try Alt+O; Escape closes it."
