@@ -1,5 +1,6 @@
 #pragma once
 #include <any>
+#include <array>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "description/enumerators.h"
 #include "toolkit/component.h"
 
 namespace platform {
@@ -117,10 +119,13 @@ Codec<int> enumerationCodec(std::vector<std::string> names);
 Codec<unsigned> setCodec(std::vector<std::string> names);
 
 // The codec of an enumeration type's property: value properties hold enumerations as their
-// ordinals (see Held), so this is the ordinal codec under a name that says what it is for.
-template <class E>
-Codec<int> enumCodec(std::vector<std::string> names) {
+// ordinals (see Held), so this is the ordinal codec under a name that says what it is for. The
+// list is one whose order everyOrdinalInOrder has checked.
+template <class E, std::size_t N>
+Codec<int> enumCodec(const std::array<Enumerator<E>, N>& enumerators) {
   static_assert(std::is_enum_v<E>);
+  std::vector<std::string> names;
+  for (const Enumerator<E>& e : enumerators) names.emplace_back(e.name);
   return enumerationCodec(std::move(names));
 }
 

@@ -123,8 +123,12 @@ std::shared_ptr<const Property> action() {
 }
 
 std::shared_ptr<const Property> cursor(const GraphicControl& fresh) {
+  // Descriptions give cursors the system's names, not the enumerators'.
+  static constexpr std::array<Enumerator<Cursor>, 2> kNames{
+      {{Cursor::kDefault, "crDefault"}, {Cursor::kHandPoint, "crHandPoint"}}};
+  static_assert(everyOrdinalInOrder(kNames, Cursor::kHandPoint));
   return valueProperty<GraphicControl, Cursor, &GraphicControl::cursor, &GraphicControl::setCursor>(
-      "Cursor", enumCodec<Cursor>({"crDefault", "crHandPoint"}), fresh.cursor());
+      "Cursor", enumCodec(kNames), fresh.cursor());
 }
 
 std::shared_ptr<const Property> caption(const GraphicControl& fresh) {

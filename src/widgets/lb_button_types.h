@@ -1,6 +1,9 @@
-// Value types only: the button's enumerations, whose ordinals descriptions store.
+// Value types only: the button's enumerations, whose ordinals descriptions store, and their names.
 #pragma once
+#include <array>
 #include <cstdint>
+
+#include "description/enumerators.h"
 
 namespace widgets {
 
@@ -21,5 +24,21 @@ enum TLbColorStyle : std::uint8_t {
   lcsDefault,
   lcsQuicken,
 };
+
+// The names descriptions give them, in ordinal order (the compiler holds each list to it).
+inline constexpr std::array kStyleNames{ENUMERATOR(bsNormal), ENUMERATOR(bsEncarta), ENUMERATOR(bsModern),
+                                        ENUMERATOR(bsOld),    ENUMERATOR(bsShape),   ENUMERATOR(bsQuicken)};
+static_assert(platform::everyOrdinalInOrder(kStyleNames, bsQuicken));
+inline constexpr std::array kLayoutNames{ENUMERATOR(blGlyphLeft), ENUMERATOR(blGlyphRight),
+                                         ENUMERATOR(blGlyphTop), ENUMERATOR(blGlyphBottom)};
+static_assert(platform::everyOrdinalInOrder(kLayoutNames, blGlyphBottom));
+inline constexpr std::array kAlignmentNames{ENUMERATOR(taLeftJustify), ENUMERATOR(taRightJustify),
+                                            ENUMERATOR(taCenter)};
+static_assert(platform::everyOrdinalInOrder(kAlignmentNames, taCenter));
+inline constexpr std::array kColorStyleNames{
+    ENUMERATOR(lcsCustom), ENUMERATOR(lcsGold),       ENUMERATOR(lcsChrome),     ENUMERATOR(lcsBlue),
+    ENUMERATOR(lcsRed),    ENUMERATOR(lcsUltraFlat1), ENUMERATOR(lcsUltraFlat2), ENUMERATOR(lcsUltraFlatXP),
+    ENUMERATOR(lcsAqua),   ENUMERATOR(lcsDefault),    ENUMERATOR(lcsQuicken)};
+static_assert(platform::everyOrdinalInOrder(kColorStyleNames, lcsQuicken));
 
 }  // namespace widgets

@@ -63,19 +63,13 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       published::height<B>(fresh.height(), kMaxSide),
       published::cursor(fresh),
       published::action(),
-      own<TAlignment, &B::alignment, &B::setAlignment>(
-          "Alignment", enumCodec<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"}), fresh),
+      own<TAlignment, &B::alignment, &B::setAlignment>("Alignment", enumCodec(kAlignmentNames), fresh),
       flag<&B::allowAllUp, &B::setAllowAllUp>("AllowAllUp", fresh),
       published::caption(fresh),
       published::color(fresh),
       color<&B::colorWhenDown, &B::setColorWhenDown>("ColorWhenDown", fresh),
       // Always reads lcsCustom, the default: never stored, though a description may apply one.
-      own<TLbColorStyle, &B::colorStyle, &B::setColorStyle>(
-          "ColorStyle",
-          enumCodec<TLbColorStyle>({"lcsCustom", "lcsGold", "lcsChrome", "lcsBlue", "lcsRed", "lcsUltraFlat1",
-                                    "lcsUltraFlat2", "lcsUltraFlatXP", "lcsAqua", "lcsDefault",
-                                    "lcsQuicken"}),
-          fresh),
+      own<TLbColorStyle, &B::colorStyle, &B::setColorStyle>("ColorStyle", enumCodec(kColorStyleNames), fresh),
       flag<&B::down, &B::setDown>("Down", fresh),
       published::enabled(fresh),
       flag<&B::flat, &B::setFlat>("Flat", fresh),
@@ -88,10 +82,7 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
                              [](B& b, const platform::Font& f) { b.hotTrackFont() = f; },
                              [](const B& b) { return B::defaultHotTrackFont(b.owner()); }>("HotTrackFont"),
       published::hint(fresh),
-      own<TLbSpeedButtonLayout, &B::layout, &B::setLayout>(
-          "Layout",
-          enumCodec<TLbSpeedButtonLayout>({"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}),
-          fresh),
+      own<TLbSpeedButtonLayout, &B::layout, &B::setLayout>("Layout", enumCodec(kLayoutNames), fresh),
       color<&B::lightColor, &B::setLightColor>("LightColor", fresh),
       own<int, &B::numGlyphs, &B::setNumGlyphs>("NumGlyphs", wholeNumberCodec(), fresh),
       published::parentColor(fresh),
@@ -101,11 +92,7 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       color<&B::shadowColor, &B::setShadowColor>("ShadowColor", fresh),
       published::showHint(fresh),
       flag<&B::slowDecease, &B::setSlowDecease>("SlowDecease", fresh),
-      own<TLbSpeedButtonStyle, &B::style, &B::setStyle>(
-          "Style",
-          enumCodec<TLbSpeedButtonStyle>(
-              {"bsNormal", "bsEncarta", "bsModern", "bsOld", "bsShape", "bsQuicken"}),
-          fresh),
+      own<TLbSpeedButtonStyle, &B::style, &B::setStyle>("Style", enumCodec(kStyleNames), fresh),
       flag<&B::transparent, &B::setTransparent>("Transparent", fresh),
       flag<&B::useHotTrackFont, &B::setUseHotTrackFont>("UseHotTrackFont", fresh),
       published::visible(fresh),
