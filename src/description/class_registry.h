@@ -41,7 +41,7 @@ class ClassInfo {
   friend class ClassRegistry;
   std::string name_;
   std::vector<std::type_index> kinds_;
-  const ClassInfo* base_ = nullptr;
+  const ClassInfo* base_ = nullptr;  // not owned: a class of the same registry
 };
 
 // The classes that window descriptions may name.

@@ -72,7 +72,7 @@ class Action : public Component {
   std::string hint_;
   bool visible_ = true;
   int imageIndex_ = -1;
-  ActionList* actionList_ = nullptr;
+  ActionList* actionList_ = nullptr;  // not owned: the list that has this action, if any
   std::vector<Client> clients_;
 };
 
@@ -93,7 +93,7 @@ class ActionList : public Component {
 
  private:
   friend class Action;
-  ImageList* images_ = nullptr;
+  ImageList* images_ = nullptr;   // not owned: its owner has it; it unlinks itself when it goes
   std::vector<Action*> actions_;  // not owned
 };
 

@@ -80,7 +80,7 @@ class Component {
   void unlinkAll();
 
  private:
-  Component* owner_;
+  Component* owner_;  // not owned: the owner owns this component
   std::string name_;
   std::vector<std::unique_ptr<Component>> owned_;
   std::vector<Component*> linked_;  // not owned; each of them links back

@@ -76,8 +76,8 @@ class ControlHost : public ControlParent {
 
   std::vector<GraphicControl*> controls_;  // not owned
   std::deque<std::pair<GraphicControl*, std::function<void(GraphicControl&)>>> posted_;
-  GraphicControl* captured_ = nullptr;
-  GraphicControl* hot_ = nullptr;
+  GraphicControl* captured_ = nullptr;  // not owned: one of controls_
+  GraphicControl* hot_ = nullptr;       // not owned: one of controls_
   bool showHint_ = false;
 };
 

@@ -175,8 +175,8 @@ class GraphicControl : public Component {
   bool parentColor_ = true;
   Font font_;
   bool parentFont_ = true;
-  PopupMenu* popupMenu_ = nullptr;
-  Action* action_ = nullptr;
+  PopupMenu* popupMenu_ = nullptr;  // not owned: its owner has it; it unlinks itself when it goes
+  Action* action_ = nullptr;        // not owned: its owner has it; it unlinks itself when it goes
   std::string hint_;
   bool showHint_ = false;
   bool parentShowHint_ = true;

@@ -61,7 +61,7 @@ class DensityFollower {
 
  private:
   friend class DensityFollowers;
-  DensityFollowers* list_ = nullptr;  // the one it is on, if any
+  DensityFollowers* list_ = nullptr;  // not owned: the list it is on, if any
 };
 
 // The child windows of a window, which follow its density; each is on one list at a time.

@@ -74,7 +74,7 @@ class GdiCanvas final : public Canvas {
   void drawSeeThrough(int x, int y, const DibView& source, HDC sourceDc, Color seeThrough);
 
   HDC dc_;
-  const DibView* dib_;
+  const DibView* dib_;  // not owned: the bitmap selected into dc_, when it is one of ours
   HGDIOBJ originalPen_;
   HGDIOBJ originalBrush_;
   HGDIOBJ originalFont_ = nullptr;
