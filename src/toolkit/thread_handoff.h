@@ -34,6 +34,8 @@ struct Hub {
   // The workers whose calls are running now, by their signal; nested calls stack up.
   std::vector<const std::condition_variable*> waitingWorkers;
   int runningWorkers = 0;  // resumed, not parked and not ended
+  // The workers that their handles let go and that have not ended, by their terminate flags.
+  std::vector<bool*> letGoWorkers;
 };
 
 // Implemented by each backend. `prepareWake` runs on the GUI thread when it is bound and may

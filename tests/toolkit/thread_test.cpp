@@ -239,6 +239,28 @@ TEST(Thread, FailuresCarryTheTextsOfTheErrorReport) {
   EXPECT_TRUE(watch.expired());
 }
 
+// Before the program exits, the workers that their handles let go are asked to end and waited
+// for, their hand-offs run meanwhile; one that cannot end in time is not waited for further.
+TEST(Thread, TheExitEndsTheWorkersThatWereLetGoWithinItsBound) {
+  for (const bool stuck : {false, true}) {
+    SCOPED_TRACE(stuck ? "stuck in a sleep" : "handing over");
+    StepGate gate;
+    auto held = std::make_shared<int>(0);
+    const std::weak_ptr<int> watch = held;
+    auto worker = std::make_unique<Thread>(
+        [held = std::move(held), body = tickingBody([] {})](ThreadContext& w) { body(w); },
+        stuck ? gate.options() : noSleep());
+    worker->setFreeOnTerminate(true);
+    worker->resume();
+    if (stuck) gate.waitUntilBegun(1);
+    worker.reset();
+    EXPECT_EQ(endLetGoWorkers(stuck ? 50ms : 10s), !stuck);
+    EXPECT_EQ(watch.expired(), !stuck);
+    gate.open(1000);
+    EXPECT_TRUE(pumpUntil([&] { return watch.expired(); }));
+  }
+}
+
 // A failed preparation of the wake-up leaves the service unbound, and the next worker's thread
 // binds it: it must not find the first try's failure waiting for it.
 TEST(Thread, AFailedBindingOfTheGuiThreadIsTriedAgain) {
