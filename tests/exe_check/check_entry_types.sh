@@ -30,6 +30,7 @@ fails_saying() {
 }
 
 check "the right types build" compile 0
+check "the declared types are the system's" compile 5
 check "a declared type without WINAPI" fails_saying 1 "must be declared WINAPI"
 check "the header's function in a pointer without WINAPI" fails_saying 2 "invalid conversion from"
 check "the header's function in a pointer of another signature" fails_saying 3 "invalid conversion from"

@@ -1,7 +1,19 @@
 // Lookups of system entry points that must not build for i686, each getting a type wrong the
 // way a later edit could; ENTRY_CASE chooses one. Case 0 gets them right and must build, so that
-// each other case fails for its own fault alone.
+// each other case fails for its own fault alone. Case 5 must build too: the types the program
+// declares for entries its Windows version leaves out are those of the header's declarations
+// under a newer one.
+#if ENTRY_CASE == 5
+#undef _WIN32_WINNT
+#undef WINVER
+#define _WIN32_WINNT 0x0A00
+#define WINVER 0x0A00
+#endif
+
+#include <type_traits>
+
 #include "platform/win32/system_entry.h"
+#include "toolkit/win32/dpi_entries.h"
 
 namespace {
 
@@ -13,8 +25,8 @@ namespace {
 }
 
 #if ENTRY_CASE == 0
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 [[maybe_unused]] UINT density(HWND window) {
+  using platform::win32::GetDpiForWindowFn;
   return platform::win32::systemEntry<GetDpiForWindowFn>(user32(), "GetDpiForWindow")(window);
 }
 [[maybe_unused]] BOOL restrictSearch() {
@@ -43,6 +55,10 @@ using GetDpiForWindowFn = UINT (*)(HWND);
 [[maybe_unused]] BOOL restrictSearch() {
   return SYSTEM_ENTRY(kernel32(), SetDefaultDllDirectories)(LOAD_LIBRARY_SEARCH_SYSTEM32, nullptr);
 }
+#elif ENTRY_CASE == 5
+static_assert(std::is_same_v<platform::win32::GetDpiForWindowFn, decltype(&::GetDpiForWindow)>);
+static_assert(
+    std::is_same_v<platform::win32::AdjustWindowRectExForDpiFn, decltype(&::AdjustWindowRectExForDpi)>);
 #endif
 
 }  // namespace

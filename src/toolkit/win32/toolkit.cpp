@@ -5,6 +5,7 @@
 
 #include "platform/win32/system_entry.h"
 #include "toolkit/screen_density.h"
+#include "toolkit/win32/dpi_entries.h"
 
 namespace platform::win32 {
 
@@ -39,11 +40,7 @@ UniqueFont createFont(const Font& font) {
 
 namespace {
 
-// Entries of user32 that Windows before 10 (1607) lacks, and that winuser.h therefore leaves out
-// under this build's Windows version: their types are written out here, WINAPI checked.
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-
+// Entries of user32 that Windows before 10 (1607) lacks.
 template <class Fn>
 Fn user32Entry(const char* name) {
   return systemEntry<Fn>(GetModuleHandleA("user32.dll"), name);
