@@ -5,6 +5,7 @@
 #include "app/unit1.h"
 #include "toolkit/application.h"
 #include "toolkit/guarded.h"
+#include "toolkit/thread.h"
 #include "updater/install_record.h"
 #include "updater/payload_writer.h"
 
@@ -24,5 +25,5 @@ int main() {
   // An installation whose confirmation never came (the version could not be recorded) still
   // leaves the folder with the new target alone.
   updater::removeReplacedTargets();
-  return exitCode;
+  return platform::exitCodeAfterWorkers(exitCode);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -115,6 +117,9 @@ class Bitmap {
 // Throws std::invalid_argument for a negative size or one beyond kMaxBitmapSide.
 std::unique_ptr<Bitmap> createBitmap(int width, int height);
 inline constexpr int kMaxBitmapSide = 16384;
+// So a bitmap's pixels, 4 bytes each, fit a 32-bit size: the backends' products of its sides
+// (offsets, lengths, byte counts) cannot wrap on i686.
+static_assert(std::uint64_t{kMaxBitmapSide} * kMaxBitmapSide * 4 <= std::numeric_limits<std::int32_t>::max());
 // The size check that createBitmap and Bitmap::setSize make.
 void requireBitmapSize(int width, int height);
 

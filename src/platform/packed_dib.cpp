@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/canvas.h"
 #include "platform/resources.h"
 
 namespace platform {
@@ -38,13 +39,21 @@ PackedDibLayout readPackedDibLayout(std::span<const std::byte> bytes) {
   dib.topDown = rawHeight < 0;
   // Deeper bitmaps need no colour table but may still carry one, as many entries as used.
   dib.paletteSize = colorsUsed != 0 ? colorsUsed : dib.bitCount <= 8 ? std::size_t{1} << dib.bitCount : 0;
-  dib.stride = (static_cast<std::size_t>(dib.width) * dib.bitCount + 31) / 32 * 4;
   // Each term is checked against what is left, so that no sum can wrap around.
   if (dib.headerSize > bytes.size() || dib.paletteSize > (bytes.size() - dib.headerSize) / 4)
     throw std::runtime_error("truncated bitmap");
   dib.pixelsAt = dib.headerSize + 4 * dib.paletteSize;
-  if (dib.height != 0 && dib.stride > (bytes.size() - dib.pixelsAt) / static_cast<std::size_t>(dib.height))
+  // In 64 bits: a row of up to 2^31 - 1 pixels of 32 bits each needs 2^33 bytes, which a 32-bit
+  // size would wrap to almost nothing.
+  const std::uint64_t stride =
+      (std::uint64_t{static_cast<std::uint32_t>(width)} * dib.bitCount + 31) / 32 * 4;
+  const std::uint64_t available = bytes.size() - dib.pixelsAt;
+  if (dib.height != 0 && stride > available / static_cast<std::uint64_t>(dib.height))
     throw std::runtime_error("truncated bitmap");
+  // What every bitmap of the program may be, which also keeps a row of no height within 32 bits.
+  if (dib.width > kMaxBitmapSide || dib.height > kMaxBitmapSide)
+    throw std::runtime_error("bitmap larger than " + std::to_string(kMaxBitmapSide) + " pixels on a side");
+  dib.stride = static_cast<std::size_t>(stride);
   return dib;
 }
 

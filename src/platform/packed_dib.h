@@ -21,8 +21,8 @@ struct PackedDibLayout {
 };
 
 // Reads and checks the layout: an uncompressed bitmap of 1, 4, 8, 24 or 32 bits per pixel whose
-// header, colour table and rows all lie within the bytes. Throws std::runtime_error otherwise, so
-// that no reader of the pixels goes past the end.
+// header, colour table and rows all lie within the bytes, and no side beyond kMaxBitmapSide.
+// Throws std::runtime_error otherwise, so that no reader of the pixels goes past the end.
 PackedDibLayout readPackedDibLayout(std::span<const std::byte> bytes);
 
 // A bitmap resource of the program's own image, viewed in place, with its checked layout.

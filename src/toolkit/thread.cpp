@@ -1,5 +1,7 @@
 #include "toolkit/thread.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 
@@ -140,6 +142,7 @@ void Thread::workerMain(const std::shared_ptr<State>& state, Body& body) {
     handoff::post(*s.hub, {[failure = std::move(failure)] { std::rethrow_exception(failure); }});
   }
   if (!s.parked) --s.hub->runningWorkers;
+  std::erase(s.hub->letGoWorkers, &s.terminateRequested);
   s.ended = true;
   s.hub->changed.notify_all();
 }
@@ -158,6 +161,7 @@ Thread::~Thread() {
       s.terminateRequested = true;
       resumeLocked(s);
     }
+    if (letGo && !s.ended) s.hub->letGoWorkers.push_back(&s.terminateRequested);
   }
   if (letGo) {
     if (system_.joinable()) system_.detach();
@@ -242,6 +246,30 @@ bool Thread::freeOnTerminate() const {
 void Thread::setFreeOnTerminate(bool on) {
   const Lock lock(state_->hub->mutex);
   state_->freeOnTerminate = on;
+}
+
+bool endLetGoWorkers(std::chrono::milliseconds bound) {
+  handoff::Hub& hub = *handoff::hub();
+  const auto giveUp = std::chrono::steady_clock::now() + bound;
+  const bool onGui = handoff::onGuiThread(hub);
+  Lock lock(hub.mutex);
+  for (bool* terminate : hub.letGoWorkers) *terminate = true;
+  for (;;) {
+    // A worker waiting for its call to run ends only once the call has run.
+    const bool changed = hub.changed.wait_until(
+        lock, giveUp, [&] { return hub.letGoWorkers.empty() || (onGui && !hub.calls.empty()); });
+    if (hub.letGoWorkers.empty()) return true;
+    if (!changed) return false;
+    lock.unlock();
+    handoff::runPending(hub);
+    lock.lock();
+  }
+}
+
+int exitCodeAfterWorkers(int exitCode) {
+  if (endLetGoWorkers(kLetGoWorkersBound)) return exitCode;
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
 }
 
 }  // namespace platform

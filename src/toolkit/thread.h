@@ -92,7 +92,8 @@ class Thread {
 
   // With free-on-terminate on, the handle may go while the worker runs: it carries on and its
   // thread and body are freed when it ends. A parked one is asked to terminate and resumed as
-  // the handle goes, as no one could resume it afterwards. Off by default.
+  // the handle goes, as no one could resume it afterwards. The program's exit asks it to end
+  // and waits for it (exitCodeAfterWorkers). Off by default.
   bool freeOnTerminate() const;
   void setFreeOnTerminate(bool on);
 
@@ -102,5 +103,22 @@ class Thread {
   std::shared_ptr<ThreadContext::State> state_;
   std::thread system_;
 };
+
+// How long the program's exit waits for the workers that their handles let go.
+inline constexpr std::chrono::milliseconds kLetGoWorkersBound{2000};
+
+// Asks every worker that its handle let go to end, and waits until none runs any more or
+// `bound` has passed; true when none runs. On the GUI thread it runs their hand-offs meanwhile.
+bool endLetGoWorkers(std::chrono::milliseconds bound);
+
+// For main's return, after everything that makes or holds workers has gone: ends the workers
+// that their handles let go (endLetGoWorkers, within kLetGoWorkersBound) and gives back
+// `exitCode`. The runtime that goes after main takes with it, on i686, the tables that unwind
+// exceptions, while ExitProcess ends the other threads only later: a throw on a worker still
+// running then aborts the process. So a worker that does not end in time (blocked in a system
+// call, or in a body that never asks whether it is terminated) is not waited for further: the
+// process ends here at once with `exitCode`, without tearing its runtime down, and the system
+// ends that worker wherever it stands.
+int exitCodeAfterWorkers(int exitCode);
 
 }  // namespace platform

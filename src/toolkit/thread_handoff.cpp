@@ -12,14 +12,18 @@ const std::shared_ptr<Hub>& hub() {
   return instance;
 }
 
-void bindGuiThread(Hub& h) {
-  // Once for the process; a failed preparation is tried again by the next worker.
-  std::call_once(h.bound, [&] {
-    prepareWake();
+void bindGuiThread(Hub& h, void (*prepare)()) {
+  // Not std::call_once: winpthreads' pthread_once, below it in the MinGW builds, keeps its flag
+  // set when the call throws, and every later call would then wait for ever.
+  const std::lock_guard binding(h.binding);
+  {
     const std::lock_guard lock(h.mutex);
-    h.guiThread = std::this_thread::get_id();
-    h.guiBound = true;
-  });
+    if (h.guiBound) return;
+  }
+  prepare();
+  const std::lock_guard lock(h.mutex);
+  h.guiThread = std::this_thread::get_id();
+  h.guiBound = true;
 }
 
 bool waitsForARunningCall(const Hub& h, const std::condition_variable& workerSignal) {

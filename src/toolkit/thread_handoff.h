@@ -26,22 +26,33 @@ struct Hub {
   // A call arrived, or a worker parked, started waiting at a park point or ended.
   std::condition_variable changed;
   std::deque<Call> calls;
-  std::once_flag bound;
+  // Held while a thread binds itself as the GUI thread; taken before `mutex`, never inside it.
+  std::mutex binding;
   std::thread::id guiThread;
   bool guiBound = false;
   bool wakePending = false;
   // The workers whose calls are running now, by their signal; nested calls stack up.
   std::vector<const std::condition_variable*> waitingWorkers;
   int runningWorkers = 0;  // resumed, not parked and not ended
+  // The workers that their handles let go and that have not ended, by their terminate flags.
+  std::vector<bool*> letGoWorkers;
 };
+
+// Implemented by each backend. `prepareWake` runs on the GUI thread when it is bound and may
+// throw std::system_error. `wake` is called from any thread with the lock held and must not
+// block: it makes the event loop call wakeReceived() soon, false when it cannot.
+void prepareWake();
+bool wake();
 
 // Workers keep it alive, so that one still running past the end of main finds it intact.
 const std::shared_ptr<Hub>& hub();
 
 // With the lock held: whether the worker waits for a call that is running now, below the caller.
 bool waitsForARunningCall(const Hub& hub, const std::condition_variable& workerSignal);
-// On the thread that makes a worker: the first one to do so becomes the GUI thread.
-void bindGuiThread(Hub& hub);
+// On the thread that makes a worker: the first one to do so becomes the GUI thread, once
+// `prepare` (the backend's prepareWake by default) has succeeded there. What `prepare` throws
+// leaves the service unbound, and the next worker's thread tries again.
+void bindGuiThread(Hub& hub, void (*prepare)() = prepareWake);
 // Takes the lock.
 bool onGuiThread(Hub& hub);
 // From a worker, with the lock held: queues the call and wakes the event loop.
@@ -51,12 +62,6 @@ void runPending(Hub& hub);
 // GUI thread: runs calls as they arrive until `done` holds, which is evaluated with the lock
 // held; calls still queued then are left for the event loop.
 void serveUntil(Hub& hub, const std::function<bool()>& done);
-
-// Implemented by each backend. `prepareWake` runs on the GUI thread when it is bound and may
-// throw std::system_error. `wake` is called from any thread with the lock held and must not
-// block: it makes the event loop call wakeReceived() soon, false when it cannot.
-void prepareWake();
-bool wake();
 
 }  // namespace platform::handoff
 

@@ -5,12 +5,14 @@
 //
 // Input: the text of a description of the main window's class, TForm1, with the classes and
 // the event handler names of the real window.
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "app/main_window_classes.h"
 #include "description/description_reader.h"
@@ -46,22 +48,31 @@ const platform::Methods& methods() {
 // not: texts whose panels would need more than this are left out, as their cost is the test
 // backend's and not the reader's.
 constexpr std::int64_t kMaxPanelPixels = std::int64_t{1} << 22;
+// Above this a figure is too big anyway; every sum and product of figures capped at it fits in
+// 64 bits, whatever numbers the text holds.
+constexpr std::int64_t kTooMany = kMaxPanelPixels + 1;
 
+std::int64_t capped(std::int64_t n) {
+  return std::min(n, kTooMany);
+}
+
+// The side's size however it is signed, capped.
 std::int64_t sideOf(const platform::ObjectBlock& block, std::string_view property) {
   for (const auto& line : block.properties) {
     if (line.name != property || line.value.kind != platform::ValueToken::Kind::kNumber) continue;
     std::int64_t side = 0;
     const std::string& t = line.value.text;
-    std::from_chars(t.data(), t.data() + t.size(), side);
-    return side;
+    const auto read = std::from_chars(t.data(), t.data() + t.size(), side);
+    if (read.ec == std::errc::result_out_of_range || side < -kTooMany || side > kTooMany) return kTooMany;
+    return side < 0 ? -side : side;
   }
   return 0;
 }
 
 std::int64_t panelPixels(const platform::ObjectBlock& block) {
   std::int64_t pixels = 0;
-  if (block.className == "TPanel") pixels = sideOf(block, "Width") * sideOf(block, "Height");
-  for (const auto& child : block.children) pixels += panelPixels(child);
+  if (block.className == "TPanel") pixels = capped(sideOf(block, "Width") * sideOf(block, "Height"));
+  for (const auto& child : block.children) pixels = capped(pixels + panelPixels(child));
   return pixels;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -236,6 +237,50 @@ TEST(Thread, FailuresCarryTheTextsOfTheErrorReport) {
     EXPECT_STREQ(e.what(), "Thread creation error: Resource temporarily unavailable");
   }
   EXPECT_TRUE(watch.expired());
+}
+
+// Before the program exits, the workers that their handles let go are asked to end and waited
+// for, their hand-offs run meanwhile; one that cannot end in time is not waited for further.
+TEST(Thread, TheExitEndsTheWorkersThatWereLetGoWithinItsBound) {
+  for (const bool stuck : {false, true}) {
+    SCOPED_TRACE(stuck ? "stuck in a sleep" : "handing over");
+    StepGate gate;
+    auto held = std::make_shared<int>(0);
+    const std::weak_ptr<int> watch = held;
+    auto worker = std::make_unique<Thread>(
+        [held = std::move(held), body = tickingBody([] {})](ThreadContext& w) { body(w); },
+        stuck ? gate.options() : noSleep());
+    worker->setFreeOnTerminate(true);
+    worker->resume();
+    if (stuck) gate.waitUntilBegun(1);
+    worker.reset();
+    EXPECT_EQ(endLetGoWorkers(stuck ? 50ms : 10s), !stuck);
+    EXPECT_EQ(watch.expired(), !stuck);
+    gate.open(1000);
+    EXPECT_TRUE(pumpUntil([&] { return watch.expired(); }));
+  }
+}
+
+// A failed preparation of the wake-up leaves the service unbound, and the next worker's thread
+// binds it: it must not find the first try's failure waiting for it.
+TEST(Thread, AFailedBindingOfTheGuiThreadIsTriedAgain) {
+  const auto hub = std::make_shared<handoff::Hub>();
+  EXPECT_THROW(handoff::bindGuiThread(
+                   *hub, [] { throw std::system_error(std::make_error_code(std::errc::not_enough_memory)); }),
+               std::system_error);
+  EXPECT_FALSE(handoff::onGuiThread(*hub));
+  const auto bound = std::make_shared<std::promise<bool>>();
+  std::thread next([hub, bound] {
+    handoff::bindGuiThread(*hub, [] {});
+    bound->set_value(handoff::onGuiThread(*hub));
+  });
+  auto onNext = bound->get_future();
+  if (onNext.wait_for(10s) != std::future_status::ready) {
+    next.detach();  // stuck for good; it holds what it uses
+    FAIL() << "the second try waits for ever";
+  }
+  next.join();
+  EXPECT_TRUE(onNext.get());
 }
 
 // Create, resume, park, terminate and free in every order the control uses, many times over:

@@ -6,8 +6,11 @@
 
 #include "../gallery/image_file.h"
 #include "fade_film.h"
+#include "toolkit/thread.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int record(int argc, char** argv) {
   if (argc != 2) {
     std::cerr << "usage: filmstrip <output-file>\n";
     return 2;
@@ -27,4 +30,10 @@ int main(int argc, char** argv) {
     std::cerr << "filmstrip: " << e.what() << "\n";
     return 1;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return platform::exitCodeAfterWorkers(record(argc, argv));
 }

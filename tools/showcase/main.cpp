@@ -6,17 +6,19 @@
 #include "showcase_window.h"
 #include "toolkit/application.h"
 #include "toolkit/guarded.h"
+#include "toolkit/thread.h"
 
 int main() {
   namespace application = platform::application;
   application::restrictDllSearch();
   application::setTitle("Showcase");
+  int exitCode = 1;
   try {
     showcase::ShowcaseWindow window;
     window.show();
-    return application::run();
+    exitCode = application::run();
   } catch (const std::exception& e) {
     platform::reportFailure(e.what());
-    return 1;
   }
+  return platform::exitCodeAfterWorkers(exitCode);
 }

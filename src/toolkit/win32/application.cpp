@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_entry.h"
 #include "toolkit/win32/toolkit.h"
 
 namespace platform::application {
@@ -44,13 +45,10 @@ void dispatch(const MSG& m) {
 }  // namespace
 
 void restrictDllSearch() {
-  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  const auto entry = kernel ? GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr;
-  if (entry) {
-    reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(entry))(
-        LOAD_LIBRARY_SEARCH_SYSTEM32);
-  }
+  // Looked up: Windows 7 has it only with an update installed.
+  const auto setDefaultDllDirectories =
+      SYSTEM_ENTRY(GetModuleHandleA("kernel32.dll"), SetDefaultDllDirectories);
+  if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   SetDllDirectoryA("");  // also takes the current folder out of the search where the above is missing
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/system_entry.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -15,13 +17,6 @@ HMODULE loadSystemLibrary(const char* name) {
   return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-template <class Fn>
-bool resolve(HMODULE module, const char* name, Fn& fn) {
-  const FARPROC entry = module ? GetProcAddress(module, name) : nullptr;
-  fn = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
-  return fn != nullptr;
-}
-
 struct Loaded {
   HMODULE ole32 = loadSystemLibrary("ole32.dll");
   HMODULE oleaut32 = loadSystemLibrary("oleaut32.dll");
@@ -31,11 +26,13 @@ struct Loaded {
 
   Loaded() {
     OleLibraries& e = entries;
-    complete = resolve(oleacc, "LresultFromObject", e.lresultFromObject) &&
-               resolve(oleacc, "CreateStdAccessibleObject", e.createStdAccessibleObject) &&
-               resolve(oleacc, "AccessibleObjectFromWindow", e.accessibleObjectFromWindow) &&
-               resolve(oleaut32, "SysAllocStringLen", e.sysAllocStringLen) &&
-               resolve(ole32, "CoInitializeEx", e.coInitializeEx);
+    e.lresultFromObject = SYSTEM_ENTRY(oleacc, LresultFromObject);
+    e.createStdAccessibleObject = SYSTEM_ENTRY(oleacc, CreateStdAccessibleObject);
+    e.accessibleObjectFromWindow = SYSTEM_ENTRY(oleacc, AccessibleObjectFromWindow);
+    e.sysAllocStringLen = SYSTEM_ENTRY(oleaut32, SysAllocStringLen);
+    e.coInitializeEx = SYSTEM_ENTRY(ole32, CoInitializeEx);
+    complete = e.lresultFromObject && e.createStdAccessibleObject && e.accessibleObjectFromWindow &&
+               e.sysAllocStringLen && e.coInitializeEx;
   }
 };
 

@@ -3,7 +3,9 @@
 #include <map>
 #include <string>
 
+#include "platform/win32/system_entry.h"
 #include "toolkit/screen_density.h"
+#include "toolkit/win32/dpi_entries.h"
 
 namespace platform::win32 {
 
@@ -41,15 +43,12 @@ namespace {
 // Entries of user32 that Windows before 10 (1607) lacks.
 template <class Fn>
 Fn user32Entry(const char* name) {
-  const HMODULE user32 = GetModuleHandleA("user32.dll");
-  const FARPROC entry = user32 ? GetProcAddress(user32, name) : nullptr;
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry));
+  return systemEntry<Fn>(GetModuleHandleA("user32.dll"), name);
 }
 
 }  // namespace
 
 int windowDensity(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   static const auto getDpiForWindow = user32Entry<GetDpiForWindowFn>("GetDpiForWindow");
   if (getDpiForWindow) {
     if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
@@ -61,8 +60,7 @@ int windowDensity(HWND hwnd) {
 }
 
 void adjustWindowRectForDensity(RECT& r, DWORD style, DWORD exStyle, int dpi) {
-  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = user32Entry<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  static const auto adjustForDpi = user32Entry<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
   const RECT client = r;
   if (adjustForDpi && adjustForDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
   r = client;
