@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test: host (headless backend), win64 under Wine in Xvfb, the static check of the
-# shipped win32 exe, its size limit, and a second build of it elsewhere that must give the same
-# bytes. Installs what is missing first. Exits non-zero on any failure.
+# Runs every test: host (headless backend), win64 under Wine in Xvfb, the shipped win32 exe under
+# Wine's 32-bit side (its end-to-end cases, driven by the win64 tests) and its static check, its
+# size limit, and a second build of it elsewhere that must give the same bytes. Installs what is
+# missing first. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -43,17 +44,18 @@ source scripts/wine-env.sh
 prefix="$(mktemp -d /tmp/uptk-test-prefix.XXXXXX)"
 wine_env_start "$prefix/wine" --xvfb
 run_ctest --preset win64
+# The same prefix: a 64-bit one, where the 32-bit exe runs as on a 64-bit Windows.
+phase "the shipped exe"
+mkdir -p "$UPDATER_TEST_OUTPUT/shipped-exe"
+UPDATER_TEST_OUTPUT="$UPDATER_TEST_OUTPUT/shipped-exe" run_ctest --preset win32
 wine_env_stop
 rm -rf "$prefix"
 # Screenshots of every state the end-to-end tests went through, for a person to look at.
-for bmp in "$UPDATER_TEST_OUTPUT"/*.bmp; do
-  [ -e "$bmp" ] || continue
+while IFS= read -r -d '' bmp; do
   convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
-done
-echo "Test output (screenshots, gallery): build/test-output/"
+done < <(find "$UPDATER_TEST_OUTPUT" -name '*.bmp' -print0)
+echo "Test output (screenshots, gallery): build/test-output/ (the shipped exe's in shipped-exe/)"
 
-phase "the shipped exe"
-run_ctest --preset win32
 python3 tests/exe_check/exe_size.py build/win32/UpTK294Q.exe || status=1
 bash tests/exe_check/check_reproducible.sh "$root" build/win32 build/reproducible-check || status=1
 

@@ -9,15 +9,21 @@
 namespace e2e {
 namespace {
 
-// Screenshots go where the test command collects its output, when it says where.
-std::optional<std::string> outputFolder() {
-  const char* unixPath = std::getenv("UPDATER_TEST_OUTPUT");
+// The Windows name of a Unix path that an environment variable holds (Wine shows the Unix file
+// system as drive Z:); none when the variable is unset or empty.
+std::optional<std::string> unixPathFromEnvironment(const char* variable) {
+  const char* unixPath = std::getenv(variable);
   if (!unixPath || !*unixPath) return std::nullopt;
   std::string path = std::string("Z:") + unixPath;
   for (char& c : path) {
     if (c == '/') c = '\\';
   }
   return path;
+}
+
+// Screenshots go where the test command collects its output, when it says where.
+std::optional<std::string> outputFolder() {
+  return unixPathFromEnvironment("UPDATER_TEST_OUTPUT");
 }
 
 std::string currentTestName() {
@@ -45,6 +51,11 @@ void removeFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+const std::string& updaterExe() {
+  static const std::string exe = unixPathFromEnvironment("UPDATER_E2E_EXE").value_or(BUILT_UPDATER_EXE);
+  return exe;
+}
 
 std::string fileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -16,6 +16,11 @@ inline constexpr RECT kUpgradeButton{16, 120, 217, 151};
 inline constexpr RECT kCloseButton{300, 120, 408, 151};
 inline constexpr char kRecordKey[] = "Software\\Kerovana\\37";
 
+// The updater the tests start: the one built beside them, or the one that UPDATER_E2E_EXE names
+// (a Unix path), such as the shipped 32-bit build.
+const std::string& updaterExe();
+#define UPDATER_EXE (::e2e::updaterExe())
+
 // Each test starts from a prefix without the record and with an empty install folder of its
 // own, and runs the real updater.
 class UpdaterTest : public ::testing::Test {

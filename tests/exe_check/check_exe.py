@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the shipped 32-bit updater without running it (32-bit programs cannot run here):
+"""Checks the shipped 32-bit updater's file without running it (tests/e2e runs it under Wine):
 its machine and subsystem, that it imports system DLLs only, that it carries no debug
 information or symbols, whether it is signed, and its resources: the carried payload byte for
 byte, the icon, the version block, the manifest and the arrow bitmap. Given a second exe, it
