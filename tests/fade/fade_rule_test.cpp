@@ -2,11 +2,20 @@
 // it asks of the worker and whether the face shows it.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "widgets/lb_fade.h"
 
 namespace widgets {
+
+// Failures name the worker's move instead of showing its bytes.
+void PrintTo(FadeWorker worker, std::ostream* out) {
+  constexpr const char* kNames[] = {"kAsIs", "kPark", "kResume"};
+  *out << kNames[static_cast<int>(worker)];
+}
+
 namespace {
 
 enum class Event { kEnter, kLeaveTimed, kLeaveAtOnce, kTick, kTickPointerInside, kTickEnding };
@@ -80,7 +89,7 @@ TEST(FadeRule, EachEventGivesTheNextStepAndWhatTheWorkerAndTheFaceDo) {
     SCOPED_TRACE(c.name);
     Fade fade;
     for (std::size_t i = 0; i < c.events.size(); ++i) {
-      SCOPED_TRACE(i);
+      SCOPED_TRACE("event " + std::to_string(i));
       const Expected& e = c.events[i];
       const FadeMove move = apply(fade, e.event);
       EXPECT_EQ(move.next.step(), e.step);
