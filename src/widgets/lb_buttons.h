@@ -28,8 +28,9 @@ void PaintButtonFace(platform::Canvas& canvas, int width, int height, TAlignment
 void FillGradientBands(platform::Canvas& canvas, TColor topColor, TColor bottomColor, int left, int top,
                        int right, int bottom);
 
-// Mixes hotTrackColor into color by fadeStep eighths (0 gives color, 8 hotTrackColor); steps
-// outside 0 to 8 count as the nearest end. System colours are resolved through the canvas.
+// Mixes hotTrackColor into color by fadeStep parts in kFadeSteps (0 gives color, kFadeSteps
+// hotTrackColor); steps outside that range count as the nearest end. System colours are
+// resolved through the canvas.
 TColor BlendHotTrackColor(const platform::Canvas& canvas, TColor color, TColor hotTrackColor, int fadeStep);
 
 // Draws the frameWidth x frameHeight part of the glyph strip that starts at (sourceX, sourceY)

@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "widgets/lb_buttons.h"
+#include "widgets/lb_fade.h"
 
 namespace widgets {
 namespace {
@@ -38,10 +39,10 @@ void FillGradientBands(platform::Canvas& canvas, TColor topColor, TColor bottomC
 }
 
 TColor BlendHotTrackColor(const platform::Canvas& canvas, TColor color, TColor hotTrackColor, int fadeStep) {
-  const int k = std::clamp(fadeStep, 0, 8);
+  const int k = std::clamp(fadeStep, 0, kFadeSteps);
   const TColor base = canvas.resolve(color);
   const TColor hot = canvas.resolve(hotTrackColor);
-  const auto mix = [k](int c, int hc) { return (c * (8 - k) + hc * k) / 8; };
+  const auto mix = [k](int c, int hc) { return (c * (kFadeSteps - k) + hc * k) / kFadeSteps; };
   return platform::rgb(mix(platform::red(base), platform::red(hot)),
                        mix(platform::green(base), platform::green(hot)),
                        mix(platform::blue(base), platform::blue(hot)));

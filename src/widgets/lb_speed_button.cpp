@@ -144,7 +144,7 @@ void TLbSpeedButton::setSlowDecease(bool value) {
     worker->thread().setFreeOnTerminate(false);  // this button owns it and frees it
     fadeThread_ = std::move(worker);
   } else if (!value && fadeThread_) {
-    fadeStep_ = 0;
+    fade_ = Fade{};  // ended at the plain colour, whatever the pointer does
     stopFadeThread();
   }
   invalidate();
@@ -166,22 +166,21 @@ void TLbSpeedButton::stopFadeThread() {
   fadeThread_.reset();
 }
 
+void TLbSpeedButton::moveFadeWorker(FadeWorker move) {
+  if (!fadeThread_) return;
+  platform::Thread& worker = fadeThread_->thread();
+  if (move == FadeWorker::kPark && !worker.parked()) worker.park();
+  if (move == FadeWorker::kResume && worker.parked()) worker.resume();
+}
+
 void TLbSpeedButton::fadeTick() {
-  if (destroying() || !fadeThread_ || fadeThread_->thread().terminationRequested()) return;
-  if (mouseInside_) {
-    // The pointer came back during the fade: the face stays hot, and the next leave fades
-    // from the top again.
-    if (!fadeThread_->thread().parked()) fadeThread_->thread().park();
-    return;
-  }
-  --fadeStep_;
-  if (fadeStep_ <= 0) {
-    if (!fadeThread_->thread().parked()) fadeThread_->thread().park();
-    fadeStep_ = 0;
-  }
+  const bool ending = destroying() || !fadeThread_ || fadeThread_->thread().terminationRequested();
+  const FadeMove move = fade_.tick({.ending = ending, .pointerInside = mouseInside_});
+  fade_ = move.next;
+  moveFadeWorker(move.worker);
   // Taken off its parent during the fade, the button has nowhere to draw: the fade runs out
   // unseen instead of failing every remaining tick.
-  if (parent()) refresh();
+  if (move.refresh && parent()) refresh();
 }
 
 void TLbSpeedButton::setTransparent(bool value) {
@@ -233,7 +232,7 @@ TLbButtonFace TLbSpeedButton::face() const {
   f.down = down_;
   f.glyph = glyph_.get();
   f.numGlyphs = numGlyphs_;
-  f.fadeStep = fadeStep_;
+  f.fadeStep = fade_.step();
   return f;
 }
 
@@ -258,25 +257,22 @@ void TLbSpeedButton::click() {
 
 void TLbSpeedButton::mouseEnter() {
   if (!reachable()) return;
-  // A fade still running would otherwise carry on under the pointer.
-  if (fadeThread_ && !fadeThread_->thread().parked()) fadeThread_->thread().park();
+  const FadeMove move = fade_.enter();
+  moveFadeWorker(move.worker);
   const bool wasInside = std::exchange(mouseInside_, true);
-  fadeStep_ = 8;
-  refresh();
+  fade_ = move.next;
+  if (move.refresh) refresh();
   if (!wasInside) accessibleChanged(platform::AccessibleChange::kState);  // hot now
   if (onMouseEnter) onMouseEnter(*this);
 }
 
 void TLbSpeedButton::mouseLeave() {
   if (std::exchange(mouseInside_, false)) accessibleChanged(platform::AccessibleChange::kState);
-  if (slowDecease_ && fadeThread_) {
-    // The worker's ticks bring FadeStep down from where it is.
-    if (fadeThread_->thread().parked()) fadeThread_->thread().resume();
-  } else {
-    // Without a worker (its creation failed) the button must not stay hot for good.
-    fadeStep_ = 0;
-    refresh();
-  }
+  // Without a worker (its creation failed) the fade is not timed and ends at once.
+  const FadeMove move = fade_.leave(slowDecease_ && fadeThread_);
+  moveFadeWorker(move.worker);
+  fade_ = move.next;
+  if (move.refresh) refresh();
   if (reachable() && onMouseExit) onMouseExit(*this);
 }
 

@@ -9,6 +9,7 @@
 #include "widgets/lb_button_types.h"
 #include "widgets/lb_colors.h"
 #include "widgets/lb_face_composer.h"
+#include "widgets/lb_fade.h"
 
 namespace widgets {
 
@@ -99,7 +100,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   void setColorStyle(TLbColorStyle value);
 
   bool mouseInside() const { return mouseInside_; }
-  int fadeStep() const { return fadeStep_; }
+  int fadeStep() const { return fade_.step(); }
 
   platform::NotifyEvent onMouseEnter;
   platform::NotifyEvent onMouseExit;
@@ -135,6 +136,8 @@ class TLbSpeedButton : public platform::GraphicControl {
   // Stores Down without the group pass, refreshes and tells the accessibility tree.
   void storeDown(bool value);
   void stopFadeThread();
+  // Parks a running worker or resumes a parked one, as a move of the fade asks; nothing without one.
+  void moveFadeWorker(FadeWorker move);
   template <class T>
   void storeAndRefresh(T& field, T value);
   // Enabled, visible, and shown on a parent that is showing.
@@ -159,7 +162,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool useHotTrackFont_ = false;
   bool mouseInside_ = false;
   bool slowDecease_ = false;
-  int fadeStep_ = 0;
+  Fade fade_;
   std::unique_ptr<TLbButtonThread> fadeThread_;
   platform::ThreadOptions fadeThreadOptions_;
   // A click handler that opens a modal dialog lets queued input through; this button takes

@@ -7,25 +7,17 @@
 #include <system_error>
 #include <vector>
 
+#include "fade/fade_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/thread_steps.h"
-#include "widgets/speed_button_fixture.h"
 
 namespace widgets::testing {
 namespace {
 
 using thread_steps::pumpUntil;
-using thread_steps::StepGate;
 
-class SpeedButtonFade : public SpeedButtonTest {
+class SpeedButtonFade : public FadeTest {
  protected:
-  TLbSpeedButton& fadingButton() {
-    auto& b = addButton({10, 10, 110, 40});
-    b.setColorStyle(lcsGold);
-    b.setFadeThreadOptions(gate.options());
-    b.setSlowDecease(true);
-    return b;
-  }
   // Lets one more sleep end and waits until its tick has run: the worker is then parked or
   // asleep again.
   void tick(int sleepsSoFar) {
@@ -34,20 +26,7 @@ class SpeedButtonFade : public SpeedButtonTest {
         pumpUntil([&] { return gate.begun() > sleepsSoFar || button->fadeThread()->thread().parked(); }));
     platform::application::processMessages();
   }
-  void enter() { panel.handleMouseMove({30, 20}); }
-  void leave() { panel.handleMouseMove({290, 190}); }
   bool workerParked() const { return button->fadeThread()->thread().parked(); }
-
-  // A worker being stopped may begin one more sleep: let every sleep end from now on, and stop
-  // the worker while the gate still exists.
-  void TearDown() override {
-    gate.open(1 << 20);
-    if (button) button->setSlowDecease(false);
-    SpeedButtonTest::TearDown();
-  }
-
-  StepGate gate;
-  TLbSpeedButton* button = nullptr;
 };
 
 TEST_F(SpeedButtonFade, ALeaveFadesInEightRefreshedStepsAndParksTheWorker) {

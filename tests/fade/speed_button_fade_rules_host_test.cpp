@@ -5,17 +5,16 @@
 #include <string>
 #include <system_error>
 
+#include "fade/fade_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/thread.h"
 #include "toolkit/thread_steps.h"
-#include "widgets/speed_button_fixture.h"
 
 namespace widgets::testing {
 namespace {
 
 using thread_steps::pumpUntil;
-using thread_steps::StepGate;
 
 // A button whose destruction can be begun by a test, as its destructor begins it.
 class DoomedButton : public TLbSpeedButton {
@@ -24,30 +23,22 @@ class DoomedButton : public TLbSpeedButton {
   void beginDestruction() { markDestroying(); }
 };
 
-class SpeedButtonFadeRules : public SpeedButtonTest {
+class SpeedButtonFadeRules : public FadeTest {
  protected:
   // A fading button on the panel whose worker sleeps until the gate lets it go on: the pointer
   // has come and left, so the fade stands at its top.
-  DoomedButton& fadingButton() {
+  DoomedButton& fadingDoomedButton() {
     auto& b = form.own<DoomedButton>();
     b.setName("Fading");
     b.setParent(&panel);
     b.setBounds({10, 10, 110, 40});
     b.setFadeThreadOptions(gate.options());
     b.setSlowDecease(true);
-    panel.handleMouseMove({30, 20});
-    panel.handleMouseMove({290, 190});
+    enter();
+    leave();
     button = &b;
     return b;
   }
-  void TearDown() override {
-    gate.open(1 << 20);
-    if (button) button->setSlowDecease(false);
-    SpeedButtonTest::TearDown();
-  }
-
-  StepGate gate;
-  TLbSpeedButton* button = nullptr;
 };
 
 struct TickCase {
@@ -66,7 +57,7 @@ TEST_F(SpeedButtonFadeRules, ATickDoesNothingOnceDestructionOrTerminationHasBegu
   };
   for (const TickCase& c : cases) {
     SCOPED_TRACE(c.name);
-    DoomedButton& b = fadingButton();
+    DoomedButton& b = fadingDoomedButton();
     ASSERT_EQ(b.fadeStep(), 8);
     c.begin(b);
     const int paintsBefore = paints();
@@ -91,14 +82,14 @@ TEST_F(SpeedButtonFadeRules, AThreadErrorFromALeaveOrATickReachesTheErrorReport)
 
   auto& leaving = addButton({10, 10, 110, 40});
   leaving.onMouseExit = [](platform::Component&) { throw platform::ThreadError::system(kLockFailure); };
-  panel.handleMouseMove({30, 20});
-  panel.handleMouseMove({290, 190});
+  enter();
+  leave();
   ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
   EXPECT_EQ(platform::headless::shownBoxes()[0].text, report);
   EXPECT_EQ(platform::headless::shownBoxes()[0].title, "UpTK294Q");
   leaving.setParent(nullptr);
 
-  DoomedButton& ticking = fadingButton();
+  DoomedButton& ticking = fadingDoomedButton();
   TLbButtonThread::TickEvent& onTick = ticking.fadeThread()->onTick();
   onTick = [fadeTick = onTick](TLbButtonThread& sender) {
     fadeTick(sender);
