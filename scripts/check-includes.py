@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Fails when the includes under src/ form a cycle or point up from a lower layer, or when a header
-is named after nothing that implements it.
+"""Fails when the includes under src/ form a cycle or point up from a lower layer, when a header
+is named after nothing that implements it, or when a file opens a namespace other than its
+folder's (or one nested in it).
 
 A module is a header with the .cpp of the same name beside it. Two modules that reach each other
 through their includes, in either of their files, form a cycle.
@@ -20,13 +21,35 @@ from pathlib import Path
 # an upward or sideways include.
 MAY_INCLUDE = {
     "platform": set(),
-    "toolkit": {"platform"},
-    "description": {"toolkit", "platform"},
+    "graphics": {"platform"},
+    "toolkit": {"graphics", "platform"},
+    "description": {"toolkit", "graphics", "platform"},
     "updater": {"platform"},
-    "widgets": {"description", "toolkit", "platform"},
-    "app": {"widgets", "updater", "description", "toolkit", "platform"},
+    "widgets": {"description", "toolkit", "graphics", "platform"},
+    "app": {"widgets", "updater", "description", "toolkit", "graphics", "platform"},
     "standin": set(),
 }
+# The one file that must open another's namespace: it replaces the C++ runtime's verbose
+# terminate handler, which lives in the runtime's namespace.
+FOREIGN_NAMESPACES = {"app/quiet_terminate.cpp": {"__gnu_cxx"}}
+# A file of a folder opens only the folder's namespace or ones nested in it: the name at a call
+# site says which layer it stands in. An anonymous namespace is the file's own.
+OPENS = re.compile(r"^\s*namespace\s*([A-Za-z_][\w:]*)?\s*\{")
+CLOSES = re.compile(r"^\s*}\s*//\s*namespace\b")
+
+
+def outermost_namespaces(text):
+    """The namespaces a file opens outside any other (every block closes with "}  // namespace")."""
+    depth, found = 0, []
+    for line in text.splitlines():
+        opened = OPENS.match(line)
+        if opened:
+            if depth == 0:
+                found.append(opened.group(1) or "")
+            depth += 1
+        elif CLOSES.match(line):
+            depth = max(depth - 1, 0)
+    return found
 BACKENDS = ("win32", "headless")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
@@ -91,7 +114,11 @@ def main():
             continue
         here = module_of(rel)
         graph[here]
-        for target in INCLUDE.findall((src / rel).read_text(encoding="utf-8")):
+        text = (src / rel).read_text(encoding="utf-8")
+        for opened in outermost_namespaces(text):
+            if opened and opened.split("::")[0] != layer and opened not in FOREIGN_NAMESPACES.get(str(rel), ()):
+                problems.append(f"{rel}: opens namespace {opened}, not one of '{layer}'")
+        for target in INCLUDE.findall(text):
             to = Path(target)
             if not (src / to).is_file():
                 continue  # a generated header or one of the build's own include folders

@@ -21,7 +21,7 @@ constexpr int kFades = 20;
 void pumpFor(std::chrono::milliseconds span) {
   const auto end = Clock::now() + span;
   while (Clock::now() < end) {
-    platform::application::processMessages();
+    toolkit::application::processMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 }
@@ -38,10 +38,10 @@ int main() {
   widgets::TLbSpeedButton& button = window.addButton("Faded");
 
   std::atomic<int> sleeps{0};
-  platform::ThreadOptions counted;
+  toolkit::ThreadOptions counted;
   counted.sleep = [&](std::chrono::milliseconds d) {
     ++sleeps;
-    platform::realSleep(d);
+    toolkit::realSleep(d);
   };
   button.setFadeThreadOptions(counted);
   button.setSlowDecease(true);

@@ -11,9 +11,9 @@ using gold_button::kWidth;
 
 TLbButtonFace goldFace(FrameLook look, int dpi) {
   const bool hot = look == FrameLook::kHot || look == FrameLook::kDown;
-  TLbButtonFace f = gold_button::face(platform::scaledToDensity(kWidth, dpi),
-                                      platform::scaledToDensity(kHeight, dpi), "Upgrade la 2.63");
-  f.font = platform::scaledToDensity(f.font, dpi);
+  TLbButtonFace f = gold_button::face(toolkit::scaledToDensity(kWidth, dpi),
+                                      toolkit::scaledToDensity(kHeight, dpi), "Upgrade la 2.63");
+  f.font = toolkit::scaledToDensity(f.font, dpi);
   f.hasPopupMenu = look == FrameLook::kUpWithMenu;
   f.mouseInside = hot;
   f.down = look == FrameLook::kDown;
@@ -21,12 +21,12 @@ TLbButtonFace goldFace(FrameLook look, int dpi) {
   return f;
 }
 
-void paintGoldFrame(platform::Canvas& screen, FrameLook look, int dpi) {
+void paintGoldFrame(graphics::Canvas& screen, FrameLook look, int dpi) {
   screen.draw(0, 0, *ComposeButtonFace(goldFace(look, dpi)));
 }
 
-void copyEmptyFrame(platform::Canvas& screen) {
-  auto face = platform::createBitmap(kWidth, kHeight);
+void copyEmptyFrame(graphics::Canvas& screen) {
+  auto face = graphics::createBitmap(kWidth, kHeight);
   face->canvas().setBrushColor(kFaceKeyColor);
   face->canvas().fillRect({0, 0, kWidth, kHeight});
   face->setTransparentColor(kFaceKeyColor);

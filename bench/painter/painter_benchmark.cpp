@@ -6,7 +6,7 @@
 namespace {
 
 void goldFrame(benchmark::State& state, bench::FrameLook look) {
-  const auto screen = platform::createBitmap(240, 70);
+  const auto screen = graphics::createBitmap(240, 70);
   for (auto _ : state) {
     bench::paintGoldFrame(screen->canvas(), look);
     benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
@@ -14,7 +14,7 @@ void goldFrame(benchmark::State& state, bench::FrameLook look) {
 }
 
 void goldFrameAt200(benchmark::State& state) {
-  const auto screen = platform::createBitmap(240, 70);
+  const auto screen = graphics::createBitmap(240, 70);
   for (auto _ : state) {
     bench::paintGoldFrame(screen->canvas(), bench::FrameLook::kUp, 192);
     benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
@@ -22,7 +22,7 @@ void goldFrameAt200(benchmark::State& state) {
 }
 
 void emptyFrame(benchmark::State& state) {
-  const auto screen = platform::createBitmap(240, 70);
+  const auto screen = graphics::createBitmap(240, 70);
   for (auto _ : state) {
     bench::copyEmptyFrame(screen->canvas());
     benchmark::DoNotOptimize(screen->canvas().pixel(50, 15));
@@ -30,7 +30,7 @@ void emptyFrame(benchmark::State& state) {
 }
 
 void arrowLoad(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(platform::loadBitmapResource("LBARROW"));
+  for (auto _ : state) benchmark::DoNotOptimize(graphics::loadBitmapResource("LBARROW"));
 }
 
 void controlFrame(benchmark::State& state) {

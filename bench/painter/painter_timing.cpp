@@ -36,8 +36,8 @@ void report(const char* name, double us) {
 }  // namespace
 
 int main() {
-  const auto screen = platform::createBitmap(240, 70);
-  platform::Canvas& c = screen->canvas();
+  const auto screen = graphics::createBitmap(240, 70);
+  graphics::Canvas& c = screen->canvas();
   report("gold frame, up", microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUp); }));
   report("gold frame, hot", microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kHot); }));
   report("gold frame, down",
@@ -47,7 +47,7 @@ int main() {
   report("gold frame, up, at 200%",
          microsecondsPerFrame([&] { bench::paintGoldFrame(c, bench::FrameLook::kUp, 192); }));
   report("popup arrow load alone",
-         microsecondsPerFrame([] { (void)platform::loadBitmapResource("LBARROW"); }));
+         microsecondsPerFrame([] { (void)graphics::loadBitmapResource("LBARROW"); }));
   report("empty frame (baseline)", microsecondsPerFrame([&] { bench::copyEmptyFrame(c); }));
   bench::GoldButtonWindow window;
   report("control frame onto the panel", microsecondsPerFrame([&] { window.frame(); }));

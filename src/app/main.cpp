@@ -10,7 +10,7 @@
 #include "updater/payload_writer.h"
 
 int main() {
-  namespace application = platform::application;
+  namespace application = toolkit::application;
   application::restrictDllSearch();
   application::setTitle(app::kApplicationTitle);
   int exitCode = 1;
@@ -20,10 +20,10 @@ int main() {
     form1.form().show();
     exitCode = application::run();
   } catch (const std::exception& e) {
-    platform::reportFailure(e.what());
+    toolkit::reportFailure(e.what());
   }
   // An installation whose confirmation never came (the version could not be recorded) still
   // leaves the folder with the new target alone.
   updater::removeReplacedTargets();
-  return platform::exitCodeAfterWorkers(exitCode);
+  return toolkit::exitCodeAfterWorkers(exitCode);
 }

@@ -11,9 +11,9 @@ namespace app {
 
 // The toolkit's classes, the speed button, and `Form1` as "TForm1", derived from TForm.
 template <class Form1>
-platform::ClassRegistry mainWindowClasses() {
-  platform::ClassRegistry r;
-  platform::addToolkitClasses(r);
+description::ClassRegistry mainWindowClasses() {
+  description::ClassRegistry r;
+  description::addToolkitClasses(r);
   widgets::addSpeedButtonClass(r);
   r.derive<Form1>("TForm1", "TForm");
   return r;

@@ -28,26 +28,26 @@ std::string buildVersionText() {
 TForm1::TForm1(const updater::InstallRecord& record)
     : record_(record),
       described_(*this),
-      Panel1(componentNamed<platform::Panel>("Panel1")),
+      Panel1(componentNamed<toolkit::Panel>("Panel1")),
       LbSpeedButton1(componentNamed<widgets::TLbSpeedButton>("LbSpeedButton1")),
       Button2(componentNamed<widgets::TLbSpeedButton>("Button2")),
-      Memo1(componentNamed<platform::LogBox>("Memo1")),
-      Timer1(componentNamed<platform::Timer>("Timer1")) {}
+      Memo1(componentNamed<toolkit::LogBox>("Memo1")),
+      Timer1(componentNamed<toolkit::Timer>("Timer1")) {}
 
 TForm1::Described::Described(TForm1& form) {
-  using platform::Component;
-  platform::Methods methods;
-  methods.add<platform::NotifyEvent>("FormShow", [&form](Component&) { form.FormShow(); });
-  methods.add<platform::KeyEvent>(
+  using toolkit::Component;
+  description::Methods methods;
+  methods.add<toolkit::NotifyEvent>("FormShow", [&form](Component&) { form.FormShow(); });
+  methods.add<toolkit::KeyEvent>(
       "FormKeyDown", [&form](Component&, int key, unsigned shift) { form.FormKeyDown(key, shift); });
-  methods.add<platform::NotifyEvent>("Timer1Timer", [&form](Component&) { form.Timer1Timer(); });
-  methods.add<platform::NotifyEvent>("Button1Click", [&form](Component&) { form.Button1Click(); });
-  methods.add<platform::NotifyEvent>("Button2Click", [&form](Component&) { form.Button2Click(); });
-  platform::loadDescription(form, description(), classes(), methods);
+  methods.add<toolkit::NotifyEvent>("Timer1Timer", [&form](Component&) { form.Timer1Timer(); });
+  methods.add<toolkit::NotifyEvent>("Button1Click", [&form](Component&) { form.Button1Click(); });
+  methods.add<toolkit::NotifyEvent>("Button2Click", [&form](Component&) { form.Button2Click(); });
+  description::loadDescription(form, description(), classes(), methods);
 }
 
-const platform::ClassRegistry& TForm1::classes() {
-  static const platform::ClassRegistry registry = mainWindowClasses<TForm1>();
+const description::ClassRegistry& TForm1::classes() {
+  static const description::ClassRegistry registry = mainWindowClasses<TForm1>();
   return registry;
 }
 
@@ -60,14 +60,14 @@ std::string_view TForm1::description() {
 void TForm1::FormShow() {
   // The build version is formatted by a locale-independent routine with "." as the decimal
   // separator, so the system's regional settings never reach the caption or the log.
-  platform::application::processMessages();
+  toolkit::application::processMessages();
   setCaption(std::string(kTargetTitle) + " - UpGrade v." + buildVersionText());
   Timer1.setEnabled(true);
   Memo1.focus();
 }
 
 void TForm1::FormKeyDown(int key, unsigned) {
-  if (key == platform::kKeyEscape) platform::application::terminate();
+  if (key == toolkit::kKeyEscape) toolkit::application::terminate();
 }
 
 void TForm1::Timer1Timer() {
@@ -93,18 +93,18 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Button1Click() {
-  platform::application::terminate();
+  toolkit::application::terminate();
 }
 
 void TForm1::Button2Click() {
   switch (updater::upgradeTarget(installPath_, kTargetExeName)) {
     case updater::UpgradeOutcome::kPayloadDamaged:
-      platform::showMessageDialog("Programul de actualizare este deteriorat. Descarcati-l din nou.",
-                                  platform::DialogKind::kError);
+      toolkit::showMessageDialog("Programul de actualizare este deteriorat. Descarcati-l din nou.",
+                                 toolkit::DialogKind::kError);
       return;
     case updater::UpgradeOutcome::kNotWritten:
-      platform::showMessageDialog("Inchideti mai intai "s + std::string(kTargetTitle) + "!",
-                                  platform::DialogKind::kError);
+      toolkit::showMessageDialog("Inchideti mai intai "s + std::string(kTargetTitle) + "!",
+                                 toolkit::DialogKind::kError);
       return;
     case updater::UpgradeOutcome::kInstalled:
       break;
@@ -114,9 +114,9 @@ void TForm1::Button2Click() {
   Button2.setEnabled(false);
   appendLog("Versiune actualizata.");
   record_.WriteInstallValue("VER", std::string(kTargetTitle) + " v." + buildVersionText());
-  platform::showMessageDialog(
+  toolkit::showMessageDialog(
       std::string(kTargetTitle) + " a fost actualizata la versiunea " + buildVersionText() + ".",
-      platform::DialogKind::kInformation);
+      toolkit::DialogKind::kInformation);
   updater::removeReplacedTargets();  // the old file goes once nobody waits for it
 }
 

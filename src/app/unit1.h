@@ -15,15 +15,15 @@ namespace app {
 // The updater's one window: it reports what the installation record says, and on one click
 // writes the carried build over the installed one. Its controls and their settings come from
 // its window description, compiled into the program as the resource TFORM1.
-class TForm1 : public platform::Form {
+class TForm1 : public toolkit::Form {
  public:
   explicit TForm1(const updater::InstallRecord& record);
 
-  platform::Form& form() { return *this; }
+  toolkit::Form& form() { return *this; }
   const std::string& installPath() const { return installPath_; }
 
   // The classes that the window's description speaks of.
-  static const platform::ClassRegistry& classes();
+  static const description::ClassRegistry& classes();
   // The description as the program carries it.
   static std::string_view description();
 
@@ -52,14 +52,14 @@ class TForm1 : public platform::Form {
  public:
   // The window's controls, owned by the form; public so that tests can look at them as a person
   // would.
-  platform::Panel& Panel1;
+  toolkit::Panel& Panel1;
   // The close button, "Inchide", bottom right.
   widgets::TLbSpeedButton& LbSpeedButton1;
   // The upgrade button, "Actualizare la versiunea ...", bottom left; disabled until the check
   // finds an installation to upgrade.
   widgets::TLbSpeedButton& Button2;
-  platform::LogBox& Memo1;
-  platform::Timer& Timer1;
+  toolkit::LogBox& Memo1;
+  toolkit::Timer& Timer1;
 };
 
 }  // namespace app

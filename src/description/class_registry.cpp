@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace platform {
+namespace description {
 
 bool ClassInfo::is(std::type_index type) const {
-  if (type == std::type_index(typeid(Component))) return true;  // every class is one
+  if (type == std::type_index(typeid(toolkit::Component))) return true;  // every class is one
   for (const ClassInfo* c = this; c; c = c->base_) {
     if (std::find(c->kinds_.begin(), c->kinds_.end(), type) != c->kinds_.end()) return true;
   }
@@ -58,7 +58,7 @@ const ClassInfo* ClassRegistry::find(std::string_view name) const {
   return nullptr;
 }
 
-const ClassInfo* ClassRegistry::classOf(const Component& c) const {
+const ClassInfo* ClassRegistry::classOf(const toolkit::Component& c) const {
   const std::type_index type(typeid(c));
   for (const auto& info : classes_) {
     if (info->kinds_.front() == type) return info.get();
@@ -66,4 +66,4 @@ const ClassInfo* ClassRegistry::classOf(const Component& c) const {
   return nullptr;
 }
 
-}  // namespace platform
+}  // namespace description

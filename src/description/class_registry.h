@@ -9,7 +9,7 @@
 #include "description/property.h"
 #include "toolkit/component.h"
 
-namespace platform {
+namespace description {
 
 // What a window description knows of one component class: its name, its published properties
 // in publication order, how to make one and where it sits.
@@ -24,12 +24,12 @@ class ClassInfo {
 
   PropertyTable properties;
   // Makes a new component owned by `owner`; empty for a class that is only ever the root.
-  std::function<Component&(Component& owner)> make;
+  std::function<toolkit::Component&(toolkit::Component& owner)> make;
   // The class of what its components sit in (TPanel for a control, say); none for a component
   // that only has an owner, such as a timer, which a description keeps directly in its root.
   const ClassInfo* parentClass = nullptr;
-  std::function<void(Component& child, Component& parent)> setParent;
-  std::function<const Component*(const Component&)> parentOf;
+  std::function<void(toolkit::Component& child, toolkit::Component& parent)> setParent;
+  std::function<const toolkit::Component*(const toolkit::Component&)> parentOf;
 
   const Property* property(std::string_view name) const;
   // Index in publication order; properties.size() when there is none.
@@ -61,7 +61,7 @@ class ClassRegistry {
 
   const ClassInfo* find(std::string_view name) const;
   // The class of that very component (not of a base); null when it is not registered.
-  const ClassInfo* classOf(const Component& c) const;
+  const ClassInfo* classOf(const toolkit::Component& c) const;
 
  private:
   ClassInfo& add(std::string name, std::vector<std::type_index> kinds);
@@ -72,8 +72,8 @@ class ClassRegistry {
 
 // make for a class whose constructor takes only the owner.
 template <class T>
-Component& makeOwned(Component& owner) {
+toolkit::Component& makeOwned(toolkit::Component& owner) {
   return owner.own<T>();
 }
 
-}  // namespace platform
+}  // namespace description

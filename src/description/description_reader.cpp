@@ -7,7 +7,7 @@
 #include "description/description_syntax.h"
 #include "platform/ascii_case.h"
 
-namespace platform {
+namespace description {
 namespace {
 
 struct CheckedLine {
@@ -27,7 +27,7 @@ struct CheckedBlock {
 
 class Checker final : public CheckContext {
  public:
-  Checker(const Component& root, const ObjectBlock& tree, const ClassRegistry& classes,
+  Checker(const toolkit::Component& root, const ObjectBlock& tree, const ClassRegistry& classes,
           const Methods& methods)
       : root_(root), tree_(tree), classes_(classes), methods_(methods) {}
 
@@ -81,7 +81,7 @@ class Checker final : public CheckContext {
                                          taken->first + "'");
       }
       for (const auto& owned : root_.ownedComponents()) {
-        if (caseBlindEqual(owned->name(), child.name)) {
+        if (platform::caseBlindEqual(owned->name(), child.name)) {
           throw DescriptionError(
               child.line, {},
               "'" + root_.name() + "' already owns a component named '" + owned->name() + "'");
@@ -128,17 +128,17 @@ class Checker final : public CheckContext {
     for (CheckedBlock& child : b.children) checkLines(child);
   }
 
-  const Component& root_;
+  const toolkit::Component& root_;
   const ObjectBlock& tree_;
   const ClassRegistry& classes_;
   const Methods& methods_;
   // Blind to letter case, so that two names differing only in it are one key.
-  std::map<std::string, const ClassInfo*, CaseBlindLess> names_;
+  std::map<std::string, const ClassInfo*, platform::CaseBlindLess> names_;
 };
 
 class Loader final : public ApplyContext {
  public:
-  explicit Loader(Component& root) : root_(root) {}
+  explicit Loader(toolkit::Component& root) : root_(root) {}
 
   void load(const CheckedBlock& tree) {
     const std::string formerName = root_.name();
@@ -166,20 +166,20 @@ class Loader final : public ApplyContext {
       root_.endLoading();
       throw;
     }
-    for (Component* c : made_) c->endLoading();
+    for (toolkit::Component* c : made_) c->endLoading();
     root_.endLoading();
   }
 
   void afterAll(std::function<void()> step) override { afterAll_.push_back(std::move(step)); }
-  Component& component(std::string_view name) const override {
+  toolkit::Component& component(std::string_view name) const override {
     const auto it = named_.find(name);
     if (it == named_.end()) throw std::logic_error("'" + std::string(name) + "' is not made yet");
     return *it->second;
   }
 
  private:
-  void make(const CheckedBlock& b, Component& parent) {
-    Component& c = b.info->make(root_);
+  void make(const CheckedBlock& b, toolkit::Component& parent) {
+    toolkit::Component& c = b.info->make(root_);
     made_.push_back(&c);
     c.beginLoading();
     c.setName(b.block->name);
@@ -195,7 +195,7 @@ class Loader final : public ApplyContext {
     for (const CheckedBlock& child : b.children) make(child, c);
   }
 
-  void applyLines(Component& c, const CheckedBlock& b) {
+  void applyLines(toolkit::Component& c, const CheckedBlock& b) {
     for (const CheckedLine& line : b.lines) {
       try {
         line.property->apply(c, line.value, *this);
@@ -205,19 +205,19 @@ class Loader final : public ApplyContext {
     }
   }
 
-  Component& root_;
-  std::vector<Component*> made_;
-  std::map<std::string, Component*, std::less<>> named_;
+  toolkit::Component& root_;
+  std::vector<toolkit::Component*> made_;
+  std::map<std::string, toolkit::Component*, std::less<>> named_;
   std::vector<std::function<void()>> afterAll_;
 };
 
 }  // namespace
 
-void loadDescription(Component& root, std::string_view text, const ClassRegistry& classes,
+void loadDescription(toolkit::Component& root, std::string_view text, const ClassRegistry& classes,
                      const Methods& methods) {
   const ObjectBlock tree = parseDescription(text);
   const CheckedBlock checked = Checker(root, tree, classes, methods).check();
   Loader(root).load(checked);
 }
 
-}  // namespace platform
+}  // namespace description

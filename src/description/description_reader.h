@@ -26,7 +26,7 @@
 // ([fsBold]), the name of a method for an event and of a component for a reference, and
 // pictures as { width height } followed by one row of 6-digit BBGGRR pixels per line. A font
 // is stored as its parts, Font.Charset, Font.Color, Font.Height, Font.Name and Font.Style.
-namespace platform {
+namespace description {
 
 // Reads a description into `root`, whose class must be the one the description names. The
 // components of the nested blocks are made, owned by the root, and placed in their parents;
@@ -37,7 +37,7 @@ namespace platform {
 // an unknown method or a dangling reference throws DescriptionError and leaves the root as it
 // was. Should a setter itself fail, the components made so far are freed again, and every
 // published property of the root gets its value from before the load back.
-void loadDescription(Component& root, std::string_view text, const ClassRegistry& classes,
+void loadDescription(toolkit::Component& root, std::string_view text, const ClassRegistry& classes,
                      const Methods& methods);
 
-}  // namespace platform
+}  // namespace description

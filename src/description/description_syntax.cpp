@@ -4,7 +4,7 @@
 #include <cctype>
 #include <optional>
 
-namespace platform {
+namespace description {
 namespace {
 
 // Deeper nesting than any window needs; it keeps hostile text from exhausting the stack.
@@ -285,4 +285,4 @@ std::string describeToken(const ValueToken& token) {
   }
 }
 
-}  // namespace platform
+}  // namespace description

@@ -7,7 +7,7 @@
 #include "description/property.h"
 
 // The text form of window descriptions, before any class or property gives it a meaning.
-namespace platform {
+namespace description {
 
 // A description that cannot be loaded: the message names the line and, where there is one, the
 // property.
@@ -49,4 +49,4 @@ std::string quoteText(std::string_view bytes);
 // A value as a message quotes it.
 std::string describeToken(const ValueToken& token);
 
-}  // namespace platform
+}  // namespace description

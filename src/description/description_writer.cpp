@@ -7,15 +7,15 @@
 #include "description/description_syntax.h"
 #include "platform/ascii_case.h"
 
-namespace platform {
+namespace description {
 namespace {
 
 class Writer {
  public:
-  Writer(const Component& root, const ClassRegistry& classes) : root_(root), classes_(classes) {
+  Writer(const toolkit::Component& root, const ClassRegistry& classes) : root_(root), classes_(classes) {
     // Only what the reader takes back is written, and that is checked before anything is.
-    std::map<std::string_view, const Component*, CaseBlindLess> names;
-    const auto checkName = [&](const Component& c) {
+    std::map<std::string_view, const toolkit::Component*, platform::CaseBlindLess> names;
+    const auto checkName = [&](const toolkit::Component& c) {
       if (c.name().empty()) {
         const ClassInfo* info = classes_.classOf(c);
         throw std::runtime_error("A " + (info ? info->name() : std::string("component")) +
@@ -34,7 +34,7 @@ class Writer {
     checkName(root);
     for (const auto& owned : root.ownedComponents()) checkName(*owned);
     for (const auto& owned : root.ownedComponents()) {
-      const Component* parent = parentOf(*owned);
+      const toolkit::Component* parent = parentOf(*owned);
       if (parent != &root_ && parent->owner() != &root_) {
         throw std::runtime_error("'" + owned->name() + "' sits in '" + parent->name() +
                                  "', which is not part of the description");
@@ -48,19 +48,19 @@ class Writer {
   }
 
  private:
-  const ClassInfo& classOf(const Component& c) const {
+  const ClassInfo& classOf(const toolkit::Component& c) const {
     const ClassInfo* info = classes_.classOf(c);
     if (!info) throw std::runtime_error("'" + c.name() + "' is of a class that descriptions do not know");
     return *info;
   }
   // What the component's block sits in: its parent, or the root for one without.
-  const Component* parentOf(const Component& c) const {
+  const toolkit::Component* parentOf(const toolkit::Component& c) const {
     const ClassInfo& info = classOf(c);
-    const Component* parent = info.parentOf ? info.parentOf(c) : nullptr;
+    const toolkit::Component* parent = info.parentOf ? info.parentOf(c) : nullptr;
     return parent ? parent : &root_;
   }
 
-  void block(const Component& c, const std::string& indent) {
+  void block(const toolkit::Component& c, const std::string& indent) {
     const ClassInfo& info = classOf(c);
     out_ += indent + "object " + c.name() + ": " + info.name() + "\n";
     const std::string inner = indent + "  ";
@@ -78,15 +78,15 @@ class Writer {
     out_ += indent + "end\n";
   }
 
-  const Component& root_;
+  const toolkit::Component& root_;
   const ClassRegistry& classes_;
   std::string out_;
 };
 
 }  // namespace
 
-std::string storeDescription(const Component& root, const ClassRegistry& classes) {
+std::string storeDescription(const toolkit::Component& root, const ClassRegistry& classes) {
   return Writer(root, classes).write();
 }
 
-}  // namespace platform
+}  // namespace description

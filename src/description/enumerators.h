@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace platform {
+namespace description {
 
 // One enumerator and its name in a description.
 template <class E>
@@ -23,7 +23,7 @@ constexpr bool everyOrdinalInOrder(const std::array<Enumerator<E>, N>& list, E l
   return N == static_cast<std::size_t>(last) + 1;
 }
 
-}  // namespace platform
+}  // namespace description
 
 // The enumerator `e` with its own name: the two cannot disagree.
-#define ENUMERATOR(e) (::platform::Enumerator<decltype(e)>{e, #e})
+#define ENUMERATOR(e) (::description::Enumerator<decltype(e)>{e, #e})

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace description {
 
 // The methods a window description may bind to events, by name: what the window class offers.
 // Each is kept with its exact function type (NotifyEvent, KeyEvent, ...); an event takes only a
@@ -25,4 +25,4 @@ class Methods {
   std::map<std::string, std::any, std::less<>> table_;
 };
 
-}  // namespace platform
+}  // namespace description

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace platform {
+namespace description {
 namespace {
 
 const Codec<int>& charsetCodec() {
@@ -22,9 +22,10 @@ const Codec<unsigned>& styleCodec() {
 int pictureSide(const std::string& word, const char* what) {
   int side = -1;
   const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), side);
-  if (error != std::errc() || stop != word.data() + word.size() || side < 1 || side > kMaxBitmapSide) {
+  if (error != std::errc() || stop != word.data() + word.size() || side < 1 ||
+      side > graphics::kMaxBitmapSide) {
     throw ValueError("the picture's " + std::string(what) + " must be 1 to " +
-                     std::to_string(kMaxBitmapSide) + ", not '" + word + "'");
+                     std::to_string(graphics::kMaxBitmapSide) + ", not '" + word + "'");
   }
   return side;
 }
@@ -35,7 +36,7 @@ std::vector<std::string_view> fontPartNames() {
   return {"Charset", "Color", "Height", "Name", "Style"};
 }
 
-std::vector<std::pair<std::string, std::string>> formatFontParts(const Font& font) {
+std::vector<std::pair<std::string, std::string>> formatFontParts(const graphics::Font& font) {
   return {{"Charset", charsetCodec().format(font.charset)},
           {"Color", colorCodec().format(font.color)},
           {"Height", heightCodec().format(font.height)},
@@ -43,20 +44,20 @@ std::vector<std::pair<std::string, std::string>> formatFontParts(const Font& fon
           {"Style", styleCodec().format(font.style)}};
 }
 
-std::function<void(Font&)> parseFontPart(std::string_view part, const ValueToken& value) {
-  if (part == "Charset") return [v = charsetCodec().parse(value)](Font& f) { f.charset = v; };
-  if (part == "Color") return [v = colorCodec().parse(value)](Font& f) { f.color = v; };
-  if (part == "Height") return [v = heightCodec().parse(value)](Font& f) { f.height = v; };
+std::function<void(graphics::Font&)> parseFontPart(std::string_view part, const ValueToken& value) {
+  if (part == "Charset") return [v = charsetCodec().parse(value)](graphics::Font& f) { f.charset = v; };
+  if (part == "Color") return [v = colorCodec().parse(value)](graphics::Font& f) { f.color = v; };
+  if (part == "Height") return [v = heightCodec().parse(value)](graphics::Font& f) { f.height = v; };
   if (part == "Name") {
     std::string name = textCodec().parse(value);
     if (name.empty()) throw ValueError("a font needs a name");
-    return [v = std::move(name)](Font& f) { f.name = v; };
+    return [v = std::move(name)](graphics::Font& f) { f.name = v; };
   }
-  if (part == "Style") return [v = styleCodec().parse(value)](Font& f) { f.style = v; };
+  if (part == "Style") return [v = styleCodec().parse(value)](graphics::Font& f) { f.style = v; };
   throw ValueError("a font has no part '" + std::string(part) + "'");
 }
 
-std::string formatPicture(const Bitmap& bitmap) {
+std::string formatPicture(const graphics::Bitmap& bitmap) {
   constexpr char kDigits[] = "0123456789ABCDEF";
   const int w = bitmap.width();
   const int h = bitmap.height();
@@ -64,7 +65,7 @@ std::string formatPicture(const Bitmap& bitmap) {
   for (int y = 0; y < h; ++y) {
     out += "\n ";
     for (int x = 0; x < w; ++x) {
-      const Color c = bitmap.canvas().pixel(x, y);
+      const graphics::Color c = bitmap.canvas().pixel(x, y);
       out += ' ';
       for (int shift = 20; shift >= 0; shift -= 4) out += kDigits[(c >> shift) & 0xF];
     }
@@ -103,7 +104,7 @@ Picture parsePicture(const ValueToken& value) {
     }
     for (; i < end; ++i) {
       const std::string& w = words[i];
-      Color c = 0;
+      graphics::Color c = 0;
       const auto [stop, error] = std::from_chars(w.data(), w.data() + w.size(), c, 16);
       if (w.size() != 6 || error != std::errc() || stop != w.data() + w.size()) {
         throw ValueError("'" + w + "' is not a pixel (6 hex digits, BBGGRR)", line);
@@ -117,12 +118,12 @@ Picture parsePicture(const ValueToken& value) {
   return p;
 }
 
-void drawPicture(const Picture& picture, Bitmap& bitmap) {
+void drawPicture(const Picture& picture, graphics::Bitmap& bitmap) {
   bitmap.setSize(picture.width, picture.height);
-  Canvas& canvas = bitmap.canvas();
+  graphics::Canvas& canvas = bitmap.canvas();
   // Runs of one colour along a row are filled at once.
   for (int y = 0; y < picture.height; ++y) {
-    const Color* row =
+    const graphics::Color* row =
         picture.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width);
     for (int x = 0; x < picture.width;) {
       int end = x + 1;
@@ -138,12 +139,12 @@ std::vector<std::string_view> FontProperty::parts() const {
   return fontPartNames();
 }
 
-bool FontProperty::stored(const Component& c) const {
+bool FontProperty::stored(const toolkit::Component& c) const {
   return (!storedIf_ || storedIf_(c)) && !(own_(c) == default_(c));
 }
 
-std::vector<std::pair<std::string, std::string>> FontProperty::write(const Component& c,
-                                                                     const Component&) const {
+std::vector<std::pair<std::string, std::string>> FontProperty::write(const toolkit::Component& c,
+                                                                     const toolkit::Component&) const {
   return formatFontParts(own_(c));
 }
 
@@ -151,25 +152,25 @@ std::any FontProperty::check(std::string_view part, const ValueToken& value, con
   return parseFontPart(part, value);
 }
 
-void FontProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
-  Font font = own_(c);
-  std::any_cast<const std::function<void(Font&)>&>(checked)(font);
+void FontProperty::apply(toolkit::Component& c, const std::any& checked, ApplyContext&) const {
+  graphics::Font font = own_(c);
+  std::any_cast<const std::function<void(graphics::Font&)>&>(checked)(font);
   readInto_(c, font);
 }
 
-std::function<void()> FontProperty::restorer(Component& c) const {
+std::function<void()> FontProperty::restorer(toolkit::Component& c) const {
   return [this, &c, kept = own_(c)] {
     if (!(own_(c) == kept)) readInto_(c, kept);
   };
 }
 
-bool PictureProperty::stored(const Component& c) const {
-  const Bitmap& b = own_(c);
+bool PictureProperty::stored(const toolkit::Component& c) const {
+  const graphics::Bitmap& b = own_(c);
   return b.width() > 0 && b.height() > 0;
 }
 
-std::vector<std::pair<std::string, std::string>> PictureProperty::write(const Component& c,
-                                                                        const Component&) const {
+std::vector<std::pair<std::string, std::string>> PictureProperty::write(const toolkit::Component& c,
+                                                                        const toolkit::Component&) const {
   return {{std::string(), formatPicture(own_(c))}};
 }
 
@@ -177,18 +178,18 @@ std::any PictureProperty::check(std::string_view, const ValueToken& value, const
   return parsePicture(value);
 }
 
-void PictureProperty::apply(Component& c, const std::any& checked, ApplyContext&) const {
+void PictureProperty::apply(toolkit::Component& c, const std::any& checked, ApplyContext&) const {
   drawPicture(std::any_cast<const Picture&>(checked), object_(c));
 }
 
-std::function<void()> PictureProperty::restorer(Component& c) const {
+std::function<void()> PictureProperty::restorer(toolkit::Component& c) const {
   // Loading changes only a picture's size and pixels.
-  const std::shared_ptr<const Bitmap> kept = own_(c).clone();
+  const std::shared_ptr<const graphics::Bitmap> kept = own_(c).clone();
   return [this, &c, kept] {
-    Bitmap& picture = object_(c);
+    graphics::Bitmap& picture = object_(c);
     picture.setSize(kept->width(), kept->height());
     picture.canvas().drawOpaque(0, 0, *kept);
   };
 }
 
-}  // namespace platform
+}  // namespace description

@@ -2,7 +2,7 @@
 // that each instantiation stays small.
 #include "description/property.h"
 
-namespace platform {
+namespace description {
 
 const std::any& namedMethod(const ValueToken& value, const CheckContext& context) {
   if (value.kind != ValueToken::Kind::kName) throw ValueError("a method name is wanted");
@@ -15,4 +15,4 @@ void throwUnfittingMethod(const std::string& method) {
   throw ValueError("method '" + method + "' does not fit this event");
 }
 
-}  // namespace platform
+}  // namespace description

@@ -13,7 +13,7 @@
 #include "description/enumerators.h"
 #include "toolkit/component.h"
 
-namespace platform {
+namespace description {
 
 class ClassInfo;
 
@@ -63,7 +63,7 @@ class ApplyContext {
   // Runs `step` once the whole description has been read: references are resolved then.
   virtual void afterAll(std::function<void()> step) = 0;
   // The description's component of that name (the root included).
-  virtual Component& component(std::string_view name) const = 0;
+  virtual toolkit::Component& component(std::string_view name) const = 0;
 };
 
 // One published property of a component class: how a description stores it and how loading
@@ -82,18 +82,18 @@ class Property {
 
   // Whether a description of `c` holds this property: its storing rule allows it and its value
   // differs from the default.
-  virtual bool stored(const Component& c) const = 0;
+  virtual bool stored(const toolkit::Component& c) const = 0;
   // The stored text of each part (one entry, part empty, for a plain value). `root` is the
   // component the description is of: references must stay inside it.
-  virtual std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                                 const Component& root) const = 0;
+  virtual std::vector<std::pair<std::string, std::string>> write(const toolkit::Component& c,
+                                                                 const toolkit::Component& root) const = 0;
   // Judges one line's value without touching any component; throws ValueError.
   virtual std::any check(std::string_view part, const ValueToken& value,
                          const CheckContext& context) const = 0;
   // Gives a judged value to the component.
-  virtual void apply(Component& c, const std::any& checked, ApplyContext& context) const = 0;
+  virtual void apply(toolkit::Component& c, const std::any& checked, ApplyContext& context) const = 0;
   // What gives `c` back the value this property has now: a failed load runs it for the root.
-  virtual std::function<void()> restorer(Component& c) const = 0;
+  virtual std::function<void()> restorer(toolkit::Component& c) const = 0;
 
  private:
   std::string name_;
@@ -148,11 +148,11 @@ using Held = std::conditional_t<std::is_enum_v<T>, int, T>;
 // Member functions and captureless lambdas become such pointers through these thunks, which take
 // the accessor as a template argument.
 template <class C, class T, auto Get>
-Held<T> readThrough(const Component& c) {
+Held<T> readThrough(const toolkit::Component& c) {
   return static_cast<Held<T>>(std::invoke(Get, static_cast<const C&>(c)));
 }
 template <class C, class T, auto Set>
-void writeThrough(Component& c, const Held<T>& value) {
+void writeThrough(toolkit::Component& c, const Held<T>& value) {
   if constexpr (std::is_enum_v<T>) {
     std::invoke(Set, static_cast<C&>(c), static_cast<T>(value));
   } else {
@@ -160,10 +160,10 @@ void writeThrough(Component& c, const Held<T>& value) {
   }
 }
 template <class C, auto Rule>
-bool holdsFor(const Component& c) {
+bool holdsFor(const toolkit::Component& c) {
   return std::invoke(Rule, static_cast<const C&>(c));
 }
-using StoringRule = bool (*)(const Component&);
+using StoringRule = bool (*)(const toolkit::Component&);
 // The storing rule given as a template argument, or none (nullptr: always stored when not default).
 template <class C, auto Rule>
 constexpr StoringRule storingRule() {
@@ -179,8 +179,8 @@ constexpr StoringRule storingRule() {
 template <class T>
 class ValueProperty final : public Property {
  public:
-  using Getter = T (*)(const Component&);
-  using Setter = void (*)(Component&, const T&);
+  using Getter = T (*)(const toolkit::Component&);
+  using Setter = void (*)(toolkit::Component&, const T&);
 
   ValueProperty(std::string name, Codec<T> codec, Getter get, Setter set, T def, StoringRule storedIf)
       : Property(std::move(name)),
@@ -190,20 +190,20 @@ class ValueProperty final : public Property {
         default_(std::move(def)),
         storedIf_(storedIf) {}
 
-  bool stored(const Component& c) const override {
+  bool stored(const toolkit::Component& c) const override {
     return (!storedIf_ || storedIf_(c)) && !(get_(c) == default_);
   }
-  std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                         const Component&) const override {
+  std::vector<std::pair<std::string, std::string>> write(const toolkit::Component& c,
+                                                         const toolkit::Component&) const override {
     return {{std::string(), codec_.format(get_(c))}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext&) const override {
     return codec_.parse(value);
   }
-  void apply(Component& c, const std::any& checked, ApplyContext&) const override {
+  void apply(toolkit::Component& c, const std::any& checked, ApplyContext&) const override {
     set_(c, std::any_cast<const T&>(checked));
   }
-  std::function<void()> restorer(Component& c) const override {
+  std::function<void()> restorer(toolkit::Component& c) const override {
     // Only a value that changed goes back through its setter, so nothing else is touched.
     return [this, &c, kept = get_(c)] {
       if (!(get_(c) == kept)) set_(c, kept);
@@ -247,17 +247,17 @@ const std::any& namedMethod(const ValueToken& value, const CheckContext& context
 template <class Fn>
 class EventProperty final : public Property {
  public:
-  using Handler = const Fn& (*)(const Component&);
-  using Bind = void (*)(Component&, const Fn&);
+  using Handler = const Fn& (*)(const toolkit::Component&);
+  using Bind = void (*)(toolkit::Component&, const Fn&);
 
   EventProperty(std::string name, Handler handler, Bind bind)
       : Property(std::move(name)), handler_(handler), bind_(bind) {}
 
-  bool stored(const Component& c) const override {
+  bool stored(const toolkit::Component& c) const override {
     return static_cast<bool>(handler_(c)) && !c.boundMethod(name()).empty();
   }
-  std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                         const Component&) const override {
+  std::vector<std::pair<std::string, std::string>> write(const toolkit::Component& c,
+                                                         const toolkit::Component&) const override {
     return {{std::string(), c.boundMethod(name())}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext& context) const override {
@@ -265,12 +265,12 @@ class EventProperty final : public Property {
     if (!fn) throwUnfittingMethod(value.text);
     return Bound{value.text, *fn};
   }
-  void apply(Component& c, const std::any& checked, ApplyContext&) const override {
+  void apply(toolkit::Component& c, const std::any& checked, ApplyContext&) const override {
     const auto& bound = std::any_cast<const Bound&>(checked);
     bind_(c, bound.fn);
     c.setBoundMethod(name(), bound.method);
   }
-  std::function<void()> restorer(Component& c) const override {
+  std::function<void()> restorer(toolkit::Component& c) const override {
     return [this, &c, fn = handler_(c), method = c.boundMethod(name())] {
       bind_(c, fn);
       c.setBoundMethod(name(), method);
@@ -301,8 +301,9 @@ std::shared_ptr<const Property> eventProperty(std::string name) {
   using C = typename MemberOf<decltype(Member)>::Class;
   using Fn = typename MemberOf<decltype(Member)>::Type;
   return makeProperty<EventProperty<Fn>>(
-      std::move(name), +[](const Component& c) -> const Fn& { return static_cast<const C&>(c).*Member; },
-      +[](Component& c, const Fn& fn) { static_cast<C&>(c).*Member = fn; });
+      std::move(name),
+      +[](const toolkit::Component& c) -> const Fn& { return static_cast<const C&>(c).*Member; },
+      +[](toolkit::Component& c, const Fn& fn) { static_cast<C&>(c).*Member = fn; });
 }
 
-}  // namespace platform
+}  // namespace description

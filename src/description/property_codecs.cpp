@@ -7,9 +7,9 @@
 
 #include "description/description_syntax.h"
 #include "description/property.h"
-#include "platform/color.h"
+#include "graphics/color.h"
 
-namespace platform {
+namespace description {
 namespace {
 
 // The system colours by index, as a description names them: their RGB value is the display's.
@@ -82,10 +82,10 @@ Codec<std::string> textCodec() {
 
 Codec<std::uint32_t> colorCodec() {
   return {[](const std::uint32_t& c) {
-            if (c == kNoColor) return std::string(kNoColorName);
-            if (c == systemColorFromIndex(systemColorIndex(c)) &&
-                static_cast<std::size_t>(systemColorIndex(c)) < kSystemColorNames.size()) {
-              return std::string(kSystemColorNames[static_cast<std::size_t>(systemColorIndex(c))]);
+            if (c == graphics::kNoColor) return std::string(kNoColorName);
+            if (c == graphics::systemColorFromIndex(graphics::systemColorIndex(c)) &&
+                static_cast<std::size_t>(graphics::systemColorIndex(c)) < kSystemColorNames.size()) {
+              return std::string(kSystemColorNames[static_cast<std::size_t>(graphics::systemColorIndex(c))]);
             }
             std::string hex(8, '0');
             constexpr char kDigits[] = "0123456789ABCDEF";
@@ -100,9 +100,10 @@ Codec<std::uint32_t> colorCodec() {
               return c;
             }
             if (t.kind == ValueToken::Kind::kName) {
-              if (t.text == kNoColorName) return kNoColor;
+              if (t.text == kNoColorName) return graphics::kNoColor;
               for (std::size_t i = 0; i < kSystemColorNames.size(); ++i) {
-                if (t.text == kSystemColorNames[i]) return systemColorFromIndex(static_cast<int>(i));
+                if (t.text == kSystemColorNames[i])
+                  return graphics::systemColorFromIndex(static_cast<int>(i));
               }
             }
             throw ValueError(describeToken(t) + " is not a colour ($00BBGGRR or a system colour's name)");
@@ -147,4 +148,4 @@ Codec<unsigned> setCodec(std::vector<std::string> names) {
           }};
 }
 
-}  // namespace platform
+}  // namespace description

@@ -2,9 +2,10 @@
 
 #include <stdexcept>
 
-namespace platform {
+namespace description {
 
-std::string referenceName(const Component& c, const Component& target, const Component& root) {
+std::string referenceName(const toolkit::Component& c, const toolkit::Component& target,
+                          const toolkit::Component& root) {
   if (&target != &root && target.owner() != &root) {
     throw std::runtime_error("'" + c.name() + "' refers to '" + target.name() +
                              "', which is not part of the description");
@@ -22,4 +23,4 @@ std::string checkReference(const ValueToken& value, const CheckContext& context,
   return value.text;
 }
 
-}  // namespace platform
+}  // namespace description

@@ -7,11 +7,12 @@
 #include "description/class_registry.h"
 #include "description/property.h"
 
-namespace platform {
+namespace description {
 
 // The name `c` stores for its reference to `target`, which must be the description's root or
 // one of its components; throws otherwise.
-std::string referenceName(const Component& c, const Component& target, const Component& root);
+std::string referenceName(const toolkit::Component& c, const toolkit::Component& target,
+                          const toolkit::Component& root);
 // Judges a reference's value: the name of a component of the description whose class is of
 // type `wanted`. Throws ValueError.
 std::string checkReference(const ValueToken& value, const CheckContext& context, std::type_index wanted);
@@ -23,26 +24,26 @@ template <class T>
 class ReferenceProperty final : public Property {
  public:
   // Plain function pointers, as for value properties (see property.h).
-  using Getter = T* (*)(const Component&);
-  using Setter = void (*)(Component&, T*);
+  using Getter = T* (*)(const toolkit::Component&);
+  using Setter = void (*)(toolkit::Component&, T*);
 
   ReferenceProperty(std::string name, Getter get, Setter set)
       : Property(std::move(name)), get_(get), set_(set) {}
 
-  bool stored(const Component& c) const override { return get_(c) != nullptr; }
-  std::vector<std::pair<std::string, std::string>> write(const Component& c,
-                                                         const Component& root) const override {
+  bool stored(const toolkit::Component& c) const override { return get_(c) != nullptr; }
+  std::vector<std::pair<std::string, std::string>> write(const toolkit::Component& c,
+                                                         const toolkit::Component& root) const override {
     return {{std::string(), referenceName(c, *get_(c), root)}};
   }
   std::any check(std::string_view, const ValueToken& value, const CheckContext& context) const override {
     return checkReference(value, context, std::type_index(typeid(T)));
   }
-  void apply(Component& c, const std::any& checked, ApplyContext& context) const override {
+  void apply(toolkit::Component& c, const std::any& checked, ApplyContext& context) const override {
     context.afterAll([this, &c, &context, target = std::any_cast<const std::string&>(checked)] {
       set_(c, dynamic_cast<T*>(&context.component(target)));
     });
   }
-  std::function<void()> restorer(Component& c) const override {
+  std::function<void()> restorer(toolkit::Component& c) const override {
     return [this, &c, kept = get_(c)] {
       if (get_(c) != kept) set_(c, kept);
     };
@@ -57,8 +58,9 @@ class ReferenceProperty final : public Property {
 template <class C, class T, auto Get, auto Set>
 std::shared_ptr<const Property> referenceProperty(std::string name) {
   return makeProperty<ReferenceProperty<T>>(
-      std::move(name), +[](const Component& c) -> T* { return std::invoke(Get, static_cast<const C&>(c)); },
-      +[](Component& c, T* target) { std::invoke(Set, static_cast<C&>(c), target); });
+      std::move(name),
+      +[](const toolkit::Component& c) -> T* { return std::invoke(Get, static_cast<const C&>(c)); },
+      +[](toolkit::Component& c, T* target) { std::invoke(Set, static_cast<C&>(c), target); });
 }
 
-}  // namespace platform
+}  // namespace description

@@ -3,10 +3,9 @@
 
 #include "description/class_registry.h"
 #include "description/property.h"
+#include "toolkit/graphic_control.h"
 
-namespace platform {
-
-class GraphicControl;
+namespace description {
 
 // Registers the toolkit's classes for window descriptions: TForm (only ever a root: a window
 // class derives from it), TPanel on a form, TLogBox on a panel, and those without a parent:
@@ -21,21 +20,21 @@ void addToolkitClasses(ClassRegistry& classes);
 namespace published {
 
 std::shared_ptr<const Property> action();
-std::shared_ptr<const Property> cursor(const GraphicControl& fresh);
-std::shared_ptr<const Property> caption(const GraphicControl& fresh);
+std::shared_ptr<const Property> cursor(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> caption(const toolkit::GraphicControl& fresh);
 // Stored only while ParentColor is off. Read into the control's own colour.
-std::shared_ptr<const Property> color(const GraphicControl& fresh);
-std::shared_ptr<const Property> enabled(const GraphicControl& fresh);
-std::shared_ptr<const Property> hint(const GraphicControl& fresh);
+std::shared_ptr<const Property> color(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> enabled(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> hint(const toolkit::GraphicControl& fresh);
 // The toolkit's default font; stored only while ParentFont is off. Read into the own font.
 std::shared_ptr<const Property> font();
-std::shared_ptr<const Property> parentColor(const GraphicControl& fresh);
-std::shared_ptr<const Property> parentFont(const GraphicControl& fresh);
-std::shared_ptr<const Property> parentShowHint(const GraphicControl& fresh);
+std::shared_ptr<const Property> parentColor(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> parentFont(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> parentShowHint(const toolkit::GraphicControl& fresh);
 std::shared_ptr<const Property> popupMenu();
 // Stored only while ParentShowHint is off.
-std::shared_ptr<const Property> showHint(const GraphicControl& fresh);
-std::shared_ptr<const Property> visible(const GraphicControl& fresh);
+std::shared_ptr<const Property> showHint(const toolkit::GraphicControl& fresh);
+std::shared_ptr<const Property> visible(const toolkit::GraphicControl& fresh);
 std::shared_ptr<const Property> onClick();
 std::shared_ptr<const Property> onMouseDown();
 std::shared_ptr<const Property> onMouseMove();
@@ -47,4 +46,4 @@ void placeOnPanels(ClassInfo& info, const ClassRegistry& classes);
 
 }  // namespace published
 
-}  // namespace platform
+}  // namespace description

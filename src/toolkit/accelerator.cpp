@@ -3,12 +3,12 @@
 #include "platform/ascii_case.h"
 #include "platform/code_page.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 // The length of the character that starts at `at`: two bytes for a lead byte with a byte after it.
 std::size_t characterLength(std::string_view text, std::size_t at) {
-  return isLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
+  return platform::isLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ std::string withoutAcceleratorPrefix(std::string_view caption) {
 }
 
 bool isAccelerator(char typed, std::string_view caption) {
-  return caseBlindEqual(acceleratorOf(caption), std::string_view(&typed, 1));
+  return platform::caseBlindEqual(acceleratorOf(caption), std::string_view(&typed, 1));
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace toolkit {
 
 // The accelerator of a caption: the character after a single "&" ("&&" is a literal ampersand
 // and defines none); of several, the last counts. A double-byte character of the ANSI code
@@ -17,4 +17,4 @@ std::string withoutAcceleratorPrefix(std::string_view caption);
 // Whether a typed character is the caption's accelerator; ASCII letters match in either case.
 bool isAccelerator(char typed, std::string_view caption);
 
-}  // namespace platform
+}  // namespace toolkit

@@ -7,7 +7,7 @@
 #include "toolkit/control_host.h"
 #include "toolkit/graphic_control.h"
 
-namespace platform {
+namespace toolkit {
 
 std::string accessibleName(const GraphicControl& control) {
   return withoutAcceleratorPrefix(control.caption());
@@ -31,15 +31,15 @@ unsigned accessibleState(const GraphicControl& control) {
   return state;
 }
 
-Rect accessibleLocation(const GraphicControl& control) {
-  const Point origin = control.clientToScreen({0, 0});
+graphics::Rect accessibleLocation(const GraphicControl& control) {
+  const graphics::Point origin = control.clientToScreen({0, 0});
   return {origin.x, origin.y, origin.x + control.width(), origin.y + control.height()};
 }
 
 std::string accessibleShortcut(const GraphicControl& control) {
   std::string key = acceleratorOf(control.caption());
   if (key.empty()) return key;
-  if (key.size() == 1) key[0] = asciiUpper(key[0]);
+  if (key.size() == 1) key[0] = platform::asciiUpper(key[0]);
   return "Alt+" + key;
 }
 
@@ -69,8 +69,8 @@ GraphicControl* accessibleChild(const ControlHost& host, int childId) {
   return controls[static_cast<std::size_t>(childId) - 1];
 }
 
-GraphicControl* accessibleChildAt(const ControlHost& host, Point screen) {
-  const Point origin = host.clientToScreen({0, 0});
+GraphicControl* accessibleChildAt(const ControlHost& host, graphics::Point screen) {
+  const graphics::Point origin = host.clientToScreen({0, 0});
   return host.controlAt({screen.x - origin.x, screen.y - origin.y}, true);
 }
 
@@ -86,4 +86,4 @@ bool doAccessibleDefaultAction(GraphicControl& control) {
   return true;
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -1,10 +1,10 @@
 #pragma once
 #include <string>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 #include "toolkit/accessible_types.h"
 
-namespace platform {
+namespace toolkit {
 
 class ControlHost;
 class GraphicControl;
@@ -18,7 +18,7 @@ std::string accessibleName(const GraphicControl& control);
 // disabled.
 unsigned accessibleState(const GraphicControl& control);
 // Where the control is on the screen. Throws the no-parent error without a parent.
-Rect accessibleLocation(const GraphicControl& control);
+graphics::Rect accessibleLocation(const GraphicControl& control);
 // "Alt+C" for a caption with the accelerator "C"; empty without one.
 std::string accessibleShortcut(const GraphicControl& control);
 // The hint.
@@ -35,7 +35,7 @@ int accessibleObjectOf(const ControlHost& host, const GraphicControl& control, A
 GraphicControl* accessibleChild(const ControlHost& host, int childId);
 // The visible control at a point of the screen, enabled or not; none when the point is over
 // the host itself.
-GraphicControl* accessibleChildAt(const ControlHost& host, Point screen);
+GraphicControl* accessibleChildAt(const ControlHost& host, graphics::Point screen);
 
 // Asks for the control's default action. Refused (false) for a control without one, or while
 // it is disabled or hidden, or while its top-level window is disabled (a modal dialog is open).
@@ -45,4 +45,4 @@ GraphicControl* accessibleChildAt(const ControlHost& host, Point screen);
 // input then, and dropped when the control leaves its host first.
 bool doAccessibleDefaultAction(GraphicControl& control);
 
-}  // namespace platform
+}  // namespace toolkit

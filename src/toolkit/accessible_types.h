@@ -1,7 +1,7 @@
 // Value types only: the roles, states and changes that assistive technology is told of.
 #pragma once
 
-namespace platform {
+namespace toolkit {
 
 // What assistive technology (screen readers, UI Automation through its MSAA proxy) is told
 // about windowless controls. The host's window is the parent object; its graphic controls are
@@ -19,4 +19,4 @@ inline constexpr unsigned kInvisible = 1u << 3;
 // concern one control; kReorder concerns the host itself: its children were numbered anew.
 enum class AccessibleChange { kName, kState, kLocation, kShown, kHidden, kReorder };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/image_list.h"
 
-namespace platform {
+namespace toolkit {
 
 Action::~Action() {
   unlinkAll();
@@ -114,4 +114,4 @@ void ActionList::removed(Component& gone) {
   std::erase_if(actions_, [&gone](const Action* action) { return action == &gone; });
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -6,7 +6,7 @@
 #include "toolkit/component.h"
 #include "toolkit/events.h"
 
-namespace platform {
+namespace toolkit {
 
 class ActionList;
 class GraphicControl;
@@ -97,4 +97,4 @@ class ActionList : public Component {
   std::vector<Action*> actions_;  // not owned
 };
 
-}  // namespace platform
+}  // namespace toolkit

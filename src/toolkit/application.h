@@ -3,7 +3,7 @@
 #include <string_view>
 
 // The process-wide application object: its title, the event loop and the error report.
-namespace platform::application {
+namespace toolkit::application {
 
 // Stops the loader from finding DLLs in the program's own folder or the current one: an
 // updater is often started, elevated, from a downloads folder where anything may lie.
@@ -25,4 +25,4 @@ void processMessages();
 // where an exception would unwind into the system (see toolkit/guarded.h).
 void reportError(const char* text) noexcept;
 
-}  // namespace platform::application
+}  // namespace toolkit::application

@@ -4,12 +4,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/color.h"
-#include "platform/geometry.h"
+#include "graphics/color.h"
+#include "graphics/geometry.h"
 #include "toolkit/component.h"
 #include "toolkit/screen_density.h"
 
-namespace platform {
+namespace toolkit {
 
 // A component with a window of the backend's that lives inside the window of a `Parent`. The
 // window follows the parent, the bounds and the colour through the hooks below; a parent that
@@ -47,18 +47,18 @@ class ChildWindow : public Component, public DensityFollower {
 
   // In the parent's pixels at its density. Without a parent that density is 96, so bounds set
   // before the child is placed count as 96-dpi values and are scaled when it is.
-  const Rect& bounds() const { return bounds_.shown(); }
-  void setBounds(const Rect& bounds) {
+  const graphics::Rect& bounds() const { return bounds_.shown(); }
+  void setBounds(const graphics::Rect& bounds) {
     if (bounds_.setShown(bounds)) moveWindow();
   }
   // At 96 dpi, as a window description gives and stores them.
-  const Rect& designBounds() const { return bounds_.design(); }
-  void setDesignBounds(const Rect& bounds) {
+  const graphics::Rect& designBounds() const { return bounds_.design(); }
+  void setDesignBounds(const graphics::Rect& bounds) {
     if (bounds_.setDesign(bounds)) moveWindow();
   }
 
-  Color color() const { return color_; }
-  void setColor(Color color) {
+  graphics::Color color() const { return color_; }
+  void setColor(graphics::Color color) {
     if (color == color_) return;
     color_ = color;
     colorWindow();
@@ -72,7 +72,7 @@ class ChildWindow : public Component, public DensityFollower {
 
  protected:
   // `kind` and `parentKind` name the two in errors: "Panel" on a "form".
-  ChildWindow(Component* owner, Color color, const char* kind, const char* parentKind)
+  ChildWindow(Component* owner, graphics::Color color, const char* kind, const char* parentKind)
       : Component(owner), color_(color), kind_(kind), parentKind_(parentKind) {}
 
   // The backend's part: puts the window into the new parent (previous: the former one, if any),
@@ -88,11 +88,11 @@ class ChildWindow : public Component, public DensityFollower {
 
   Parent* parent_ = nullptr;  // not owned
   ScaledRect bounds_;
-  Color color_;
+  graphics::Color color_;
 
  private:
   const char* kind_;
   const char* parentKind_;
 };
 
-}  // namespace platform
+}  // namespace toolkit

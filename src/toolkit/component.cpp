@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace platform {
+namespace toolkit {
 
 Component::~Component() {
   freeComponents();
@@ -70,4 +70,4 @@ void Component::unlinkAll() {
   }
 }
 
-}  // namespace platform
+}  // namespace toolkit

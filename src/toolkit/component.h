@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace toolkit {
 
 // The root of everything a window is built from: a name, an owner and a state. The owner is the
 // component that frees this one; components made through own() are freed by it, in reverse order
@@ -90,4 +90,4 @@ class Component {
   bool destroying_ = false;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -7,10 +7,10 @@
 #include "toolkit/guarded.h"
 #include "toolkit/offset_canvas.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
-Point toControl(const GraphicControl& c, Point at) {
+graphics::Point toControl(const GraphicControl& c, graphics::Point at) {
   return {at.x - c.left(), at.y - c.top()};
 }
 
@@ -46,7 +46,7 @@ bool ControlHost::holds(const GraphicControl* control) const {
   return std::find(controls_.begin(), controls_.end(), control) != controls_.end();
 }
 
-GraphicControl* ControlHost::controlAt(Point at, bool allowDisabled) const {
+GraphicControl* ControlHost::controlAt(graphics::Point at, bool allowDisabled) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     GraphicControl* c = *it;
     if (c->visible() && (allowDisabled || c->enabled()) && c->bounds().contains(at)) return c;
@@ -54,7 +54,7 @@ GraphicControl* ControlHost::controlAt(Point at, bool allowDisabled) const {
   return nullptr;
 }
 
-void ControlHost::handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick) {
+void ControlHost::handleMouseDown(MouseButton button, unsigned shift, graphics::Point at, bool doubleClick) {
   moveOver(at);
   GraphicControl* target = captured_ ? captured_ : controlAt(at, false);
   if (!target) return;
@@ -62,7 +62,7 @@ void ControlHost::handleMouseDown(MouseButton button, unsigned shift, Point at, 
     captured_ = target;
     setMouseCapture(true);
   }
-  const Point local = toControl(*target, at);
+  const graphics::Point local = toControl(*target, at);
   if (doubleClick && button == MouseButton::kLeft) {
     runGuarded([&] { target->doubleClick(shift, local); });
   } else {
@@ -70,20 +70,20 @@ void ControlHost::handleMouseDown(MouseButton button, unsigned shift, Point at, 
   }
 }
 
-void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
+void ControlHost::handleMouseUp(MouseButton button, unsigned shift, graphics::Point at) {
   // A left release belongs to the control that took the press, wherever it happens.
   GraphicControl* target = captured_                      ? captured_
                            : button == MouseButton::kLeft ? nullptr
                                                           : controlAt(at, false);
   if (!target) return;
-  const Point local = toControl(*target, at);
+  const graphics::Point local = toControl(*target, at);
   if (button == MouseButton::kLeft && captured_) {
     captured_ = nullptr;
     setMouseCapture(false);
     // The click comes before the release step, so a click handler runs while the control
     // still shows itself pressed. A failing handler is reported and the release step still
     // runs, so the control does not stay pressed.
-    if (Rect{0, 0, target->width(), target->height()}.contains(local))
+    if (graphics::Rect{0, 0, target->width(), target->height()}.contains(local))
       runGuarded([target] { target->click(); });
   }
   // The click handler may have taken the control away; only a control still here gets the release.
@@ -91,13 +91,13 @@ void ControlHost::handleMouseUp(MouseButton button, unsigned shift, Point at) {
   moveOver(at);
 }
 
-void ControlHost::handleMouseMove(Point at, unsigned shift) {
+void ControlHost::handleMouseMove(graphics::Point at, unsigned shift) {
   moveOver(at);
   GraphicControl* target = captured_ ? captured_ : controlAt(at, false);
   if (target) runGuarded([&] { target->mouseMove(shift, toControl(*target, at)); });
 }
 
-void ControlHost::moveOver(Point at) {
+void ControlHost::moveOver(graphics::Point at) {
   // While a control holds the capture, the pointer counts as over it only when it is.
   GraphicControl* under = controlAt(at, true);
   if (captured_ && under != captured_) under = nullptr;
@@ -136,16 +136,16 @@ bool ControlHost::handleDialogChar(char c) {
   return false;
 }
 
-void ControlHost::paintControls(Canvas& canvas, const Rect& clip) {
+void ControlHost::paintControls(graphics::Canvas& canvas, const graphics::Rect& clip) {
   for (GraphicControl* control : controls_) {
-    const Rect& b = control->bounds();
+    const graphics::Rect& b = control->bounds();
     const bool meets =
         b.left < clip.right && clip.left < b.right && b.top < clip.bottom && clip.top < b.bottom;
     if (control->paintable() && meets) paintControl(canvas, *control);
   }
 }
 
-void ControlHost::paintControl(Canvas& target, GraphicControl& control) {
+void ControlHost::paintControl(graphics::Canvas& target, GraphicControl& control) {
   if (control.width() <= 0 || control.height() <= 0) return;
   OffsetCanvas canvas(target, {control.left(), control.top()});
   // One control that cannot draw must not keep the others from drawing.
@@ -168,14 +168,14 @@ void ControlHost::runPosted() {
   }
 }
 
-const GraphicControl* ControlHost::hintControlAt(Point at) const {
+const GraphicControl* ControlHost::hintControlAt(graphics::Point at) const {
   const GraphicControl* c = controlAt(at, true);
   return c && c->showHint() && !c->hint().empty() ? c : nullptr;
 }
 
-Cursor ControlHost::cursorAt(Point at) const {
+Cursor ControlHost::cursorAt(graphics::Point at) const {
   const GraphicControl* c = controlAt(at, true);
   return c ? c->cursor() : Cursor::kDefault;
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -4,15 +4,15 @@
 #include <utility>
 #include <vector>
 
-#include "platform/canvas.h"
-#include "platform/color.h"
-#include "platform/font.h"
-#include "platform/geometry.h"
+#include "graphics/canvas.h"
+#include "graphics/color.h"
+#include "graphics/font.h"
+#include "graphics/geometry.h"
 #include "toolkit/accessible_types.h"
 #include "toolkit/control_parent.h"
 #include "toolkit/input.h"
 
-namespace platform {
+namespace toolkit {
 
 class GraphicControl;
 
@@ -31,19 +31,19 @@ class ControlHost : public ControlParent {
 
   const std::vector<GraphicControl*>& controls() const final { return controls_; }
   // The control that would take mouse input at `at`: the last added visible one there.
-  GraphicControl* controlAt(Point at, bool allowDisabled) const;
+  GraphicControl* controlAt(graphics::Point at, bool allowDisabled) const;
 
   // Events from the backend, in the host's client coordinates.
-  void handleMouseDown(MouseButton button, unsigned shift, Point at, bool doubleClick);
-  void handleMouseUp(MouseButton button, unsigned shift, Point at);
-  void handleMouseMove(Point at, unsigned shift = 0);
+  void handleMouseDown(MouseButton button, unsigned shift, graphics::Point at, bool doubleClick);
+  void handleMouseUp(MouseButton button, unsigned shift, graphics::Point at);
+  void handleMouseMove(graphics::Point at, unsigned shift = 0);
   void handlePointerLeft();
   void handleCaptureLost();
   bool handleDialogChar(char c);
   // Paints every visible control that meets `clip` onto a canvas of the host's client area,
   // over the background that the host has already painted there.
-  void paintControls(Canvas& canvas, const Rect& clip);
-  Cursor cursorAt(Point at) const;
+  void paintControls(graphics::Canvas& canvas, const graphics::Rect& clip);
+  Cursor cursorAt(graphics::Point at) const;
   // The host's density changed: each control shows its 96-dpi bounds at the new one.
   void controlsFollowDensity();
 
@@ -52,7 +52,7 @@ class ControlHost : public ControlParent {
   void setShowHint(bool on) { showHint_ = on; }
   // The control whose hint shows while the pointer rests at `at`: the visible one there, enabled
   // or not, when it shows hints and has one.
-  const GraphicControl* hintControlAt(Point at) const;
+  const GraphicControl* hintControlAt(graphics::Point at) const;
 
   void post(GraphicControl& control, std::function<void(GraphicControl&)> work) final;
   // Runs, under the guard, everything posted so far; the backend calls it from its event loop
@@ -66,13 +66,13 @@ class ControlHost : public ControlParent {
 
  protected:
   // Lets one control draw itself onto `target`, a canvas of the host's client area.
-  static void paintControl(Canvas& target, GraphicControl& control);
+  static void paintControl(graphics::Canvas& target, GraphicControl& control);
 
  private:
   void attach(GraphicControl& control) final;
   void detach(GraphicControl& control) final;
   bool holds(const GraphicControl* control) const;
-  void moveOver(Point at);
+  void moveOver(graphics::Point at);
 
   std::vector<GraphicControl*> controls_;  // not owned
   std::deque<std::pair<GraphicControl*, std::function<void(GraphicControl&)>>> posted_;
@@ -81,4 +81,4 @@ class ControlHost : public ControlParent {
   bool showHint_ = false;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -3,12 +3,12 @@
 #include <functional>
 #include <vector>
 
-#include "platform/color.h"
-#include "platform/font.h"
-#include "platform/geometry.h"
+#include "graphics/color.h"
+#include "graphics/font.h"
+#include "graphics/geometry.h"
 #include "toolkit/accessible_types.h"
 
-namespace platform {
+namespace toolkit {
 
 class GraphicControl;
 
@@ -20,9 +20,9 @@ class ControlParent {
   virtual const std::vector<GraphicControl*>& controls() const = 0;
   // Whether the controls that follow their parent show their hints.
   virtual bool showHint() const = 0;
-  virtual Color backgroundColor() const = 0;
+  virtual graphics::Color backgroundColor() const = 0;
   // At 96 dpi; each control scales it to density().
-  virtual Font font() const = 0;
+  virtual graphics::Font font() const = 0;
   // The pixel density of the screen the host shows on, in pixels per inch.
   virtual int density() const = 0;
   // The host's window exists and is shown on screen, with its ancestors.
@@ -30,9 +30,9 @@ class ControlParent {
   // The top-level window that holds the host takes input: false while a modal dialog has
   // disabled it, and while there is no such window.
   virtual bool topLevelEnabled() const = 0;
-  virtual void invalidateRect(const Rect& r) = 0;
+  virtual void invalidateRect(const graphics::Rect& r) = 0;
   virtual void paintControlNow(GraphicControl& control) = 0;
-  virtual Point clientToScreen(Point at) const = 0;
+  virtual graphics::Point clientToScreen(graphics::Point at) const = 0;
   virtual int colorDepth() const = 0;
   // Tells the window's assistive technology clients what changed: a control's name, state,
   // place or visibility, or (kReorder) the numbering of the host's controls, as one left it.
@@ -52,4 +52,4 @@ class ControlParent {
   virtual void detach(GraphicControl& control) = 0;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -2,17 +2,18 @@
 #pragma once
 #include <functional>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 #include "toolkit/input.h"
 
-namespace platform {
+namespace toolkit {
 
 class Component;
 
 // Event handlers bound to an object, called with the sender first.
 using NotifyEvent = std::function<void(Component& sender)>;
 using KeyEvent = std::function<void(Component& sender, int key, unsigned shift)>;
-using MouseEvent = std::function<void(Component& sender, MouseButton button, unsigned shift, Point at)>;
-using MouseMoveEvent = std::function<void(Component& sender, unsigned shift, Point at)>;
+using MouseEvent =
+    std::function<void(Component& sender, MouseButton button, unsigned shift, graphics::Point at)>;
+using MouseMoveEvent = std::function<void(Component& sender, unsigned shift, graphics::Point at)>;
 
-}  // namespace platform
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 #include "toolkit/control_host.h"
 #include "toolkit/guarded.h"
 
-namespace platform {
+namespace toolkit {
 
 void Form::previewKeyDown(int key, unsigned shift) {
   if (onKeyDown) runGuarded([&] { onKeyDown(*this, key, shift); });
@@ -27,7 +27,7 @@ void Form::scaleTo(int dpi) {
   followers_.tellAll();
 }
 
-Size Form::clientSize() const {
+graphics::Size Form::clientSize() const {
   return {scaledToDensity(options_.clientWidth, density_), scaledToDensity(options_.clientHeight, density_)};
 }
 
@@ -41,7 +41,7 @@ void Form::setClientHeight(int height) {
   applySize();
 }
 
-void Form::setColor(Color color) {
+void Form::setColor(graphics::Color color) {
   options_.color = color;
   applyColor();
 }
@@ -80,4 +80,4 @@ bool Form::typedChar(char c, bool withAlt, bool focusTakesChars) {
   return false;
 }
 
-}  // namespace platform
+}  // namespace toolkit

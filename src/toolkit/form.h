@@ -4,15 +4,15 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/color.h"
-#include "platform/font.h"
-#include "platform/geometry.h"
+#include "graphics/color.h"
+#include "graphics/font.h"
+#include "graphics/geometry.h"
 #include "toolkit/component.h"
 #include "toolkit/events.h"
 #include "toolkit/screen_density.h"
 #include "toolkit/window_handle.h"
 
-namespace platform {
+namespace toolkit {
 
 class ControlHost;
 
@@ -21,10 +21,10 @@ struct FormOptions {
   std::string caption;
   int clientWidth = 0;
   int clientHeight = 0;
-  Color color = kBtnFaceColor;
+  graphics::Color color = graphics::kBtnFaceColor;
   bool backgroundSeeThrough = false;  // pixels of exactly `color` show what lies behind
   bool stayOnTop = false;
-  Font font;
+  graphics::Font font;
   std::string iconResource;  // icon of the caption and the taskbar; empty for none
 };
 
@@ -45,12 +45,12 @@ class Form : public Component {
   std::string caption() const;
   void setClientWidth(int width);
   void setClientHeight(int height);
-  void setColor(Color color);
+  void setColor(graphics::Color color);
   void setBackgroundSeeThrough(bool on);
   void setStayOnTop(bool on);
-  const Font& font() const { return options_.font; }
+  const graphics::Font& font() const { return options_.font; }
   // Controls take the form's font when they are placed on it.
-  void setFont(const Font& font) { options_.font = font; }
+  void setFont(const graphics::Font& font) { options_.font = font; }
   // The name of an icon resource of the program; empty for none.
   void setIconResource(std::string_view name);
 
@@ -61,12 +61,12 @@ class Form : public Component {
   // font heights change. Below 1, or the present density, changes nothing.
   void scaleTo(int dpi);
   // The client size and the font as shown, at the density.
-  Size clientSize() const;
-  Font shownFont() const { return scaledToDensity(options_.font, density_); }
+  graphics::Size clientSize() const;
+  graphics::Font shownFont() const { return scaledToDensity(options_.font, density_); }
   // The panels on it.
   DensityFollowers& densityFollowers() { return followers_; }
 
-  Rect screenBounds() const;
+  graphics::Rect screenBounds() const;
   bool shown() const;
 
   // Makes the window visible (centring it the first time), then runs the show handler.
@@ -109,4 +109,4 @@ class Form : public Component {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 #include "toolkit/action.h"
 #include "toolkit/popup_menu.h"
 
-namespace platform {
+namespace toolkit {
 
 GraphicControl::~GraphicControl() {
   unlinkAll();
@@ -92,13 +92,13 @@ bool GraphicControl::parentShowing() const {
   return parent_ && parent_->showing();
 }
 
-void GraphicControl::setBounds(const Rect& bounds) {
+void GraphicControl::setBounds(const graphics::Rect& bounds) {
   if (bounds == this->bounds()) return;
   invalidate();
   moved(bounds_.setShown(bounds));
 }
 
-void GraphicControl::setDesignBounds(const Rect& bounds) {
+void GraphicControl::setDesignBounds(const graphics::Rect& bounds) {
   if (bounds == designBounds()) return;
   invalidate();
   moved(bounds_.setDesign(bounds));
@@ -133,11 +133,11 @@ void GraphicControl::setVisible(bool visible) {
   accessibleChanged(visible ? AccessibleChange::kShown : AccessibleChange::kHidden);
 }
 
-Color GraphicControl::color() const {
+graphics::Color GraphicControl::color() const {
   return parentColor_ && parent_ ? parent_->backgroundColor() : color_;
 }
 
-void GraphicControl::setColor(Color color) {
+void GraphicControl::setColor(graphics::Color color) {
   if (color == this->color()) return;
   color_ = color;
   parentColor_ = false;
@@ -151,21 +151,21 @@ void GraphicControl::setParentColor(bool on) {
   invalidate();
 }
 
-Font GraphicControl::designFont() const {
+graphics::Font GraphicControl::designFont() const {
   return parentFont_ && parent_ ? parent_->font() : font_;
 }
 
-Font GraphicControl::font() const {
+graphics::Font GraphicControl::font() const {
   return scaledToDensity(designFont(), density());
 }
 
-void GraphicControl::setFont(const Font& font) {
+void GraphicControl::setFont(const graphics::Font& font) {
   font_ = font;
   parentFont_ = false;
   invalidate();
 }
 
-void GraphicControl::readOwnColor(Color color) {
+void GraphicControl::readOwnColor(graphics::Color color) {
   color_ = color;
   parentColor_ = false;
 }
@@ -177,7 +177,7 @@ void GraphicControl::setParentFont(bool on) {
   invalidate();
 }
 
-void GraphicControl::readOwnFont(const Font& font) {
+void GraphicControl::readOwnFont(const graphics::Font& font) {
   font_ = font;
   parentFont_ = false;
 }
@@ -201,7 +201,7 @@ int GraphicControl::colorDepth() const {
   return parent_->colorDepth();
 }
 
-Point GraphicControl::clientToScreen(Point at) const {
+graphics::Point GraphicControl::clientToScreen(graphics::Point at) const {
   if (!parent_) throwNoParent();
   return parent_->clientToScreen({at.x + left(), at.y + top()});
 }
@@ -214,19 +214,19 @@ void GraphicControl::accessibleChanged(AccessibleChange change) {
   if (parent_) parent_->accessibleChanged(*this, change);
 }
 
-void GraphicControl::mouseDown(MouseButton button, unsigned shift, Point at) {
+void GraphicControl::mouseDown(MouseButton button, unsigned shift, graphics::Point at) {
   if (onMouseDown) onMouseDown(*this, button, shift, at);
 }
 
-void GraphicControl::mouseUp(MouseButton button, unsigned shift, Point at) {
+void GraphicControl::mouseUp(MouseButton button, unsigned shift, graphics::Point at) {
   if (onMouseUp) onMouseUp(*this, button, shift, at);
 }
 
-void GraphicControl::mouseMove(unsigned shift, Point at) {
+void GraphicControl::mouseMove(unsigned shift, graphics::Point at) {
   if (onMouseMove) onMouseMove(*this, shift, at);
 }
 
-void GraphicControl::doubleClick(unsigned shift, Point at) {
+void GraphicControl::doubleClick(unsigned shift, graphics::Point at) {
   mouseDown(MouseButton::kLeft, shift, at);
 }
 
@@ -238,4 +238,4 @@ void GraphicControl::click() {
   }
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/canvas.h"
-#include "platform/font.h"
-#include "platform/geometry.h"
+#include "graphics/canvas.h"
+#include "graphics/font.h"
+#include "graphics/geometry.h"
 #include "toolkit/accessible_types.h"
 #include "toolkit/component.h"
 #include "toolkit/control_parent.h"
@@ -13,7 +13,7 @@
 #include "toolkit/input.h"
 #include "toolkit/screen_density.h"
 
-namespace platform {
+namespace toolkit {
 
 class PopupMenu;
 class Action;
@@ -35,15 +35,15 @@ class GraphicControl : public Component {
   // Where the control is on its parent, in the parent's pixels at its screen's density. Without a
   // parent that density is 96, so bounds set before the control is placed count as 96-dpi values
   // and are scaled when it is.
-  const Rect& bounds() const { return bounds_.shown(); }
+  const graphics::Rect& bounds() const { return bounds_.shown(); }
   int left() const { return bounds().left; }
   int top() const { return bounds().top; }
   int width() const { return bounds().width(); }
   int height() const { return bounds().height(); }
-  void setBounds(const Rect& bounds);
+  void setBounds(const graphics::Rect& bounds);
   // The same place at 96 dpi, as a window description gives and stores it.
-  const Rect& designBounds() const { return bounds_.design(); }
-  void setDesignBounds(const Rect& bounds);
+  const graphics::Rect& designBounds() const { return bounds_.design(); }
+  void setDesignBounds(const graphics::Rect& bounds);
   // The density of the parent's screen; 96 without a parent.
   int density() const;
   void setWidth(int width) { setBounds({left(), top(), left() + width, bottom()}); }
@@ -62,23 +62,23 @@ class GraphicControl : public Component {
   // While parentColor() is on, color() is the parent's; writing a different colour turns it off.
   // Turning it off keeps what the control showed, except while loading: then the control keeps
   // its own colour, the one the description gave it.
-  Color color() const;
-  void setColor(Color color);
+  graphics::Color color() const;
+  void setColor(graphics::Color color);
   bool parentColor() const { return parentColor_; }
   void setParentColor(bool on);
   // The same rules for the font. Font heights are given at 96 dpi; font() is the one the control
   // draws with, at its density.
-  Font font() const;
+  graphics::Font font() const;
   // The font at 96 dpi: the parent's or its own.
-  Font designFont() const;
-  void setFont(const Font& font);
+  graphics::Font designFont() const;
+  void setFont(const graphics::Font& font);
   bool parentFont() const { return parentFont_; }
   void setParentFont(bool on);
   // What a window description reads: the control's own colour and font, shown while the parent
   // flag is off. Reading one turns its flag off; nothing is compared and nothing repaints.
-  const Font& ownFont() const { return font_; }
-  void readOwnColor(Color color);
-  void readOwnFont(const Font& font);
+  const graphics::Font& ownFont() const { return font_; }
+  void readOwnColor(graphics::Color color);
+  void readOwnFont(const graphics::Font& font);
 
   // References to components that live elsewhere; none by default. Either side may go first:
   // the control then forgets it.
@@ -118,17 +118,17 @@ class GraphicControl : public Component {
 
   // What needs the parent's surface; each throws the no-parent error without one.
   int colorDepth() const;
-  Point clientToScreen(Point at) const;
+  graphics::Point clientToScreen(graphics::Point at) const;
 
   // Draws the control in its own coordinates: (0, 0) to (width, height).
-  virtual void paint(Canvas& canvas) = 0;
+  virtual void paint(graphics::Canvas& canvas) = 0;
 
   // Input, as the parent routes it, in the control's coordinates. The base raises the mouse
   // events; a control that extends a step calls the base first.
-  virtual void mouseDown(MouseButton button, unsigned shift, Point at);
-  virtual void mouseUp(MouseButton button, unsigned shift, Point at);
-  virtual void mouseMove(unsigned shift, Point at);
-  virtual void doubleClick(unsigned shift, Point at);
+  virtual void mouseDown(MouseButton button, unsigned shift, graphics::Point at);
+  virtual void mouseUp(MouseButton button, unsigned shift, graphics::Point at);
+  virtual void mouseMove(unsigned shift, graphics::Point at);
+  virtual void doubleClick(unsigned shift, graphics::Point at);
   virtual void click();
   virtual void mouseEnter() {}
   virtual void mouseLeave() {}
@@ -171,9 +171,9 @@ class GraphicControl : public Component {
   bool enabled_ = true;
   bool visible_ = true;
   Cursor cursor_ = Cursor::kDefault;
-  Color color_ = kWindowColor;
+  graphics::Color color_ = graphics::kWindowColor;
   bool parentColor_ = true;
-  Font font_;
+  graphics::Font font_;
   bool parentFont_ = true;
   PopupMenu* popupMenu_ = nullptr;  // not owned: its owner has it; it unlinks itself when it goes
   Action* action_ = nullptr;        // not owned: its owner has it; it unlinks itself when it goes
@@ -182,4 +182,4 @@ class GraphicControl : public Component {
   bool parentShowHint_ = true;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/application.h"
 
-namespace platform {
+namespace toolkit {
 
 ErrorReportText::ErrorReportText(std::string_view message) noexcept {
   const bool needsPeriod =
@@ -28,4 +28,4 @@ void reportFailure(const char* message) noexcept {
   application::reportError(text.c_str());
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace platform {
+namespace toolkit {
 
 // The text of the top-level error report, composed in place so that reporting needs no memory
 // that could run out: a "." is added to a non-empty message whose last character sorts after
@@ -54,4 +54,4 @@ void runGuarded(Handler&& handler) noexcept {
   }
 }
 
-}  // namespace platform
+}  // namespace toolkit

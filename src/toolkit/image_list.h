@@ -3,10 +3,10 @@
 #include <optional>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 #include "toolkit/component.h"
 
-namespace platform {
+namespace toolkit {
 
 // Images of one size, numbered from 0, cut from bitmap strips and drawn see-through.
 class ImageList : public Component {
@@ -23,17 +23,17 @@ class ImageList : public Component {
   // pixels of `maskColor` (by default the strip's lower-left pixel) are left out when an image
   // is drawn. The number of images added. A strip of another height, or whose width is not a
   // whole number of images, is refused with std::invalid_argument and nothing is added.
-  int addStrip(const Bitmap& strip, std::optional<Color> maskColor = std::nullopt);
+  int addStrip(const graphics::Bitmap& strip, std::optional<graphics::Color> maskColor = std::nullopt);
   void clear() { images_.clear(); }
 
   // Draws image `index` in its enabled look with its top-left corner at (x, y). Throws
   // std::out_of_range for an index that is not below count().
-  void draw(Canvas& canvas, int x, int y, int index) const;
+  void draw(graphics::Canvas& canvas, int x, int y, int index) const;
 
  private:
   int width_;
   int height_;
-  std::vector<std::unique_ptr<Bitmap>> images_;
+  std::vector<std::unique_ptr<graphics::Bitmap>> images_;
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -1,7 +1,7 @@
 // Value types only: mouse buttons, modifier keys, cursors and key codes.
 #pragma once
 
-namespace platform {
+namespace toolkit {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
@@ -20,4 +20,4 @@ enum class Cursor { kDefault, kHandPoint };
 // Virtual key codes used by the toolkit's callers, as on Windows.
 inline constexpr int kKeyEscape = 27;
 
-}  // namespace platform
+}  // namespace toolkit

@@ -2,9 +2,10 @@
 
 #include <stdexcept>
 
-namespace platform {
+namespace toolkit {
 
-LogBox::LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner) : LogBox(owner) {
+LogBox::LogBox(Panel& parent, const graphics::Rect& bounds, graphics::Color color, Component* owner)
+    : LogBox(owner) {
   setBounds(bounds);
   setColor(color);
   setParent(&parent);
@@ -48,4 +49,4 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -7,7 +7,7 @@
 #include "toolkit/child_window.h"
 #include "toolkit/panel.h"
 
-namespace platform {
+namespace toolkit {
 
 // A read-only, word-wrapping multi-line text box without scroll bars; lines are only appended.
 // On Windows it is the system's own edit control, so screen readers and test drivers read it.
@@ -15,9 +15,9 @@ namespace platform {
 class LogBox : public ChildWindow<Panel> {
  public:
   // The colour a new box shows, which its window description need not store.
-  static constexpr Color kDefaultColor = kWindowColor;
+  static constexpr graphics::Color kDefaultColor = graphics::kWindowColor;
   explicit LogBox(Component* owner);
-  LogBox(Panel& parent, const Rect& bounds, Color color, Component* owner = nullptr);
+  LogBox(Panel& parent, const graphics::Rect& bounds, graphics::Color color, Component* owner = nullptr);
   ~LogBox() override;
 
   // Throw the no-parent error until the box is placed on a panel.
@@ -26,7 +26,7 @@ class LogBox : public ChildWindow<Panel> {
   std::vector<std::string> lines() const;
   void focus();
   // The font its text shows in: the form's, at the panel's density. Needs a parent.
-  Font shownFont() const { return scaledToDensity(parent_->font(), parent_->density()); }
+  graphics::Font shownFont() const { return scaledToDensity(parent_->font(), parent_->density()); }
 
   struct Impl;
 
@@ -53,4 +53,4 @@ class LogBox : public ChildWindow<Panel> {
 // Splits the box's text into its lines; the line break after the last line ends it.
 std::vector<std::string> splitLines(std::string_view text);
 
-}  // namespace platform
+}  // namespace toolkit

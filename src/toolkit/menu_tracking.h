@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 // The backend's part of a popup menu: showing the entries and telling which was chosen.
-namespace platform {
+namespace toolkit {
 
 struct MenuEntry {
   std::string caption;
@@ -17,6 +17,6 @@ struct MenuEntry {
 
 // Shows a popup menu with its top-left corner at a screen point and waits until it closes; the
 // index of the chosen entry, or none when the menu was dismissed.
-std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, Point screen);
+std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, graphics::Point screen);
 
-}  // namespace platform
+}  // namespace toolkit

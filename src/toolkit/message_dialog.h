@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-namespace platform {
+namespace toolkit {
 
 enum class DialogKind { kError, kInformation };
 
@@ -9,4 +9,4 @@ enum class DialogKind { kError, kInformation };
 // matching icon and one OK button; returns when the user dismisses it.
 void showMessageDialog(std::string_view text, DialogKind kind);
 
-}  // namespace platform
+}  // namespace toolkit

@@ -1,12 +1,12 @@
 #include "toolkit/offset_canvas.h"
 
-namespace platform {
+namespace toolkit {
 
-int OffsetCanvas::drawText(std::string_view text, Rect& r, unsigned flags) {
-  Rect there = moved(r);
+int OffsetCanvas::drawText(std::string_view text, graphics::Rect& r, unsigned flags) {
+  graphics::Rect there = moved(r);
   const int height = target_.drawText(text, there, flags);
   r = there.offset(-origin_.x, -origin_.y);  // a measured extent comes back in our coordinates
   return height;
 }
 
-}  // namespace platform
+}  // namespace toolkit

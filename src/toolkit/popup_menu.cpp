@@ -3,7 +3,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/menu_tracking.h"
 
-namespace platform {
+namespace toolkit {
 
 void MenuItem::click() {
   if (onClick) onClick(*this);
@@ -28,7 +28,7 @@ std::vector<MenuItem*> PopupMenu::items() const {
   return found;
 }
 
-void PopupMenu::popup(Point screen) {
+void PopupMenu::popup(graphics::Point screen) {
   const std::vector<MenuItem*> shown = items();
   std::vector<MenuEntry> entries;
   entries.reserve(shown.size());
@@ -41,4 +41,4 @@ void PopupMenu::popup(Point screen) {
   if (item->enabled() && !item->isSeparator()) runGuarded([item] { item->click(); });
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -3,11 +3,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 #include "toolkit/component.h"
 #include "toolkit/events.h"
 
-namespace platform {
+namespace toolkit {
 
 // One entry of a popup menu; the caption "-" makes it a separator line. "&" marks the
 // entry's accelerator as in any caption.
@@ -48,7 +48,7 @@ class PopupMenu : public Component {
   // Shows the menu with its top-left corner at a point of the screen and returns once it has
   // closed. The chosen entry's handler has run by then, under the event guard: an error in it
   // is reported and the caller goes on.
-  void popup(Point screen);
+  void popup(graphics::Point screen);
 };
 
-}  // namespace platform
+}  // namespace toolkit

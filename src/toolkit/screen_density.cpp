@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace toolkit {
 
 int mulDiv(int v, int numerator, int denominator) {
   const std::int64_t product = std::int64_t{v} * numerator;
@@ -11,26 +11,26 @@ int mulDiv(int v, int numerator, int denominator) {
   return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
 }
 
-Rect scaledToDensity(const Rect& r, int dpi) {
+graphics::Rect scaledToDensity(const graphics::Rect& r, int dpi) {
   const int left = scaledToDensity(r.left, dpi);
   const int top = scaledToDensity(r.top, dpi);
   return {left, top, left + scaledToDensity(r.width(), dpi), top + scaledToDensity(r.height(), dpi)};
 }
 
-Font scaledToDensity(const Font& f, int dpi) {
-  Font scaled = f;
+graphics::Font scaledToDensity(const graphics::Font& f, int dpi) {
+  graphics::Font scaled = f;
   scaled.height = scaledToDensity(f.height, dpi);
   return scaled;
 }
 
-bool ScaledRect::setDesign(const Rect& r) {
+bool ScaledRect::setDesign(const graphics::Rect& r) {
   design_ = r;
-  const Rect before = shown_;
+  const graphics::Rect before = shown_;
   shown_ = scaledToDensity(r, density_);
   return shown_ != before;
 }
 
-bool ScaledRect::setShown(const Rect& r) {
+bool ScaledRect::setShown(const graphics::Rect& r) {
   if (r == shown_) return false;
   const int left = mulDiv(r.left, kDesignDensity, density_);
   const int top = mulDiv(r.top, kDesignDensity, density_);
@@ -71,4 +71,4 @@ void DensityFollowers::tellAll() const {
   for (DensityFollower* f : followers) f->followDensity();
 }
 
-}  // namespace platform
+}  // namespace toolkit

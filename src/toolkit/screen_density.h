@@ -1,10 +1,10 @@
 #pragma once
 #include <vector>
 
-#include "platform/font.h"
-#include "platform/geometry.h"
+#include "graphics/font.h"
+#include "graphics/geometry.h"
 
-namespace platform {
+namespace toolkit {
 
 // Descriptions give every size in pixels at this density; a window shows them at its screen's.
 inline constexpr int kDesignDensity = 96;
@@ -19,29 +19,29 @@ inline int scaledToDensity(int v, int dpi) {
 }
 // Left, top, width and height each scaled: the sides follow from them, so that a width never
 // depends on where the rectangle starts.
-Rect scaledToDensity(const Rect& r, int dpi);
+graphics::Rect scaledToDensity(const graphics::Rect& r, int dpi);
 // Only the height changes; a negative one (a character height) stays negative.
-Font scaledToDensity(const Font& f, int dpi);
+graphics::Font scaledToDensity(const graphics::Font& f, int dpi);
 
 // A rectangle as a description gives it, at 96 dpi, and as shown at a density. The shown one is
 // always computed from the 96-dpi one, so nothing drifts however often the density changes.
 class ScaledRect {
  public:
-  const Rect& shown() const { return shown_; }
-  const Rect& design() const { return design_; }
+  const graphics::Rect& shown() const { return shown_; }
+  const graphics::Rect& design() const { return design_; }
   int density() const { return density_; }
 
   // Each returns whether the shown rectangle changed.
-  bool setDesign(const Rect& r);
+  bool setDesign(const graphics::Rect& r);
   // From code that works in shown pixels: the 96-dpi rectangle is taken back from it, exactly
   // at 96 dpi and to the nearest pixel at any other.
-  bool setShown(const Rect& r);
+  bool setShown(const graphics::Rect& r);
   // A density below 1 changes nothing.
   bool scaleTo(int dpi);
 
  private:
-  Rect design_;
-  Rect shown_;
+  graphics::Rect design_;
+  graphics::Rect shown_;
   int density_ = kDesignDensity;
 };
 
@@ -81,4 +81,4 @@ class DensityFollowers {
   std::vector<DensityFollower*> followers_;  // not owned
 };
 
-}  // namespace platform
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/thread_handoff.h"
 
-namespace platform {
+namespace toolkit {
 
 struct ThreadContext::State {
   explicit State(SleepFunction sleepFunction)
@@ -272,4 +272,4 @@ int exitCodeAfterWorkers(int exitCode) {
   std::_Exit(exitCode);
 }
 
-}  // namespace platform
+}  // namespace toolkit

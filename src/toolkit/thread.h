@@ -8,7 +8,7 @@
 
 // Worker threads for the GUI: a worker starts parked, is parked and resumed by the GUI thread,
 // and hands calls synchronously to the GUI thread, whose event loop runs them (modal loops too).
-namespace platform {
+namespace toolkit {
 
 // A failure of the thread service, with the text the error report shows.
 class ThreadError : public std::runtime_error {
@@ -121,4 +121,4 @@ bool endLetGoWorkers(std::chrono::milliseconds bound);
 // ends that worker wherever it stands.
 int exitCodeAfterWorkers(int exitCode);
 
-}  // namespace platform
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/guarded.h"
 
-namespace platform {
+namespace toolkit {
 namespace handoff {
 
 const std::shared_ptr<Hub>& hub() {
@@ -119,4 +119,4 @@ void serveHandedOffCalls(const std::function<bool()>& stop) {
   handoff::serveUntil(h, [&] { return h.runningWorkers == 0 || stop(); });
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -9,7 +9,7 @@
 
 // The GUI thread's side of the thread service: the queue of calls that workers hand over, and
 // the two hooks through which a backend's event loop learns of them. Platform layer only.
-namespace platform::handoff {
+namespace toolkit::handoff {
 
 // A call waiting for the GUI thread. For a synchronous hand-off `done` and `signal` belong to
 // the waiting worker, which outlives the call's stay in the queue.
@@ -63,9 +63,9 @@ void runPending(Hub& hub);
 // held; calls still queued then are left for the event loop.
 void serveUntil(Hub& hub, const std::function<bool()>& done);
 
-}  // namespace platform::handoff
+}  // namespace toolkit::handoff
 
-namespace platform {
+namespace toolkit {
 
 // The event loop's entry points, on the GUI thread: run the calls handed over so far.
 void runHandedOffCalls();
@@ -75,4 +75,4 @@ void wakeReceived();
 // could hand one over. `stop` is evaluated with the service's lock held.
 void serveHandedOffCalls(const std::function<bool()>& stop);
 
-}  // namespace platform
+}  // namespace toolkit

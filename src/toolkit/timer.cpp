@@ -2,7 +2,7 @@
 
 #include "toolkit/guarded.h"
 
-namespace platform {
+namespace toolkit {
 
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
@@ -25,4 +25,4 @@ void Timer::tick() {
   if (running() && onTimer) runGuarded([&] { onTimer(*this); });
 }
 
-}  // namespace platform
+}  // namespace toolkit

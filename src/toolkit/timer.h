@@ -4,7 +4,7 @@
 #include "toolkit/component.h"
 #include "toolkit/events.h"
 
-namespace platform {
+namespace toolkit {
 
 // A timer that ticks every `interval` milliseconds while enabled; ticks run on the GUI thread.
 // A new one is enabled with an interval of 1000 ms; it does not tick while it is being loaded.
@@ -46,4 +46,4 @@ class Timer : public Component {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace platform
+}  // namespace toolkit

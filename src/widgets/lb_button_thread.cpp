@@ -7,8 +7,8 @@ namespace {
 
 // The termination request is read only at the head of the loop: a sleep that has begun is
 // completed and its tick handed over.
-platform::Thread::Body tickEvery30ms(const std::shared_ptr<void>& keepAlive, std::function<void()> tick) {
-  return [keepAlive, tick = std::move(tick)](platform::ThreadContext& worker) {
+toolkit::Thread::Body tickEvery30ms(const std::shared_ptr<void>& keepAlive, std::function<void()> tick) {
+  return [keepAlive, tick = std::move(tick)](toolkit::ThreadContext& worker) {
     while (!worker.terminated()) {
       worker.sleep(TLbButtonThread::kTickInterval);
       worker.synchronize(tick);
@@ -18,7 +18,7 @@ platform::Thread::Body tickEvery30ms(const std::shared_ptr<void>& keepAlive, std
 
 }  // namespace
 
-TLbButtonThread::TLbButtonThread(TickEvent onTick, platform::ThreadOptions options)
+TLbButtonThread::TLbButtonThread(TickEvent onTick, toolkit::ThreadOptions options)
     : ticking_(std::make_shared<Ticking>(Ticking{std::move(onTick), this})),
       thread_(tickEvery30ms(ticking_,
                             [t = ticking_.get()] {

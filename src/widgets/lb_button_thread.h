@@ -15,7 +15,7 @@ class TLbButtonThread {
   using TickEvent = std::function<void(TLbButtonThread& sender)>;
   static constexpr std::chrono::milliseconds kTickInterval{30};
 
-  explicit TLbButtonThread(TickEvent onTick, platform::ThreadOptions options = {});
+  explicit TLbButtonThread(TickEvent onTick, toolkit::ThreadOptions options = {});
   TLbButtonThread(const TLbButtonThread&) = delete;
   TLbButtonThread& operator=(const TLbButtonThread&) = delete;
   ~TLbButtonThread();
@@ -23,8 +23,8 @@ class TLbButtonThread {
   // Read and written on the GUI thread only, where the ticks run.
   TickEvent& onTick() { return ticking_->onTick; }
 
-  platform::Thread& thread() { return thread_; }
-  const platform::Thread& thread() const { return thread_; }
+  toolkit::Thread& thread() { return thread_; }
+  const toolkit::Thread& thread() const { return thread_; }
 
  private:
   // What the worker's body uses: kept alive by the body itself, since a worker that frees
@@ -34,7 +34,7 @@ class TLbButtonThread {
     TLbButtonThread* sender;  // none once the handle has gone
   };
   std::shared_ptr<Ticking> ticking_;
-  platform::Thread thread_;  // last: stopped before what it uses goes
+  toolkit::Thread thread_;  // last: stopped before what it uses goes
 };
 
 }  // namespace widgets

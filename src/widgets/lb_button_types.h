@@ -28,17 +28,17 @@ enum TLbColorStyle : std::uint8_t {
 // The names descriptions give them, in ordinal order (the compiler holds each list to it).
 inline constexpr std::array kStyleNames{ENUMERATOR(bsNormal), ENUMERATOR(bsEncarta), ENUMERATOR(bsModern),
                                         ENUMERATOR(bsOld),    ENUMERATOR(bsShape),   ENUMERATOR(bsQuicken)};
-static_assert(platform::everyOrdinalInOrder(kStyleNames, bsQuicken));
+static_assert(description::everyOrdinalInOrder(kStyleNames, bsQuicken));
 inline constexpr std::array kLayoutNames{ENUMERATOR(blGlyphLeft), ENUMERATOR(blGlyphRight),
                                          ENUMERATOR(blGlyphTop), ENUMERATOR(blGlyphBottom)};
-static_assert(platform::everyOrdinalInOrder(kLayoutNames, blGlyphBottom));
+static_assert(description::everyOrdinalInOrder(kLayoutNames, blGlyphBottom));
 inline constexpr std::array kAlignmentNames{ENUMERATOR(taLeftJustify), ENUMERATOR(taRightJustify),
                                             ENUMERATOR(taCenter)};
-static_assert(platform::everyOrdinalInOrder(kAlignmentNames, taCenter));
+static_assert(description::everyOrdinalInOrder(kAlignmentNames, taCenter));
 inline constexpr std::array kColorStyleNames{
     ENUMERATOR(lcsCustom), ENUMERATOR(lcsGold),       ENUMERATOR(lcsChrome),     ENUMERATOR(lcsBlue),
     ENUMERATOR(lcsRed),    ENUMERATOR(lcsUltraFlat1), ENUMERATOR(lcsUltraFlat2), ENUMERATOR(lcsUltraFlatXP),
     ENUMERATOR(lcsAqua),   ENUMERATOR(lcsDefault),    ENUMERATOR(lcsQuicken)};
-static_assert(platform::everyOrdinalInOrder(kColorStyleNames, lcsQuicken));
+static_assert(description::everyOrdinalInOrder(kColorStyleNames, lcsQuicken));
 
 }  // namespace widgets

@@ -7,11 +7,11 @@
 namespace widgets {
 namespace {
 
-using platform::Rect;
+using graphics::Rect;
 
 // Everything the steps after the background need, derived once from the arguments.
 struct Face {
-  platform::Canvas& canvas;
+  graphics::Canvas& canvas;
   int w;
   int h;
   int press;  // moves caption and glyph while down
@@ -36,16 +36,16 @@ struct Caption {
 unsigned captionFlags(TAlignment alignment) {
   switch (alignment) {
     case taRightJustify:
-      return platform::kDtWordBreak | platform::kDtRight;
+      return graphics::kDtWordBreak | graphics::kDtRight;
     case taCenter:
-      return platform::kDtWordBreak | platform::kDtCenter;
+      return graphics::kDtWordBreak | graphics::kDtCenter;
     case taLeftJustify:
       break;
   }
-  return platform::kDtWordBreak;
+  return graphics::kDtWordBreak;
 }
 
-TColor faceColorOf(const platform::Canvas& canvas, TColor color, TColor hotTrackColor, TColor colorWhenDown,
+TColor faceColorOf(const graphics::Canvas& canvas, TColor color, TColor hotTrackColor, TColor colorWhenDown,
                    bool enabled, bool down, int fadeStep) {
   TColor face = canvas.resolve(color);
   if (enabled && hotTrackColor != clNone) face = BlendHotTrackColor(canvas, color, hotTrackColor, fadeStep);
@@ -54,7 +54,7 @@ TColor faceColorOf(const platform::Canvas& canvas, TColor color, TColor hotTrack
 }
 
 void paintBackground(const Face& f, TLbSpeedButtonStyle style, TColor lightColor, bool transparent) {
-  platform::Canvas& c = f.canvas;
+  graphics::Canvas& c = f.canvas;
   if (style == bsShape) {
     c.setBrushColor(kFaceKeyColor);
     c.rectangle({-1, -1, f.w + 1, f.h + 1});
@@ -82,7 +82,7 @@ void paintBackground(const Face& f, TLbSpeedButtonStyle style, TColor lightColor
 
 void paintFrame(const Face& f, TLbSpeedButtonStyle style, TColor shadowColor, TColor lightColor, bool flat,
                 bool mouseInside) {
-  platform::Canvas& c = f.canvas;
+  graphics::Canvas& c = f.canvas;
   const int w = f.w;
   const int h = f.h;
   const bool frameShows = !flat || (f.enabled && (mouseInside || f.down));
@@ -125,12 +125,12 @@ void paintFrame(const Face& f, TLbSpeedButtonStyle style, TColor shadowColor, TC
       c.lineTo(-1, h - 1);
       break;
     case bsQuicken:
-      c.setPenStyle(platform::PenStyle::kClear);
+      c.setPenStyle(graphics::PenStyle::kClear);
       c.setBrushColor(f.faceColor);
-      c.setBrushStyle(platform::BrushStyle::kSolid);
+      c.setBrushStyle(graphics::BrushStyle::kSolid);
       c.roundRect({0, 1, w, h}, 4, 4);
-      c.setBrushStyle(platform::BrushStyle::kClear);
-      c.setPenStyle(platform::PenStyle::kSolid);
+      c.setBrushStyle(graphics::BrushStyle::kClear);
+      c.setPenStyle(graphics::PenStyle::kSolid);
       c.setPenColor(shadowColor);
       c.moveTo(4, 0);
       c.lineTo(w - 5, 0);
@@ -142,7 +142,7 @@ void paintFrame(const Face& f, TLbSpeedButtonStyle style, TColor shadowColor, TC
   }
 }
 
-Glyph glyphFrameOf(const platform::Bitmap& strip, int numGlyphs, bool enabled, bool mouseInside, bool down) {
+Glyph glyphFrameOf(const graphics::Bitmap& strip, int numGlyphs, bool enabled, bool mouseInside, bool down) {
   Glyph g;
   // A count below 1, or one that leaves frames narrower than a pixel, means no glyph at all:
   // nothing is drawn and no room is kept for it.
@@ -162,10 +162,10 @@ Glyph glyphFrameOf(const platform::Bitmap& strip, int numGlyphs, bool enabled, b
 // and kept: loading a bitmap resource costs more than the rest of a frame under Wine. Only a
 // bitmap that loaded is kept, so a missing resource fails every frame that needs it. The painter
 // runs on the GUI thread only.
-const platform::Bitmap& arrowBitmap() {
-  static std::unique_ptr<platform::Bitmap> arrow;
+const graphics::Bitmap& arrowBitmap() {
+  static std::unique_ptr<graphics::Bitmap> arrow;
   if (!arrow) {
-    auto loaded = platform::loadBitmapResource("LBARROW");
+    auto loaded = graphics::loadBitmapResource("LBARROW");
     loaded->setAutoTransparent();
     arrow = std::move(loaded);
   }
@@ -173,14 +173,14 @@ const platform::Bitmap& arrowBitmap() {
 }
 
 // Cuts the caption from its end until it fits, unless it may wrap, then measures its layout.
-Caption fitCaption(platform::Canvas& canvas, std::string_view text, int available, bool wordWrap) {
+Caption fitCaption(graphics::Canvas& canvas, std::string_view text, int available, bool wordWrap) {
   Caption caption{std::string(text), std::max(available, 0)};
   if (!wordWrap) {
     while (!caption.text.empty() && caption.available < canvas.textExtent(caption.text).cx)
       caption.text.pop_back();
   }
   Rect extent{0, 0, caption.available, 0};
-  canvas.drawText(caption.text, extent, platform::kDtCalcRect | platform::kDtWordBreak);
+  canvas.drawText(caption.text, extent, graphics::kDtCalcRect | graphics::kDtWordBreak);
   caption.height = extent.bottom;
   caption.width = extent.right;
   return caption;
@@ -241,27 +241,27 @@ Placement placeStacked(const Face& f, const Caption& caption, const Glyph& glyph
   return at;
 }
 
-void drawGlyph(const Face& f, const platform::Bitmap& strip, const Glyph& glyph, int x, int y) {
+void drawGlyph(const Face& f, const graphics::Bitmap& strip, const Glyph& glyph, int x, int y) {
   DrawGlyphFrame(f.canvas, strip, x, y, glyph.sourceX, 0, glyph.width, glyph.height);
 }
 
-void paintShapeContent(const Face& f, std::string_view text, const platform::Bitmap& strip,
+void paintShapeContent(const Face& f, std::string_view text, const graphics::Bitmap& strip,
                        const Glyph& glyph, bool wordWrap) {
   const Caption caption = fitCaption(f.canvas, text, f.w - 8, wordWrap);
   drawGlyph(f, strip, glyph, (f.w - glyph.width) / 2, (f.h - glyph.height) / 2);
   Rect box{f.press, (f.h - caption.height) / 2 + f.press, f.w, f.h};
-  f.canvas.drawText(caption.text, box, platform::kDtWordBreak | platform::kDtCenter);
+  f.canvas.drawText(caption.text, box, graphics::kDtWordBreak | graphics::kDtCenter);
 }
 
 void paintContent(const Face& f, std::string_view text, TAlignment alignment, TLbSpeedButtonLayout layout,
-                  const platform::Bitmap& strip, const Glyph& glyph, bool wordWrap) {
+                  const graphics::Bitmap& strip, const Glyph& glyph, bool wordWrap) {
   const bool sideBySide = layout == blGlyphLeft || layout == blGlyphRight;
   const int available = (sideBySide && glyph.width > 0) ? f.w - 8 - (glyph.width + 4) : f.w - 8;
   const Caption caption = fitCaption(f.canvas, text, available, wordWrap);
   const Placement at = sideBySide ? placeSideBySide(f, caption, glyph, layout, alignment, wordWrap)
                                   : placeStacked(f, caption, glyph, layout, alignment);
   if (!f.enabled) {
-    platform::Font grey = f.canvas.font();
+    graphics::Font grey = f.canvas.font();
     grey.color = clGray;
     f.canvas.setFont(grey);
   }
@@ -272,12 +272,12 @@ void paintContent(const Face& f, std::string_view text, TAlignment alignment, TL
 
 }  // namespace
 
-void PaintButtonFace(platform::Canvas& canvas, int width, int height, TAlignment alignment,
-                     std::string_view caption, TLbSpeedButtonLayout layout, const platform::Font& font,
+void PaintButtonFace(graphics::Canvas& canvas, int width, int height, TAlignment alignment,
+                     std::string_view caption, TLbSpeedButtonLayout layout, const graphics::Font& font,
                      TColor shadowColor, TColor lightColor, TColor hotTrackColor, TColor colorWhenDown,
                      TColor color, TLbSpeedButtonStyle style, bool hasPopupMenu, bool wordWrap, bool flat,
                      bool enabled, bool transparent, bool mouseInside, bool down,
-                     const platform::Bitmap& glyph, int numGlyphs, int fadeStep) {
+                     const graphics::Bitmap& glyph, int numGlyphs, int fadeStep) {
   // A disabled button is never drawn down.
   const bool isDown = enabled && down;
   const Face face{canvas,
@@ -289,11 +289,11 @@ void PaintButtonFace(platform::Canvas& canvas, int width, int height, TAlignment
                   faceColorOf(canvas, color, hotTrackColor, colorWhenDown, enabled, isDown, fadeStep)};
 
   paintBackground(face, style, lightColor, transparent);
-  canvas.setBrushStyle(platform::BrushStyle::kClear);
+  canvas.setBrushStyle(graphics::BrushStyle::kClear);
   paintFrame(face, style, shadowColor, lightColor, flat, mouseInside);
 
-  platform::Font captionFont = font;
-  if (style == bsEncarta && isDown) captionFont.style |= platform::kFontBold;
+  graphics::Font captionFont = font;
+  if (style == bsEncarta && isDown) captionFont.style |= graphics::kFontBold;
   canvas.setFont(captionFont);
 
   const Glyph frame = glyphFrameOf(glyph, numGlyphs, enabled, mouseInside, isDown);

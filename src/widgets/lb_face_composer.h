@@ -2,8 +2,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/font.h"
+#include "graphics/canvas.h"
+#include "graphics/font.h"
 #include "widgets/lb_button_types.h"
 #include "widgets/lb_colors.h"
 
@@ -16,7 +16,7 @@ struct TLbButtonFace {
   TAlignment alignment = taLeftJustify;
   std::string caption;
   TLbSpeedButtonLayout layout = blGlyphLeft;
-  platform::Font font;
+  graphics::Font font;
   TColor shadowColor = clBlack;
   TColor lightColor = clWhite;
   TColor hotTrackColor = clNone;
@@ -30,7 +30,7 @@ struct TLbButtonFace {
   bool transparent = false;
   bool mouseInside = false;
   bool down = false;
-  const platform::Bitmap* glyph = nullptr;  // none when null
+  const graphics::Bitmap* glyph = nullptr;  // none when null
   int numGlyphs = 0;
   int fadeStep = 0;
 };
@@ -40,6 +40,6 @@ bool FaceIsSeeThrough(const TLbButtonFace& face);
 
 // One frame in a fresh off-screen bitmap of the face's size: filled with the key colour and
 // see-through where the face leaves background, then painted. Draw it with Canvas::draw.
-std::unique_ptr<platform::Bitmap> ComposeButtonFace(const TLbButtonFace& face);
+std::unique_ptr<graphics::Bitmap> ComposeButtonFace(const TLbButtonFace& face);
 
 }  // namespace widgets

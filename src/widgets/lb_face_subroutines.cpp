@@ -14,13 +14,13 @@ int floorDiv(int numerator, int denominator) {
 
 }  // namespace
 
-void FillGradientBands(platform::Canvas& canvas, TColor topColor, TColor bottomColor, int left, int top,
+void FillGradientBands(graphics::Canvas& canvas, TColor topColor, TColor bottomColor, int left, int top,
                        int right, int bottom) {
   if (right <= left || bottom <= top) return;
   constexpr int kBands = 32;
   constexpr int kSteps = kBands - 1;
-  const platform::PenStyle keptPen = canvas.penStyle();
-  canvas.setPenStyle(platform::PenStyle::kClear);
+  const graphics::PenStyle keptPen = canvas.penStyle();
+  canvas.setPenStyle(graphics::PenStyle::kClear);
   const TColor from = canvas.resolve(topColor);
   const TColor to = canvas.resolve(bottomColor);
   const auto channel = [](int start, int end, int band) {
@@ -30,34 +30,34 @@ void FillGradientBands(platform::Canvas& canvas, TColor topColor, TColor bottomC
   const int bandHeight = span / kSteps + 1;
   for (int band = 0; band < kBands; ++band) {
     const int y = top + band * span / kSteps;
-    canvas.setBrushColor(platform::rgb(channel(platform::red(from), platform::red(to), band),
-                                       channel(platform::green(from), platform::green(to), band),
-                                       channel(platform::blue(from), platform::blue(to), band)));
+    canvas.setBrushColor(graphics::rgb(channel(graphics::red(from), graphics::red(to), band),
+                                       channel(graphics::green(from), graphics::green(to), band),
+                                       channel(graphics::blue(from), graphics::blue(to), band)));
     canvas.fillRect({left, y, right, std::min(y + bandHeight, bottom)});
   }
   canvas.setPenStyle(keptPen);
 }
 
-TColor BlendHotTrackColor(const platform::Canvas& canvas, TColor color, TColor hotTrackColor, int fadeStep) {
+TColor BlendHotTrackColor(const graphics::Canvas& canvas, TColor color, TColor hotTrackColor, int fadeStep) {
   const int k = std::clamp(fadeStep, 0, kFadeSteps);
   const TColor base = canvas.resolve(color);
   const TColor hot = canvas.resolve(hotTrackColor);
   const auto mix = [k](int c, int hc) { return (c * (kFadeSteps - k) + hc * k) / kFadeSteps; };
-  return platform::rgb(mix(platform::red(base), platform::red(hot)),
-                       mix(platform::green(base), platform::green(hot)),
-                       mix(platform::blue(base), platform::blue(hot)));
+  return graphics::rgb(mix(graphics::red(base), graphics::red(hot)),
+                       mix(graphics::green(base), graphics::green(hot)),
+                       mix(graphics::blue(base), graphics::blue(hot)));
 }
 
-void DrawGlyphFrame(platform::Canvas& canvas, const platform::Bitmap& glyph, int x, int y, int sourceX,
+void DrawGlyphFrame(graphics::Canvas& canvas, const graphics::Bitmap& glyph, int x, int y, int sourceX,
                     int sourceY, int frameWidth, int frameHeight) {
   if (frameWidth <= 0 || frameHeight <= 0) return;
   // Starting from a copy of the strip leaves frame 0 in place where the strip has nothing at
   // the source position. Should the copy fail, the frame is drawn from the strip alone.
-  std::unique_ptr<platform::Bitmap> frame;
+  std::unique_ptr<graphics::Bitmap> frame;
   try {
     frame = glyph.clone();
   } catch (const std::exception&) {
-    frame = platform::createBitmap(0, 0);
+    frame = graphics::createBitmap(0, 0);
   }
   frame->setSize(frameWidth, frameHeight);
   frame->canvas().drawOpaque(-sourceX, -sourceY, glyph);

@@ -13,16 +13,16 @@
 
 namespace widgets {
 
-TLbSpeedButton::TLbSpeedButton(platform::Component* owner)
-    : GraphicControl(owner), glyph_(platform::createBitmap(0, 0)), hotTrackFont_(defaultHotTrackFont(owner)) {
+TLbSpeedButton::TLbSpeedButton(toolkit::Component* owner)
+    : GraphicControl(owner), glyph_(graphics::createBitmap(0, 0)), hotTrackFont_(defaultHotTrackFont(owner)) {
   setHeight(23);
   setWidth(100);
 }
 
-platform::Font TLbSpeedButton::defaultHotTrackFont(const platform::Component* owner) {
+graphics::Font TLbSpeedButton::defaultHotTrackFont(const toolkit::Component* owner) {
   // A button made by a form speaks in the form's font when hot, unless told otherwise.
-  const auto* form = dynamic_cast<const platform::Form*>(owner);
-  return form ? form->font() : platform::Font{};
+  const auto* form = dynamic_cast<const toolkit::Form*>(owner);
+  return form ? form->font() : graphics::Font{};
 }
 
 TLbSpeedButton::~TLbSpeedButton() {
@@ -87,8 +87,8 @@ void TLbSpeedButton::setDown(bool value) {
     // A released button does not run a group pass of its own: with two of the group down (a
     // description that stores both, a GroupIndex given to buttons already down) each pass would
     // start the other's again without end. With at most one down that pass would change nothing.
-    const std::vector<platform::GraphicControl*> siblings = parent()->controls();
-    for (platform::GraphicControl* sibling : siblings) {
+    const std::vector<toolkit::GraphicControl*> siblings = parent()->controls();
+    for (toolkit::GraphicControl* sibling : siblings) {
       auto* button = dynamic_cast<TLbSpeedButton*>(sibling);
       if (button && button != this && button->groupIndex_ == groupIndex_ && button->down_)
         button->storeDown(false);
@@ -100,7 +100,7 @@ void TLbSpeedButton::setDown(bool value) {
 void TLbSpeedButton::storeDown(bool value) {
   down_ = value;
   refresh();
-  accessibleChanged(platform::AccessibleChange::kState);
+  accessibleChanged(toolkit::AccessibleChange::kState);
 }
 
 void TLbSpeedButton::setCaption(std::string_view caption) {
@@ -111,7 +111,7 @@ void TLbSpeedButton::setCaption(std::string_view caption) {
   }
 }
 
-void TLbSpeedButton::setGlyph(const platform::Bitmap* picture) {
+void TLbSpeedButton::setGlyph(const graphics::Bitmap* picture) {
   if (!picture) {
     glyph_->setSize(0, 0);
     numGlyphs_ = 0;
@@ -168,7 +168,7 @@ void TLbSpeedButton::stopFadeThread() {
 
 void TLbSpeedButton::moveFadeWorker(FadeWorker move) {
   if (!fadeThread_) return;
-  platform::Thread& worker = fadeThread_->thread();
+  toolkit::Thread& worker = fadeThread_->thread();
   if (move == FadeWorker::kPark && !worker.parked()) worker.park();
   if (move == FadeWorker::kResume && worker.parked()) worker.resume();
 }
@@ -202,7 +202,7 @@ void TLbSpeedButton::setColorStyle(TLbColorStyle value) {
   hotTrackColor_ = preset.hotTrackColor;
   flat_ = preset.flat;
   setColor(preset.color);
-  platform::Font font = designFont();
+  graphics::Font font = designFont();
   font.color = preset.fontColor;
   setFont(font);
   style_ = preset.style;  // a preset is what its author chose, whatever the display
@@ -216,7 +216,7 @@ TLbButtonFace TLbSpeedButton::face() const {
   f.alignment = alignment_;
   f.caption = caption();
   f.layout = layout_;
-  f.font = mouseInside_ && useHotTrackFont_ ? platform::scaledToDensity(hotTrackFont_, density()) : font();
+  f.font = mouseInside_ && useHotTrackFont_ ? toolkit::scaledToDensity(hotTrackFont_, density()) : font();
   f.shadowColor = shadowColor_;
   f.lightColor = lightColor_;
   f.hotTrackColor = hotTrackColor_;
@@ -236,7 +236,7 @@ TLbButtonFace TLbSpeedButton::face() const {
   return f;
 }
 
-void TLbSpeedButton::paint(platform::Canvas& canvas) {
+void TLbSpeedButton::paint(graphics::Canvas& canvas) {
   if (!paintable()) return;
   const auto frame = ComposeButtonFace(face());
   canvas.draw(0, 0, *frame);
@@ -251,7 +251,7 @@ void TLbSpeedButton::click() {
   } reset{clicking_};
   // The menu drops down from the bottom-left corner; the call returns when it has closed, after
   // the chosen entry's handler, so the button's own click comes last.
-  if (platform::PopupMenu* const menu = popupMenu()) menu->popup(clientToScreen({0, height()}));
+  if (toolkit::PopupMenu* const menu = popupMenu()) menu->popup(clientToScreen({0, height()}));
   GraphicControl::click();
 }
 
@@ -262,12 +262,12 @@ void TLbSpeedButton::mouseEnter() {
   const bool wasInside = std::exchange(mouseInside_, true);
   fade_ = move.next;
   if (move.refresh) refresh();
-  if (!wasInside) accessibleChanged(platform::AccessibleChange::kState);  // hot now
+  if (!wasInside) accessibleChanged(toolkit::AccessibleChange::kState);  // hot now
   if (onMouseEnter) onMouseEnter(*this);
 }
 
 void TLbSpeedButton::mouseLeave() {
-  if (std::exchange(mouseInside_, false)) accessibleChanged(platform::AccessibleChange::kState);
+  if (std::exchange(mouseInside_, false)) accessibleChanged(toolkit::AccessibleChange::kState);
   // Without a worker (its creation failed) the fade is not timed and ends at once.
   const FadeMove move = fade_.leave(slowDecease_ && fadeThread_);
   moveFadeWorker(move.worker);
@@ -276,10 +276,10 @@ void TLbSpeedButton::mouseLeave() {
   if (reachable() && onMouseExit) onMouseExit(*this);
 }
 
-void TLbSpeedButton::mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) {
+void TLbSpeedButton::mouseDown(toolkit::MouseButton button, unsigned shift, graphics::Point at) {
   if (clicking_) return;
   GraphicControl::mouseDown(button, shift, at);
-  if (button != platform::MouseButton::kLeft) return;
+  if (button != toolkit::MouseButton::kLeft) return;
   if (groupIndex_ == 0 || !down_) {
     setDown(true);
   } else if (allowAllUp_) {
@@ -287,23 +287,23 @@ void TLbSpeedButton::mouseDown(platform::MouseButton button, unsigned shift, pla
   }
 }
 
-void TLbSpeedButton::mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) {
+void TLbSpeedButton::mouseUp(toolkit::MouseButton button, unsigned shift, graphics::Point at) {
   if (clicking_) return;
   GraphicControl::mouseUp(button, shift, at);
   if (groupIndex_ == 0) setDown(false);
 }
 
-void TLbSpeedButton::doubleClick(unsigned shift, platform::Point at) {
-  mouseDown(platform::MouseButton::kLeft, shift, at);
+void TLbSpeedButton::doubleClick(unsigned shift, graphics::Point at) {
+  mouseDown(toolkit::MouseButton::kLeft, shift, at);
 }
 
 bool TLbSpeedButton::dialogChar(char c) {
-  return platform::isAccelerator(c, caption()) && press();
+  return toolkit::isAccelerator(c, caption()) && press();
 }
 
 unsigned TLbSpeedButton::accessibleStates() const {
-  return (down_ ? platform::accessible_state::kPressed : 0u) |
-         (mouseInside_ ? platform::accessible_state::kHot : 0u);
+  return (down_ ? toolkit::accessible_state::kPressed : 0u) |
+         (mouseInside_ ? toolkit::accessible_state::kHot : 0u);
 }
 
 bool TLbSpeedButton::press() {
@@ -325,15 +325,15 @@ bool TLbSpeedButton::press() {
   return true;
 }
 
-void TLbSpeedButton::actionChange(platform::Action& action, bool checkDefaults) {
+void TLbSpeedButton::actionChange(toolkit::Action& action, bool checkDefaults) {
   GraphicControl::actionChange(action, checkDefaults);
-  const platform::ActionList* const list = action.actionList();
-  const platform::ImageList* const images = list ? list->images() : nullptr;
+  const toolkit::ActionList* const list = action.actionList();
+  const toolkit::ImageList* const images = list ? list->images() : nullptr;
   const int index = action.imageIndex();
   const bool hasGlyph = glyph_->width() > 0 && glyph_->height() > 0;
   if (hasGlyph || !images || index < 0 || index >= images->count()) return;
   glyph_->setSize(images->width(), images->height());
-  platform::Canvas& canvas = glyph_->canvas();
+  graphics::Canvas& canvas = glyph_->canvas();
   canvas.setBrushColor(clFuchsia);  // stays where the image is see-through
   canvas.fillRect({0, 0, images->width(), images->height()});
   images->draw(canvas, 0, 0, index);

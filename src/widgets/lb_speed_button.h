@@ -2,7 +2,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/font.h"
+#include "graphics/font.h"
 #include "toolkit/graphic_control.h"
 #include "toolkit/thread.h"
 #include "widgets/lb_button_thread.h"
@@ -20,9 +20,9 @@ namespace widgets {
 // Refresh: a change that shows repaints at once, or, on a transparent button, waits for the
 // parent's paint cycle so that the background beneath is drawn first. Which setters refresh,
 // which only invalidate and which only store is part of each property's contract below.
-class TLbSpeedButton : public platform::GraphicControl {
+class TLbSpeedButton : public toolkit::GraphicControl {
  public:
-  explicit TLbSpeedButton(platform::Component* owner);
+  explicit TLbSpeedButton(toolkit::Component* owner);
   ~TLbSpeedButton() override;
 
   // Refresh.
@@ -55,23 +55,23 @@ class TLbSpeedButton : public platform::GraphicControl {
   TColor hotTrackColor() const { return hotTrackColor_; }
   void setHotTrackColor(TColor value) { hotTrackColor_ = value; }
   // At 96 dpi, as Font is; the face shows it at the button's density.
-  const platform::Font& hotTrackFont() const { return hotTrackFont_; }
+  const graphics::Font& hotTrackFont() const { return hotTrackFont_; }
   // The owned font itself, as a window description reads into it.
-  platform::Font& hotTrackFont() { return hotTrackFont_; }
-  void setHotTrackFont(const platform::Font& value) { hotTrackFont_ = value; }
+  graphics::Font& hotTrackFont() { return hotTrackFont_; }
+  void setHotTrackFont(const graphics::Font& value) { hotTrackFont_ = value; }
   // What a button made by `owner` starts with: the form's font when a form makes it, the
   // toolkit's default font otherwise.
-  static platform::Font defaultHotTrackFont(const platform::Component* owner);
+  static graphics::Font defaultHotTrackFont(const toolkit::Component* owner);
   bool useHotTrackFont() const { return useHotTrackFont_; }
   void setUseHotTrackFont(bool value) { useHotTrackFont_ = value; }
 
   // Invalidate.
   void setCaption(std::string_view caption) override;
   // The glyph strip, owned. Changing it in place neither counts its frames nor repaints.
-  platform::Bitmap& glyph() { return *glyph_; }
-  const platform::Bitmap& glyph() const { return *glyph_; }
+  graphics::Bitmap& glyph() { return *glyph_; }
+  const graphics::Bitmap& glyph() const { return *glyph_; }
   // Copies the picture (none empties the glyph) and counts its frames: width / height, whole.
-  void setGlyph(const platform::Bitmap* picture);
+  void setGlyph(const graphics::Bitmap* picture);
   // Stored as given, without any range test.
   int numGlyphs() const { return numGlyphs_; }
   void setNumGlyphs(int value);
@@ -87,7 +87,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   TLbButtonThread* fadeThread() { return fadeThread_.get(); }
   // How a fade worker made from now on sleeps and starts: the system's by default; tests and
   // benchmarks drive the steps themselves.
-  void setFadeThreadOptions(platform::ThreadOptions options) { fadeThreadOptions_ = std::move(options); }
+  void setFadeThreadOptions(toolkit::ThreadOptions options) { fadeThreadOptions_ = std::move(options); }
   // One step of the fade, run on the GUI thread for each tick of the worker.
   void fadeTick();
   // Invalidates when switched on, repaints at once when switched off.
@@ -102,34 +102,34 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool mouseInside() const { return mouseInside_; }
   int fadeStep() const { return fade_.step(); }
 
-  platform::NotifyEvent onMouseEnter;
-  platform::NotifyEvent onMouseExit;
+  toolkit::NotifyEvent onMouseEnter;
+  toolkit::NotifyEvent onMouseExit;
 
   // What the next frame is drawn from.
   TLbButtonFace face() const;
 
-  void paint(platform::Canvas& canvas) override;
+  void paint(graphics::Canvas& canvas) override;
   // Drops down the popup menu, if there is one, then performs the base click. Not entered again
   // while it runs.
   void click() override;
   void mouseEnter() override;
   void mouseLeave() override;
-  void mouseDown(platform::MouseButton button, unsigned shift, platform::Point at) override;
-  void mouseUp(platform::MouseButton button, unsigned shift, platform::Point at) override;
-  void doubleClick(unsigned shift, platform::Point at) override;
+  void mouseDown(toolkit::MouseButton button, unsigned shift, graphics::Point at) override;
+  void mouseUp(toolkit::MouseButton button, unsigned shift, graphics::Point at) override;
+  void doubleClick(unsigned shift, graphics::Point at) override;
   // The caption's accelerator: a press.
   bool dialogChar(char c) override;
   // On an enabled, visible button whose parent is showing: drawn down, clicked, and back to its
   // former state, also when the click fails. False, doing nothing, on any other button.
   bool press() override;
-  platform::AccessibleRole accessibleRole() const override { return platform::AccessibleRole::kPushButton; }
+  toolkit::AccessibleRole accessibleRole() const override { return toolkit::AccessibleRole::kPushButton; }
   // Pressed while down, hot while the pointer is inside.
   unsigned accessibleStates() const override;
 
  protected:
   // The base linking, then the glyph from the action list's image list: only while the button
   // has no glyph of its own, and only for an image index in the list's range.
-  void actionChange(platform::Action& action, bool checkDefaults) override;
+  void actionChange(toolkit::Action& action, bool checkDefaults) override;
 
  private:
   void refresh();
@@ -149,10 +149,10 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool down_ = false;
   bool flat_ = false;
   bool wordWrap_ = false;
-  std::unique_ptr<platform::Bitmap> glyph_;
+  std::unique_ptr<graphics::Bitmap> glyph_;
   int groupIndex_ = 0;
   TColor hotTrackColor_ = clNone;
-  platform::Font hotTrackFont_;
+  graphics::Font hotTrackFont_;
   TLbSpeedButtonLayout layout_ = blGlyphLeft;
   TColor lightColor_ = clWhite;
   int numGlyphs_ = 0;
@@ -164,7 +164,7 @@ class TLbSpeedButton : public platform::GraphicControl {
   bool slowDecease_ = false;
   Fade fade_;
   std::unique_ptr<TLbButtonThread> fadeThread_;
-  platform::ThreadOptions fadeThreadOptions_;
+  toolkit::ThreadOptions fadeThreadOptions_;
   // A click handler that opens a modal dialog lets queued input through; this button takes
   // none of it until its handler has returned.
   bool clicking_ = false;

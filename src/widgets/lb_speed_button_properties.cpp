@@ -11,49 +11,51 @@
 #include "description/control_properties.h"
 #include "description/object_properties.h"
 #include "description/toolkit_classes.h"
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 #include "widgets/lb_speed_button.h"
 
 namespace widgets {
 namespace {
 
-using platform::booleanCodec;
-using platform::colorCodec;
-using platform::enumCodec;
+using description::booleanCodec;
+using description::colorCodec;
+using description::enumCodec;
 using B = TLbSpeedButton;
 
 // The largest side a description gives a button: its face is one bitmap, which stays within
 // the bitmap limit at up to 500% screen scaling.
 constexpr int kMaxScreenScaling = 5;
-constexpr int kMaxSide = platform::kMaxBitmapSide / kMaxScreenScaling;
+constexpr int kMaxSide = graphics::kMaxBitmapSide / kMaxScreenScaling;
 
 // A property of the button's own whose default is what `fresh` reads.
 template <class T, auto Get, auto Set>
-std::shared_ptr<const platform::Property> own(std::string name, platform::Codec<platform::Held<T>> codec,
-                                              const B& fresh) {
-  return platform::valueProperty<B, T, Get, Set>(std::move(name), std::move(codec), std::invoke(Get, fresh));
+std::shared_ptr<const description::Property> own(std::string name,
+                                                 description::Codec<description::Held<T>> codec,
+                                                 const B& fresh) {
+  return description::valueProperty<B, T, Get, Set>(std::move(name), std::move(codec),
+                                                    std::invoke(Get, fresh));
 }
 
 template <TColor (B::*Get)() const, void (B::*Set)(TColor)>
-std::shared_ptr<const platform::Property> color(std::string name, const B& fresh) {
+std::shared_ptr<const description::Property> color(std::string name, const B& fresh) {
   return own<TColor, Get, Set>(std::move(name), colorCodec(), fresh);
 }
 
 template <bool (B::*Get)() const, void (B::*Set)(bool)>
-std::shared_ptr<const platform::Property> flag(std::string name, const B& fresh) {
+std::shared_ptr<const description::Property> flag(std::string name, const B& fresh) {
   return own<bool, Get, Set>(std::move(name), booleanCodec(), fresh);
 }
 
-platform::Codec<int> wholeNumberCodec() {
-  return platform::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+description::Codec<int> wholeNumberCodec() {
+  return description::integerCodec(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 }
 
 }  // namespace
 
-void addSpeedButtonClass(platform::ClassRegistry& classes) {
-  namespace published = platform::published;
-  platform::ClassInfo& info = classes.add<B, platform::GraphicControl>("TLbSpeedButton");
-  info.make = platform::makeOwned<B>;
+void addSpeedButtonClass(description::ClassRegistry& classes) {
+  namespace published = description::published;
+  description::ClassInfo& info = classes.add<B, toolkit::GraphicControl>("TLbSpeedButton");
+  info.make = description::makeOwned<B>;
   published::placeOnPanels(info, classes);
   const B fresh(nullptr);
   info.properties = {
@@ -74,13 +76,13 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       published::enabled(fresh),
       flag<&B::flat, &B::setFlat>("Flat", fresh),
       published::font(),
-      platform::pictureProperty<B, [](const B& b) -> const platform::Bitmap& { return b.glyph(); },
-                                [](B& b) -> platform::Bitmap& { return b.glyph(); }>("Glyph"),
+      description::pictureProperty<B, [](const B& b) -> const graphics::Bitmap& { return b.glyph(); },
+                                   [](B& b) -> graphics::Bitmap& { return b.glyph(); }>("Glyph"),
       own<int, &B::groupIndex, &B::setGroupIndex>("GroupIndex", wholeNumberCodec(), fresh),
       color<&B::hotTrackColor, &B::setHotTrackColor>("HotTrackColor", fresh),
-      platform::fontProperty<B, [](const B& b) -> const platform::Font& { return b.hotTrackFont(); },
-                             [](B& b, const platform::Font& f) { b.hotTrackFont() = f; },
-                             [](const B& b) { return B::defaultHotTrackFont(b.owner()); }>("HotTrackFont"),
+      description::fontProperty<B, [](const B& b) -> const graphics::Font& { return b.hotTrackFont(); },
+                                [](B& b, const graphics::Font& f) { b.hotTrackFont() = f; },
+                                [](const B& b) { return B::defaultHotTrackFont(b.owner()); }>("HotTrackFont"),
       published::hint(fresh),
       own<TLbSpeedButtonLayout, &B::layout, &B::setLayout>("Layout", enumCodec(kLayoutNames), fresh),
       color<&B::lightColor, &B::setLightColor>("LightColor", fresh),
@@ -99,8 +101,8 @@ void addSpeedButtonClass(platform::ClassRegistry& classes) {
       flag<&B::wordWrap, &B::setWordWrap>("WordWrap", fresh),
       published::onClick(),
       published::onMouseDown(),
-      platform::eventProperty<&B::onMouseEnter>("OnMouseEnter"),
-      platform::eventProperty<&B::onMouseExit>("OnMouseExit"),
+      description::eventProperty<&B::onMouseEnter>("OnMouseEnter"),
+      description::eventProperty<&B::onMouseExit>("OnMouseExit"),
       published::onMouseMove(),
       published::onMouseUp(),
   };

@@ -5,6 +5,6 @@ namespace widgets {
 
 // Registers TLbSpeedButton for window descriptions, placed on panels (register the toolkit's
 // classes first).
-void addSpeedButtonClass(platform::ClassRegistry& classes);
+void addSpeedButtonClass(description::ClassRegistry& classes);
 
 }  // namespace widgets

@@ -5,18 +5,18 @@
 #include <optional>
 #include <string>
 
-#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/headless/registry.h"
 #include "platform/registry.h"
-#include "support/named_cases.h"
+#include "testing/main_window_fixture.h"
+#include "testing/named_cases.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace app {
 namespace {
 
-using platform::headless::shownBoxes;
+using toolkit::headless::shownBoxes;
 
 struct StoredValue {
   std::uint32_t type;
@@ -42,7 +42,7 @@ TEST_P(InstallFolderError, IsReportedAloneAndLeavesTheWindowAsCreated) {
   if (k.ver) store("VER", *k.ver);
   platform::headless::registryFaults().failDataRead = k.dataReadsFail;
   window.form().show();
-  platform::headless::tickTimers();
+  toolkit::headless::tickTimers();
 
   // One report, about the folder: a version read after it would have reported itself or
   // written the log.

@@ -7,15 +7,15 @@
 #include "app/unit1.h"
 #include "description/description_writer.h"
 #include "platform/headless/registry.h"
-#include "support/named_cases.h"
+#include "testing/named_cases.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace app {
 namespace {
 
-using platform::Rect;
-using platform::Size;
+using graphics::Rect;
+using graphics::Size;
 
 struct Layout : test_support::NamedCase {
   int dpi;
@@ -69,15 +69,15 @@ class MainWindowDensity : public ::testing::TestWithParam<Layout> {
  protected:
   void SetUp() override {
     platform::headless::resetRegistry();
-    platform::headless::resetUi();
-    platform::application::setTitle("UpTK294Q");
+    toolkit::headless::resetUi();
+    toolkit::application::setTitle("UpTK294Q");
   }
   void TearDown() override {
     window.reset();
-    platform::headless::resetUi();
+    toolkit::headless::resetUi();
   }
   TForm1& openAt(int dpi) {
-    platform::headless::setScreenDensity(dpi);
+    toolkit::headless::setScreenDensity(dpi);
     window = std::make_unique<TForm1>(record);
     return *window;
   }
@@ -120,7 +120,7 @@ TEST_P(MainWindowDensity, OpensWithEverySizeAndFontAtTheScreensDensity) {
 
 TEST_P(MainWindowDensity, StoresTheSameDescriptionAtEveryDensity) {
   openAt(GetParam().dpi);
-  EXPECT_EQ(platform::storeDescription(*window, TForm1::classes()), TForm1::description());
+  EXPECT_EQ(description::storeDescription(*window, TForm1::classes()), TForm1::description());
 }
 
 // As a move between monitors does: each rescale starts again from the 96-dpi values.

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/build_constants.h"
-#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "description/description_writer.h"
 #include "platform/headless/registry.h"
+#include "testing/main_window_fixture.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace app {
@@ -20,7 +20,7 @@ using MainWindowDescription = testing::MainWindowTest;
 TEST_F(MainWindowDescription, StoringTheLoadedWindowGivesItsDescriptionBack) {
   // The writer stores exactly what differs from the defaults, so the carried text holds nothing
   // else and nothing is missing from it.
-  EXPECT_EQ(platform::storeDescription(window, TForm1::classes()), TForm1::description());
+  EXPECT_EQ(description::storeDescription(window, TForm1::classes()), TForm1::description());
 }
 
 TEST_F(MainWindowDescription, TheControlsSitInParentOrderWithTheirSettings) {
@@ -31,14 +31,14 @@ TEST_F(MainWindowDescription, TheControlsSitInParentOrderWithTheirSettings) {
   EXPECT_EQ(window.options().iconResource, "MAINICON");
   EXPECT_EQ(window.Panel1.parent(), &window);
   EXPECT_EQ(window.Memo1.parent(), &window.Panel1);
-  EXPECT_EQ(window.Memo1.bounds(), (platform::Rect{16, 16, 409, 113}));
+  EXPECT_EQ(window.Memo1.bounds(), (graphics::Rect{16, 16, 409, 113}));
   EXPECT_EQ(window.Memo1.color(), 0x00AFE7E6u);
   ASSERT_EQ(window.Panel1.controls().size(), 2u);
   EXPECT_EQ(window.Panel1.controls()[0], &window.LbSpeedButton1);
   EXPECT_EQ(window.Panel1.controls()[1], &window.Button2);
 
-  platform::Font buttonFont;
-  buttonFont.style = platform::kFontBold;
+  graphics::Font buttonFont;
+  buttonFont.style = graphics::kFontBold;
   buttonFont.color = 0x00005555;
   for (const widgets::TLbSpeedButton* b : {&window.LbSpeedButton1, &window.Button2}) {
     SCOPED_TRACE(b->name());
@@ -51,7 +51,7 @@ TEST_F(MainWindowDescription, TheControlsSitInParentOrderWithTheirSettings) {
     EXPECT_EQ(b->alignment(), widgets::taCenter);
     EXPECT_EQ(b->font(), buttonFont);
     EXPECT_FALSE(b->parentFont());
-    EXPECT_EQ(b->hotTrackFont(), platform::Font{}) << "the form's font, which is the toolkit's";
+    EXPECT_EQ(b->hotTrackFont(), graphics::Font{}) << "the form's font, which is the toolkit's";
     EXPECT_FALSE(b->useHotTrackFont() || b->slowDecease() || b->transparent() || b->flat());
     EXPECT_FALSE(b->loading());
   }

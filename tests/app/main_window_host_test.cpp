@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/headless/registry.h"
 #include "platform/registry.h"
-#include "support/named_cases.h"
+#include "testing/main_window_fixture.h"
+#include "testing/named_cases.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/input.h"
@@ -17,8 +17,8 @@ namespace app {
 namespace {
 
 using Lines = std::vector<std::string>;
-using platform::headless::BoxIcon;
-using platform::headless::shownBoxes;
+using toolkit::headless::BoxIcon;
+using toolkit::headless::shownBoxes;
 
 using MainWindow = testing::MainWindowTest;
 
@@ -42,12 +42,12 @@ TEST_F(MainWindow, LayoutAndLook) {
   EXPECT_TRUE(o.stayOnTop);
   EXPECT_EQ(o.font.name, "MS Sans Serif");
   EXPECT_EQ(o.font.height, -11);
-  EXPECT_EQ(window.Panel1.bounds(), (platform::Rect{8, 8, 433, 169}));
+  EXPECT_EQ(window.Panel1.bounds(), (graphics::Rect{8, 8, 433, 169}));
   EXPECT_EQ(window.Panel1.backgroundColor(), 0x005BCECBu);
-  EXPECT_EQ(window.LbSpeedButton1.bounds(), (platform::Rect{300, 120, 408, 151}));
-  EXPECT_EQ(window.Button2.bounds(), (platform::Rect{16, 120, 217, 151}));
-  EXPECT_EQ(window.Button2.cursor(), platform::Cursor::kHandPoint);
-  EXPECT_EQ(window.LbSpeedButton1.cursor(), platform::Cursor::kHandPoint);
+  EXPECT_EQ(window.LbSpeedButton1.bounds(), (graphics::Rect{300, 120, 408, 151}));
+  EXPECT_EQ(window.Button2.bounds(), (graphics::Rect{16, 120, 217, 151}));
+  EXPECT_EQ(window.Button2.cursor(), toolkit::Cursor::kHandPoint);
+  EXPECT_EQ(window.LbSpeedButton1.cursor(), toolkit::Cursor::kHandPoint);
 }
 
 TEST_F(MainWindow, ShowSetsCaptionAndWaitsASecondForTheCheck) {
@@ -236,44 +236,44 @@ TEST_F(MainWindow, RecordErrorLeavesLogEmptyAndButtonDisabled) {
 TEST_F(MainWindow, CheckRunsOnce) {
   storeInstallation("D:\\App", "Ralvento v.2.50");
   showAndCheck();
-  platform::headless::tickTimers();
-  platform::headless::tickTimers();
+  toolkit::headless::tickTimers();
+  toolkit::headless::tickTimers();
   EXPECT_EQ(window.Memo1.lines().size(), 2u);
 }
 
 TEST_F(MainWindow, EscapeWithAnyModifierEnds) {
-  for (unsigned shift : {0u, unsigned{platform::kShiftKey}, unsigned{platform::kCtrlKey},
-                         unsigned{platform::kAltKey}, unsigned{platform::kShiftKey | platform::kCtrlKey}}) {
-    platform::headless::resetUi();
-    platform::headless::pressKey(window.form(), 'A', shift);
-    EXPECT_FALSE(platform::application::terminationRequested()) << shift;
-    platform::headless::pressKey(window.form(), platform::kKeyEscape, shift);
-    EXPECT_TRUE(platform::application::terminationRequested()) << shift;
+  for (unsigned shift : {0u, unsigned{toolkit::kShiftKey}, unsigned{toolkit::kCtrlKey},
+                         unsigned{toolkit::kAltKey}, unsigned{toolkit::kShiftKey | toolkit::kCtrlKey}}) {
+    toolkit::headless::resetUi();
+    toolkit::headless::pressKey(window.form(), 'A', shift);
+    EXPECT_FALSE(toolkit::application::terminationRequested()) << shift;
+    toolkit::headless::pressKey(window.form(), toolkit::kKeyEscape, shift);
+    EXPECT_TRUE(toolkit::application::terminationRequested()) << shift;
   }
 }
 
 TEST_F(MainWindow, CloseButtonClickEnds) {
   const auto& b = window.LbSpeedButton1.bounds();
-  const platform::Point inside{b.left + 10, b.top + 10};
-  window.Panel1.handleMouseDown(platform::MouseButton::kLeft, 0, inside, false);
-  EXPECT_FALSE(platform::application::terminationRequested());
-  window.Panel1.handleMouseUp(platform::MouseButton::kLeft, 0, inside);
-  EXPECT_TRUE(platform::application::terminationRequested());
+  const graphics::Point inside{b.left + 10, b.top + 10};
+  window.Panel1.handleMouseDown(toolkit::MouseButton::kLeft, 0, inside, false);
+  EXPECT_FALSE(toolkit::application::terminationRequested());
+  window.Panel1.handleMouseUp(toolkit::MouseButton::kLeft, 0, inside);
+  EXPECT_TRUE(toolkit::application::terminationRequested());
 }
 
 TEST_F(MainWindow, ReleaseOutsideTheButtonDoesNotClick) {
   const auto& b = window.LbSpeedButton1.bounds();
-  window.Panel1.handleMouseDown(platform::MouseButton::kLeft, 0, {b.left + 5, b.top + 5}, false);
+  window.Panel1.handleMouseDown(toolkit::MouseButton::kLeft, 0, {b.left + 5, b.top + 5}, false);
   EXPECT_TRUE(window.LbSpeedButton1.down());
-  window.Panel1.handleMouseUp(platform::MouseButton::kLeft, 0, {b.left - 5, b.top + 5});
+  window.Panel1.handleMouseUp(toolkit::MouseButton::kLeft, 0, {b.left - 5, b.top + 5});
   EXPECT_FALSE(window.LbSpeedButton1.down());
-  EXPECT_FALSE(platform::application::terminationRequested());
+  EXPECT_FALSE(toolkit::application::terminationRequested());
 }
 
 TEST_F(MainWindow, DisabledUpgradeButtonIgnoresClicks) {
   const auto& b = window.Button2.bounds();
-  window.Panel1.handleMouseDown(platform::MouseButton::kLeft, 0, {b.left + 5, b.top + 5}, false);
-  window.Panel1.handleMouseUp(platform::MouseButton::kLeft, 0, {b.left + 5, b.top + 5});
+  window.Panel1.handleMouseDown(toolkit::MouseButton::kLeft, 0, {b.left + 5, b.top + 5}, false);
+  window.Panel1.handleMouseUp(toolkit::MouseButton::kLeft, 0, {b.left + 5, b.top + 5});
   EXPECT_FALSE(window.Button2.down());
   EXPECT_TRUE(shownBoxes().empty());
 }

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_fixture.h"
 #include "app/unit1.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/resources.h"
-#include "support/scratch_folder.h"
+#include "testing/main_window_fixture.h"
+#include "testing/scratch_folder.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "updater/payload_digest.h"
@@ -17,8 +17,8 @@
 namespace app {
 namespace {
 
-using platform::headless::BoxIcon;
-using platform::headless::shownBoxes;
+using toolkit::headless::BoxIcon;
+using toolkit::headless::shownBoxes;
 using namespace test_support;
 
 class UpgradeClick : public testing::MainWindowTest {
@@ -50,9 +50,9 @@ class UpgradeClick : public testing::MainWindowTest {
   }
   void clickUpgrade() {
     const auto& b = window.Button2.bounds();
-    const platform::Point inside{b.left + 20, b.top + 10};
-    window.Panel1.handleMouseDown(platform::MouseButton::kLeft, 0, inside, false);
-    window.Panel1.handleMouseUp(platform::MouseButton::kLeft, 0, inside);
+    const graphics::Point inside{b.left + 20, b.top + 10};
+    window.Panel1.handleMouseDown(toolkit::MouseButton::kLeft, 0, inside, false);
+    window.Panel1.handleMouseUp(toolkit::MouseButton::kLeft, 0, inside);
   }
 
   ScratchFolder scratch;
@@ -65,7 +65,7 @@ TEST_F(UpgradeClick, SuccessReplacesTheFileRecordsTheVersionAndConfirms) {
   checkInstalled(installFolder());
   bool pressedWhileConfirming = false;
   Names namesWhileConfirming;
-  platform::headless::setBoxObserver([&](const auto&) {
+  toolkit::headless::setBoxObserver([&](const auto&) {
     pressedWhileConfirming = window.Button2.down();
     namesWhileConfirming = scratch.fileNames();
   });

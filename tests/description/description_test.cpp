@@ -12,7 +12,7 @@
 #include "description/description_syntax.h"
 #include "description/reference_property.h"
 #include "description/toolkit_classes.h"
-#include "support/named_cases.h"
+#include "testing/named_cases.h"
 #include "toolkit/action.h"
 #include "toolkit/form.h"
 #include "toolkit/image_list.h"
@@ -20,21 +20,21 @@
 #include "toolkit/panel.h"
 #include "toolkit/timer.h"
 
-namespace platform {
+namespace description {
 namespace {
 
 // A window class as an application derives it.
-class TestForm : public Form {
+class TestForm : public toolkit::Form {
  public:
   TestForm() = default;
 };
 
 // What the toolkit's tables do not have: a reference to another component, and a setter that
 // can fail.
-class Link : public Component {
+class Link : public toolkit::Component {
  public:
-  using Component::Component;
-  Component* target = nullptr;
+  using toolkit::Component::Component;
+  toolkit::Component* target = nullptr;
   int level = 0;
   void setLevel(int value) {
     if (value == 13) throw std::runtime_error("unlucky");
@@ -50,8 +50,8 @@ const ClassRegistry& classes() {
     ClassInfo& link = r.add<Link>("TLink");
     link.make = makeOwned<Link>;
     link.properties = {
-        referenceProperty<Link, Component, &Link::target, [](Link& l, Component* c) { l.target = c; }>(
-            "Target"),
+        referenceProperty<Link, toolkit::Component, &Link::target,
+                          [](Link& l, toolkit::Component* c) { l.target = c; }>("Target"),
         valueProperty<Link, int, &Link::level, &Link::setLevel>("Level", integerCodec(0, 99), 0),
     };
     return r;
@@ -63,10 +63,13 @@ struct Handlers {
   std::vector<std::string> calls;
   Methods methods() {
     Methods m;
-    m.add<NotifyEvent>("Shown", [this](Component& sender) { calls.push_back("Shown " + sender.name()); });
-    m.add<NotifyEvent>("Ticked", [this](Component& sender) { calls.push_back("Ticked " + sender.name()); });
-    m.add<KeyEvent>("KeyDown",
-                    [this](Component&, int key, unsigned) { calls.push_back("Key " + std::to_string(key)); });
+    m.add<toolkit::NotifyEvent>(
+        "Shown", [this](toolkit::Component& sender) { calls.push_back("Shown " + sender.name()); });
+    m.add<toolkit::NotifyEvent>(
+        "Ticked", [this](toolkit::Component& sender) { calls.push_back("Ticked " + sender.name()); });
+    m.add<toolkit::KeyEvent>("KeyDown", [this](toolkit::Component&, int key, unsigned) {
+      calls.push_back("Key " + std::to_string(key));
+    });
     return m;
   }
 };
@@ -143,30 +146,31 @@ TEST(Description, EveryToolkitPropertyLoadsAndStoresBackTheSame) {
   EXPECT_EQ(window.caption(),
             "It's a \xE9"
             "crit");
-  const FormOptions& o = window.options();
+  const toolkit::FormOptions& o = window.options();
   EXPECT_EQ(o.clientWidth, 300);
   EXPECT_EQ(o.clientHeight, 120);
   EXPECT_EQ(o.color, 0x00102030u);
   EXPECT_TRUE(o.backgroundSeeThrough && o.stayOnTop);
-  EXPECT_EQ(o.font, (Font{"Tahoma", -13, kFontBold | kFontUnderline, 0xFF000012, 238}));
-  auto& area = window.componentNamed<Panel>("Area");
+  EXPECT_EQ(o.font,
+            (graphics::Font{"Tahoma", -13, graphics::kFontBold | graphics::kFontUnderline, 0xFF000012, 238}));
+  auto& area = window.componentNamed<toolkit::Panel>("Area");
   EXPECT_EQ(area.parent(), &window);
-  EXPECT_EQ(area.bounds(), (Rect{4, 5, 294, 115}));
+  EXPECT_EQ(area.bounds(), (graphics::Rect{4, 5, 294, 115}));
   EXPECT_EQ(area.color(), 0xFF000005u);
-  auto& log = window.componentNamed<LogBox>("Log");
+  auto& log = window.componentNamed<toolkit::LogBox>("Log");
   EXPECT_EQ(log.parent(), &area);
-  EXPECT_EQ(log.bounds(), (Rect{-2, 10, 198, 60}));
+  EXPECT_EQ(log.bounds(), (graphics::Rect{-2, 10, 198, 60}));
   log.appendLine("one");
   EXPECT_EQ(log.lines(), std::vector<std::string>{"one"});
-  auto& clock = window.componentNamed<Timer>("Clock");
+  auto& clock = window.componentNamed<toolkit::Timer>("Clock");
   EXPECT_FALSE(clock.enabled());
   EXPECT_EQ(clock.interval(), 250u);
   // A reference may name a component that comes later in the description.
   EXPECT_EQ(window.componentNamed<Link>("First").target, &window.componentNamed<Link>("Second"));
   EXPECT_EQ(window.componentNamed<Link>("Second").target, &area);
-  const auto& go = window.componentNamed<Action>("Go");
-  EXPECT_EQ(go.actionList(), &window.componentNamed<ActionList>("Actions"));
-  EXPECT_EQ(go.actionList()->images(), &window.componentNamed<ImageList>("Images"));
+  const auto& go = window.componentNamed<toolkit::Action>("Go");
+  EXPECT_EQ(go.actionList(), &window.componentNamed<toolkit::ActionList>("Actions"));
+  EXPECT_EQ(go.actionList()->images(), &window.componentNamed<toolkit::ImageList>("Images"));
   EXPECT_FALSE(go.enabled() || go.visible());
 
   window.show();
@@ -182,7 +186,7 @@ TEST(Description, FreshComponentsStoreNoProperties) {
   for (const char* name :
        {"TPanel", "TLogBox", "TTimer", "TLink", "TPopupMenu", "TImageList", "TActionList", "TAction"}) {
     const ClassInfo& info = *classes().find(name);
-    Component& c = info.make(window);
+    toolkit::Component& c = info.make(window);
     c.setName(std::string("A") + name);
     if (info.parentClass)
       info.setParent(c, info.parentClass->name() == "TForm" ? window : *window.findComponent("ATPanel"));
@@ -219,7 +223,7 @@ TEST(Description, PropertiesAreStoredInPublicationOrderWhateverOrderTheyWereLoad
                   "  end\n"
                   "end\n",
                   classes(), {});
-  EXPECT_EQ(window.componentNamed<Panel>("P").bounds(), (Rect{3, 0, 3, 20}));
+  EXPECT_EQ(window.componentNamed<toolkit::Panel>("P").bounds(), (graphics::Rect{3, 0, 3, 20}));
   EXPECT_EQ(storeDescription(window, classes()),
             "object W: TTestForm\n"
             "  object P: TPanel\n"
@@ -340,7 +344,7 @@ TEST(Description, AFailingSetterGivesEveryPropertyOfTheRootItsFormerValueBack) {
   TestForm window;
   window.setName("Before");
   window.setCaption("before");
-  window.setFont(Font{"Arial", -12, kFontItalic, 0x00112233, 1});
+  window.setFont(graphics::Font{"Arial", -12, graphics::kFontItalic, 0x00112233, 1});
   window.setClientWidth(77);
   const std::string before = storeDescription(window, classes());
   // Every property of the root is written before the nested setter fails.
@@ -375,7 +379,7 @@ TEST(Description, TheWriterRefusesNamesItCouldNotReadBackAndWritesNothing) {
   for (const Case& c : cases) {
     TestForm window;
     window.setName(c.root);
-    for (const char* name : c.owned) window.own<Timer>().setName(name);
+    for (const char* name : c.owned) window.own<toolkit::Timer>().setName(name);
     try {
       const std::string text = storeDescription(window, classes());
       ADD_FAILURE() << c.message << ": stored\n" << text;
@@ -385,7 +389,7 @@ TEST(Description, TheWriterRefusesNamesItCouldNotReadBackAndWritesNothing) {
   }
   TestForm window;
   window.setName("_W2");
-  window.own<Timer>().setName("Clock_1");
+  window.own<toolkit::Timer>().setName("Clock_1");
   TestForm other;
   loadDescription(other, storeDescription(window, classes()), classes(), {});
   EXPECT_EQ(other.name(), "_W2");
@@ -401,7 +405,7 @@ TEST(Description, TheRootMustBeOfTheNamedClass) {
     EXPECT_STREQ(e.what(), "Line 1: the description is of a TForm, not of a TTestForm");
     EXPECT_EQ(e.line(), 1);
   }
-  Panel owner(nullptr);
+  toolkit::Panel owner(nullptr);
   owner.own<Link>().setName("Elsewhere");
   auto& outside = window.own<Link>();
   outside.setName("L");
@@ -424,4 +428,4 @@ TEST(Description, TextsKeepEveryByte) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace description

@@ -20,21 +20,21 @@ widgets::TLbSpeedButton& addButton(gold_button::Window& window, const char* capt
 }  // namespace
 
 int main() {
-  namespace application = platform::application;
+  namespace application = toolkit::application;
   application::setTitle("Accessible changes");
   try {
     gold_button::Window window("Accessible changes");
     widgets::TLbSpeedButton& target = window.addButton("Target");
     target.setCaption("Target");
-    addButton(window, "Move", 0).onClick = [&](platform::Component&) {
+    addButton(window, "Move", 0).onClick = [&](toolkit::Component&) {
       target.setBounds({20, 100, 20 + gold_button::kWidth, 100 + gold_button::kHeight});
     };
-    addButton(window, "Hide", 1).onClick = [&](platform::Component&) { target.setVisible(false); };
-    addButton(window, "Show", 2).onClick = [&](platform::Component&) { target.setVisible(true); };
-    addButton(window, "Remove", 3).onClick = [&](platform::Component&) { target.setParent(nullptr); };
+    addButton(window, "Hide", 1).onClick = [&](toolkit::Component&) { target.setVisible(false); };
+    addButton(window, "Show", 2).onClick = [&](toolkit::Component&) { target.setVisible(true); };
+    addButton(window, "Remove", 3).onClick = [&](toolkit::Component&) { target.setParent(nullptr); };
     return application::run();
   } catch (const std::exception& e) {
-    platform::reportFailure(e.what());
+    toolkit::reportFailure(e.what());
     return 1;
   }
 }

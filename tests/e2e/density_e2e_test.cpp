@@ -97,12 +97,12 @@ std::string layoutDifferences(const driver::UpdaterWindow& window, const Layout&
 widgets::TLbButtonFace composedFace(const Button& b, int dpi) {
   widgets::TLbButtonFace f =
       gold_button::face(b.bounds.right - b.bounds.left, b.bounds.bottom - b.bounds.top, b.name);
-  f.font = platform::scaledToDensity(f.font, dpi);
+  f.font = toolkit::scaledToDensity(f.font, dpi);
   f.enabled = b.enabled;
   return f;
 }
 
-int differingPixels(const driver::ScreenGrab& shown, const std::vector<platform::Color>& want) {
+int differingPixels(const driver::ScreenGrab& shown, const std::vector<graphics::Color>& want) {
   if (shown.pixels.size() != want.size()) return -1;
   int count = 0;
   for (std::size_t i = 0; i < want.size(); ++i) count += shown.pixels[i] != want[i];
@@ -122,8 +122,8 @@ int lineSpacing(HWND log) {
 
 // The same measure of the form's font at `dpi`, made in this process.
 int fontHeightAt(int dpi) {
-  const platform::win32::UniqueFont font =
-      platform::win32::createFont(platform::scaledToDensity(platform::Font{}, dpi));
+  const graphics::win32::UniqueFont font =
+      toolkit::win32::createFont(toolkit::scaledToDensity(graphics::Font{}, dpi));
   const HDC dc = GetDC(nullptr);
   const HGDIOBJ old = SelectObject(dc, font.get());
   TEXTMETRICA metrics{};
@@ -135,7 +135,7 @@ int fontHeightAt(int dpi) {
 
 int requestedDensity() {
   const char* given = std::getenv("UPDATER_TEST_DENSITY");
-  return given && *given ? std::atoi(given) : platform::kDesignDensity;
+  return given && *given ? std::atoi(given) : toolkit::kDesignDensity;
 }
 
 using Density = UpdaterTest;

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "../support/named_cases.h"
+#include "../testing/named_cases.h"
 #include "e2e_fixture.h"
 #include "payload_compare.h"
 

@@ -36,7 +36,7 @@ class ShowcaseAccessibility : public ::testing::Test {
     if (showcase_) showcase_->kill();
   }
 
-  HWND panel(const platform::Rect& bounds) const {
+  HWND panel(const graphics::Rect& bounds) const {
     for (HWND p = GetWindow(form_, GW_CHILD); p; p = GetWindow(p, GW_HWNDNEXT)) {
       RECT r;
       GetWindowRect(p, &r);
@@ -45,7 +45,7 @@ class ShowcaseAccessibility : public ::testing::Test {
     }
     return nullptr;
   }
-  std::vector<std::string> logLines() const { return platform::splitLines(driver::windowText(log_)); }
+  std::vector<std::string> logLines() const { return toolkit::splitLines(driver::windowText(log_)); }
   bool logEndsWith(const std::string& line) const {
     return driver::waitUntil(
         [&] {

@@ -22,7 +22,7 @@ namespace e2e {
 namespace {
 
 namespace layout = showcase::layout;
-using platform::Rect;
+using graphics::Rect;
 
 class Showcase : public ::testing::Test {
  protected:
@@ -73,7 +73,7 @@ class Showcase : public ::testing::Test {
     mouse_.releaseLeft();
   }
 
-  std::vector<std::string> logLines() const { return platform::splitLines(driver::windowText(log_)); }
+  std::vector<std::string> logLines() const { return toolkit::splitLines(driver::windowText(log_)); }
   // The lines added after the first `skip` once there are `count` of them, or what came in time.
   std::vector<std::string> newLines(std::size_t skip, std::size_t count, DWORD timeoutMs = 5000) const {
     std::vector<std::string> lines;

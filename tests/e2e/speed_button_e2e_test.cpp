@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "../support/win_handle.h"
+#include "../testing/win_handle.h"
 #include "e2e_fixture.h"
 #include "gold_button.h"
 #include "real_mouse.h"
@@ -65,7 +65,7 @@ std::string hex(COLORREF c) {
 }
 
 // Empty when the screen shows exactly the expected pixels.
-std::string differences(const driver::ScreenGrab& shown, const std::vector<platform::Color>& want) {
+std::string differences(const driver::ScreenGrab& shown, const std::vector<graphics::Color>& want) {
   if (shown.pixels.size() != want.size()) return "the screen could not be read";
   std::size_t count = 0;
   std::string first;

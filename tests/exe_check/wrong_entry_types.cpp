@@ -26,7 +26,7 @@ namespace {
 
 #if ENTRY_CASE == 0
 [[maybe_unused]] UINT density(HWND window) {
-  using platform::win32::GetDpiForWindowFn;
+  using toolkit::win32::GetDpiForWindowFn;
   return platform::win32::systemEntry<GetDpiForWindowFn>(user32(), "GetDpiForWindow")(window);
 }
 [[maybe_unused]] BOOL restrictSearch() {
@@ -56,9 +56,9 @@ using GetDpiForWindowFn = UINT (*)(HWND);
   return SYSTEM_ENTRY(kernel32(), SetDefaultDllDirectories)(LOAD_LIBRARY_SEARCH_SYSTEM32, nullptr);
 }
 #elif ENTRY_CASE == 5
-static_assert(std::is_same_v<platform::win32::GetDpiForWindowFn, decltype(&::GetDpiForWindow)>);
+static_assert(std::is_same_v<toolkit::win32::GetDpiForWindowFn, decltype(&::GetDpiForWindow)>);
 static_assert(
-    std::is_same_v<platform::win32::AdjustWindowRectExForDpiFn, decltype(&::AdjustWindowRectExForDpi)>);
+    std::is_same_v<toolkit::win32::AdjustWindowRectExForDpiFn, decltype(&::AdjustWindowRectExForDpi)>);
 #endif
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "toolkit/thread_steps.h"
+#include "testing/thread_steps.h"
 #include "widgets/lb_button_thread.h"
 
 namespace widgets {
@@ -17,7 +17,7 @@ TEST(FadeWorker, ARunningWorkerLeftToFreeItselfEndsWhenItsHandleGoes) {
   // What the worker holds goes when it ends: its sleep function, and this with it.
   auto held = std::make_shared<std::atomic<int>>(0);
   const std::weak_ptr<std::atomic<int>> whileRunning = held;
-  platform::ThreadOptions options;
+  toolkit::ThreadOptions options;
   options.sleep = [held = std::move(held)](std::chrono::milliseconds) {
     ++*held;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -7,9 +7,9 @@
 #include <system_error>
 #include <vector>
 
-#include "fade/fade_fixture.h"
+#include "testing/fade_fixture.h"
+#include "testing/thread_steps.h"
 #include "toolkit/application.h"
-#include "toolkit/thread_steps.h"
 
 namespace widgets::testing {
 namespace {
@@ -24,7 +24,7 @@ class SpeedButtonFade : public FadeTest {
     gate.open();
     ASSERT_TRUE(
         pumpUntil([&] { return gate.begun() > sleepsSoFar || button->fadeThread()->thread().parked(); }));
-    platform::application::processMessages();
+    toolkit::application::processMessages();
   }
   bool workerParked() const { return button->fadeThread()->thread().parked(); }
 };
@@ -55,7 +55,7 @@ TEST_F(SpeedButtonFade, AWorkerThatNeverSeesAPointerNeverTicks) {
   const TLbButtonThread* worker = button->fadeThread();
   button->setSlowDecease(true);
   EXPECT_EQ(button->fadeThread(), worker);
-  platform::application::processMessages();
+  toolkit::application::processMessages();
   EXPECT_EQ(gate.begun(), 0);
   EXPECT_TRUE(workerParked());
 }
@@ -87,7 +87,7 @@ TEST_F(SpeedButtonFade, SwitchingOffStopsTheWorkerOnceWhetherHotFadingOrIdle) {
     EXPECT_EQ(button->fadeStep(), 0) << ticksFirst;
     const int paintsAfter = paints();
     button->setSlowDecease(false);
-    platform::application::processMessages();
+    toolkit::application::processMessages();
     EXPECT_EQ(paints(), paintsAfter) << "no tick after the stop";
     button->setParent(nullptr);
   }
@@ -107,7 +107,7 @@ TEST_F(SpeedButtonFade, DestroyingMidFadeEndsTheWorkerAndNothingDrawsAfter) {
   owned.reset();
   button = nullptr;
   const int paintsAfter = paints();
-  platform::application::processMessages();
+  toolkit::application::processMessages();
   EXPECT_EQ(paints(), paintsAfter);
 }
 
@@ -138,7 +138,7 @@ TEST_F(SpeedButtonFade, ThePointerComingBackParksTheFadeAndTheNextLeaveStartsAtT
 
 TEST_F(SpeedButtonFade, AWorkerTheSystemCannotStartLeavesTheFeatureOnButNoButtonHotForGood) {
   auto& b = addButton({10, 10, 110, 40});
-  platform::ThreadOptions failing;
+  toolkit::ThreadOptions failing;
   failing.launch = [](std::function<void()>) -> std::thread {
     throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
   };
@@ -174,7 +174,7 @@ TEST_F(SpeedButtonFade, StressOfSwitchingAndDestroyingWhileFading) {
     b->setSlowDecease(true);
     enter();
     leave();
-    if (i % 3 == 0) platform::application::processMessages();
+    if (i % 3 == 0) toolkit::application::processMessages();
     if (i % 2 == 0) b->setSlowDecease(false);
   }
   SUCCEED() << "no hang, no race report, no leak";

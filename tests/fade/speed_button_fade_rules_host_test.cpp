@@ -5,11 +5,11 @@
 #include <string>
 #include <system_error>
 
-#include "fade/fade_fixture.h"
+#include "testing/fade_fixture.h"
+#include "testing/thread_steps.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/thread.h"
-#include "toolkit/thread_steps.h"
 
 namespace widgets::testing {
 namespace {
@@ -76,28 +76,28 @@ TEST_F(SpeedButtonFadeRules, ATickDoesNothingOnceDestructionOrTerminationHasBegu
 const std::system_error kLockFailure(std::make_error_code(std::errc::resource_unavailable_try_again));
 
 TEST_F(SpeedButtonFadeRules, AThreadErrorFromALeaveOrATickReachesTheErrorReport) {
-  platform::application::setTitle("UpTK294Q");
+  toolkit::application::setTitle("UpTK294Q");
   // No "." is added after the closing parenthesis.
   const std::string report = "Thread Error: Resource temporarily unavailable (11)";
 
   auto& leaving = addButton({10, 10, 110, 40});
-  leaving.onMouseExit = [](platform::Component&) { throw platform::ThreadError::system(kLockFailure); };
+  leaving.onMouseExit = [](toolkit::Component&) { throw toolkit::ThreadError::system(kLockFailure); };
   enter();
   leave();
-  ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].text, report);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].title, "UpTK294Q");
+  ASSERT_EQ(toolkit::headless::shownBoxes().size(), 1u);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].text, report);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].title, "UpTK294Q");
   leaving.setParent(nullptr);
 
   DoomedButton& ticking = fadingDoomedButton();
   TLbButtonThread::TickEvent& onTick = ticking.fadeThread()->onTick();
   onTick = [fadeTick = onTick](TLbButtonThread& sender) {
     fadeTick(sender);
-    throw platform::ThreadError::system(kLockFailure);
+    throw toolkit::ThreadError::system(kLockFailure);
   };
   gate.open();
-  ASSERT_TRUE(pumpUntil([] { return platform::headless::shownBoxes().size() == 2; }));
-  EXPECT_EQ(platform::headless::shownBoxes()[1].text, report);
+  ASSERT_TRUE(pumpUntil([] { return toolkit::headless::shownBoxes().size() == 2; }));
+  EXPECT_EQ(toolkit::headless::shownBoxes()[1].text, report);
   EXPECT_EQ(ticking.fadeStep(), 7) << "the tick itself ran";
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gold_button.h"
-#include "toolkit/thread_steps.h"
+#include "testing/thread_steps.h"
 #include "widgets/lb_speed_button.h"
 
 namespace widgets {

@@ -1,10 +1,10 @@
 // A fading button taken off its parent: the fade runs out unseen, without an error per tick.
 #include <gtest/gtest.h>
 
-#include "fade/fade_fixture.h"
+#include "testing/fade_fixture.h"
+#include "testing/thread_steps.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
-#include "toolkit/thread_steps.h"
 
 namespace widgets::testing {
 namespace {
@@ -26,7 +26,7 @@ TEST_F(SpeedButtonParentlessFade, AnOpaqueButtonTakenOffDuringAFadeCountsDownAnd
   EXPECT_TRUE(pumpUntil([&] { return button->fadeThread()->thread().parked(); }));
   EXPECT_EQ(button->fadeStep(), 0);
   EXPECT_EQ(paints(), paintsOff);
-  EXPECT_TRUE(platform::headless::shownBoxes().empty()) << platform::headless::shownBoxes().front().text;
+  EXPECT_TRUE(toolkit::headless::shownBoxes().empty()) << toolkit::headless::shownBoxes().front().text;
 }
 
 }  // namespace

@@ -26,19 +26,19 @@
 namespace {
 
 // The main window's class as descriptions know it, without the updater behind its handlers.
-class TForm1 : public platform::Form {};
+class TForm1 : public toolkit::Form {};
 
-const platform::ClassRegistry& classes() {
-  static const platform::ClassRegistry registry = app::mainWindowClasses<TForm1>();
+const description::ClassRegistry& classes() {
+  static const description::ClassRegistry registry = app::mainWindowClasses<TForm1>();
   return registry;
 }
 
-const platform::Methods& methods() {
-  static const platform::Methods table = [] {
-    platform::Methods m;
+const description::Methods& methods() {
+  static const description::Methods table = [] {
+    description::Methods m;
     for (const char* name : {"FormShow", "Timer1Timer", "Button1Click", "Button2Click"})
-      m.add<platform::NotifyEvent>(name, [](platform::Component&) {});
-    m.add<platform::KeyEvent>("FormKeyDown", [](platform::Component&, int, unsigned) {});
+      m.add<toolkit::NotifyEvent>(name, [](toolkit::Component&) {});
+    m.add<toolkit::KeyEvent>("FormKeyDown", [](toolkit::Component&, int, unsigned) {});
     return m;
   }();
   return table;
@@ -57,9 +57,9 @@ std::int64_t capped(std::int64_t n) {
 }
 
 // The side's size however it is signed, capped.
-std::int64_t sideOf(const platform::ObjectBlock& block, std::string_view property) {
+std::int64_t sideOf(const description::ObjectBlock& block, std::string_view property) {
   for (const auto& line : block.properties) {
-    if (line.name != property || line.value.kind != platform::ValueToken::Kind::kNumber) continue;
+    if (line.name != property || line.value.kind != description::ValueToken::Kind::kNumber) continue;
     std::int64_t side = 0;
     const std::string& t = line.value.text;
     const auto read = std::from_chars(t.data(), t.data() + t.size(), side);
@@ -69,7 +69,7 @@ std::int64_t sideOf(const platform::ObjectBlock& block, std::string_view propert
   return 0;
 }
 
-std::int64_t panelPixels(const platform::ObjectBlock& block) {
+std::int64_t panelPixels(const description::ObjectBlock& block) {
   std::int64_t pixels = 0;
   if (block.className == "TPanel") pixels = capped(sideOf(block, "Width") * sideOf(block, "Height"));
   for (const auto& child : block.children) pixels = capped(pixels + panelPixels(child));
@@ -78,15 +78,15 @@ std::int64_t panelPixels(const platform::ObjectBlock& block) {
 
 bool fitsTheHeadlessScreens(std::string_view text) {
   try {
-    return panelPixels(platform::parseDescription(text)) <= kMaxPanelPixels;
-  } catch (const platform::DescriptionError&) {
+    return panelPixels(description::parseDescription(text)) <= kMaxPanelPixels;
+  } catch (const description::DescriptionError&) {
     return true;  // the reader refuses it before any panel is made
   }
 }
 
-std::string store(const platform::Component& window) {
+std::string store(const toolkit::Component& window) {
   try {
-    return platform::storeDescription(window, classes());
+    return description::storeDescription(window, classes());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     fuzz::require(false, "a window that loaded stores");
@@ -99,14 +99,14 @@ std::string store(const platform::Component& window) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   if (!fitsTheHeadlessScreens(text)) return 0;
-  platform::headless::resetUi();
+  toolkit::headless::resetUi();
 
   TForm1 window;
   window.setName("Untouched");
   const std::string untouched = store(window);
   try {
-    platform::loadDescription(window, text, classes(), methods());
-  } catch (const platform::DescriptionError&) {
+    description::loadDescription(window, text, classes(), methods());
+  } catch (const description::DescriptionError&) {
     fuzz::require(window.ownedComponents().empty(), "a refused text leaves no component behind");
     fuzz::require(store(window) == untouched, "a refused text leaves the window's properties as they were");
     return 0;
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string stored = store(window);
   TForm1 again;
   try {
-    platform::loadDescription(again, stored, classes(), methods());
+    description::loadDescription(again, stored, classes(), methods());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     fuzz::require(false, "what a window stores loads back");
@@ -127,10 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   window.show();
   for (const auto& owned : window.ownedComponents()) {
-    if (auto* panel = dynamic_cast<platform::Panel*>(owned.get())) platform::headless::paintHost(*panel);
+    if (auto* panel = dynamic_cast<toolkit::Panel*>(owned.get())) toolkit::headless::paintHost(*panel);
   }
-  for (const auto& box : platform::headless::shownBoxes()) std::fprintf(stderr, "%s\n", box.text.c_str());
-  fuzz::require(platform::headless::shownBoxes().empty(),
+  for (const auto& box : toolkit::headless::shownBoxes()) std::fprintf(stderr, "%s\n", box.text.c_str());
+  fuzz::require(toolkit::headless::shownBoxes().empty(),
                 "a loaded window shows and paints without a failure");
   return 0;
 }

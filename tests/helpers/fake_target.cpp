@@ -3,7 +3,7 @@
 // Signals the ready event once it runs, so that its executable is known to be in use.
 #include <windows.h>
 
-#include "support/win_handle.h"
+#include "testing/win_handle.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;

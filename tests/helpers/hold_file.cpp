@@ -3,7 +3,7 @@
 // Signals the ready event once the file is held. Exit code 1: the file could not be opened.
 #include <windows.h>
 
-#include "support/win_handle.h"
+#include "testing/win_handle.h"
 
 int main(int argc, char** argv) {
   using test_support::UniqueHandle;

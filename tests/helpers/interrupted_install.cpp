@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "platform/files.h"
-#include "support/win_handle.h"
-#include "support/write_fault.h"
+#include "testing/win_handle.h"
+#include "testing/write_fault.h"
 #include "updater/payload_writer.h"
 
 int main(int argc, char** argv) {

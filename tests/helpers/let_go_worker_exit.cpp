@@ -17,7 +17,7 @@
 #include <string_view>
 #include <thread>
 
-#include "support/child_process.h"
+#include "testing/child_process.h"
 #include "toolkit/thread.h"
 
 namespace {
@@ -35,7 +35,7 @@ void throwAndCatch() {
 
 int letGoAndReturn(bool stuck) {
   {
-    platform::Thread worker([stuck](platform::ThreadContext& context) {
+    toolkit::Thread worker([stuck](toolkit::ThreadContext& context) {
       started = true;
       if (stuck) {
         for (;;) throwAndCatch();
@@ -48,7 +48,7 @@ int letGoAndReturn(bool stuck) {
     worker.resume();
     while (!started) std::this_thread::yield();
   }
-  return platform::exitCodeAfterWorkers(0);
+  return toolkit::exitCodeAfterWorkers(0);
 }
 
 // The exit code of this program run with `argument`.

@@ -11,6 +11,6 @@ int main() {
   // Registered before the libraries are loaded, so it runs after what loading them left to run
   // at exit. Its exit code is the process's.
   std::atexit([] { std::_Exit(GetModuleHandleA("oleacc.dll") ? 0 : 3); });
-  if (!platform::win32::oleLibraries()) return 2;
+  if (!toolkit::win32::oleLibraries()) return 2;
   return 1;
 }

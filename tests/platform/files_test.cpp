@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/named_cases.h"
-#include "support/scratch_folder.h"
-#include "support/write_fault.h"
+#include "testing/named_cases.h"
+#include "testing/scratch_folder.h"
+#include "testing/write_fault.h"
 
 namespace platform {
 namespace {

@@ -4,12 +4,12 @@
 #include "toolkit/accelerator.h"
 #include "toolkit/headless/in_process_driver.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 class DoubleByteAccelerator : public ::testing::Test {
  protected:
-  void SetUp() override { headless::setAnsiCodePage(932); }
+  void SetUp() override { platform::headless::setAnsiCodePage(932); }
   void TearDown() override { headless::resetUi(); }
 };
 
@@ -35,11 +35,11 @@ TEST_F(DoubleByteAccelerator, ACharacterOfTwoBytesIsSkippedOrTakenWhole) {
 }
 
 TEST_F(DoubleByteAccelerator, TheSameBytesAreSingleCharactersInAWesternCodePage) {
-  headless::setAnsiCodePage(1252);
+  platform::headless::setAnsiCodePage(1252);
   EXPECT_EQ(acceleratorOf("\x83&B"), "B");
   EXPECT_EQ(acceleratorOf("&\x83\x41"), "\x83");
-  EXPECT_THROW(headless::setAnsiCodePage(936), std::invalid_argument);
+  EXPECT_THROW(platform::headless::setAnsiCodePage(936), std::invalid_argument);
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 TEST(Accelerator, TheCharacterAfterASingleAmpersandTheLastOneCounting) {
@@ -36,4 +36,4 @@ TEST(Accelerator, TypedCharactersMatchWithoutTheCaseOfAsciiLettersOnly) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

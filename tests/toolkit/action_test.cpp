@@ -9,22 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "plain_control.h"
+#include "testing/plain_control.h"
 #include "toolkit/image_list.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using testing::PlainControl;
 
 // Five 8 x 8 images on a white mask: image i is a square of colour 0x10 * (i + 1) in blue.
-std::unique_ptr<Bitmap> fiveImageStrip() {
-  auto strip = createBitmap(40, 8);
-  Canvas& c = strip->canvas();
+std::unique_ptr<graphics::Bitmap> fiveImageStrip() {
+  auto strip = graphics::createBitmap(40, 8);
+  graphics::Canvas& c = strip->canvas();
   c.setBrushColor(0x00FFFFFF);
   c.fillRect({0, 0, 40, 8});
   for (int i = 0; i < 5; ++i) {
-    c.setBrushColor(static_cast<Color>(0x10 * (i + 1)) << 16);
+    c.setBrushColor(static_cast<graphics::Color>(0x10 * (i + 1)) << 16);
     c.fillRect({8 * i + 2, 2, 8 * i + 6, 6});
   }
   return strip;
@@ -35,7 +35,7 @@ TEST(ImageList, CutsAStripAndDrawsOneImageSeeThrough) {
   ImageList images(&owner, 8, 8);
   EXPECT_EQ(images.addStrip(*fiveImageStrip()), 5);
   EXPECT_EQ(images.count(), 5);
-  auto target = createBitmap(12, 12);
+  auto target = graphics::createBitmap(12, 12);
   target->canvas().setBrushColor(0x000000FF);
   target->canvas().fillRect({0, 0, 12, 12});
   images.draw(target->canvas(), 3, 3, 2);
@@ -46,8 +46,9 @@ TEST(ImageList, CutsAStripAndDrawsOneImageSeeThrough) {
   EXPECT_THROW(images.draw(target->canvas(), 0, 0, 5), std::out_of_range);
   EXPECT_THROW(images.draw(target->canvas(), 0, 0, -1), std::out_of_range);
 
-  EXPECT_THROW(images.addStrip(*createBitmap(36, 8)), std::invalid_argument) << "not a whole number";
-  EXPECT_THROW(images.addStrip(*createBitmap(40, 16)), std::invalid_argument) << "another height";
+  EXPECT_THROW(images.addStrip(*graphics::createBitmap(36, 8)), std::invalid_argument)
+      << "not a whole number";
+  EXPECT_THROW(images.addStrip(*graphics::createBitmap(40, 16)), std::invalid_argument) << "another height";
   EXPECT_EQ(images.count(), 5) << "a refused strip adds nothing";
   EXPECT_THROW(ImageList(&owner, 0, 8), std::invalid_argument);
 }
@@ -148,4 +149,4 @@ TEST(Action, LinksComeUndoneWhicheverSideGoesFirst) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -2,13 +2,13 @@
 // got there, and a child window may outlive the list that told it of changes.
 #include <gtest/gtest.h>
 
-#include "plain_control.h"
+#include "testing/plain_control.h"
 #include "toolkit/form.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/log_box.h"
 #include "toolkit/panel.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 struct FormAt {
@@ -30,10 +30,10 @@ class ChildWindowDensity : public ::testing::Test {
     control.setParent(&panel);
   }
   void expectAt144(const Panel& panel) const {
-    EXPECT_EQ(panel.bounds(), (Rect{12, 12, 650, 254}));
-    EXPECT_EQ(box.bounds(), (Rect{24, 24, 614, 170}));
+    EXPECT_EQ(panel.bounds(), (graphics::Rect{12, 12, 650, 254}));
+    EXPECT_EQ(box.bounds(), (graphics::Rect{24, 24, 614, 170}));
     EXPECT_EQ(box.shownFont().height, -17);
-    EXPECT_EQ(control.bounds(), (Rect{450, 180, 612, 227}));
+    EXPECT_EQ(control.bounds(), (graphics::Rect{450, 180, 612, 227}));
     EXPECT_EQ(control.font().height, -17);
   }
 
@@ -47,7 +47,7 @@ TEST_F(ChildWindowDensity, APanelMovedToAFormOfAnotherDensityTakesEverythingOnIt
   Panel panel(nullptr);
   panel.setParent(&at96.form);
   fill(panel);
-  EXPECT_EQ(box.bounds(), (Rect{16, 16, 409, 113}));
+  EXPECT_EQ(box.bounds(), (graphics::Rect{16, 16, 409, 113}));
   panel.setParent(&at144.form);
   expectAt144(panel);
   at96.form.scaleTo(192);  // the form it left no longer moves it
@@ -69,7 +69,7 @@ TEST_F(ChildWindowDensity, AChildMayOutliveThePanelItWasOn) {
   // Made before its panel by the same owner, the box goes after it.
   auto early = std::make_unique<LogBox>(nullptr);
   {
-    Panel panel(at144.form, {0, 0, 100, 50}, kBtnFaceColor);
+    Panel panel(at144.form, {0, 0, 100, 50}, graphics::kBtnFaceColor);
     early->setParent(&panel);
   }
   at144.form.scaleTo(96);  // nothing left to tell
@@ -77,4 +77,4 @@ TEST_F(ChildWindowDensity, AChildMayOutliveThePanelItWasOn) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

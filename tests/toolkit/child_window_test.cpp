@@ -8,15 +8,15 @@
 #include "toolkit/log_box.h"
 #include "toolkit/panel.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 TEST(ChildWindow, ParentThatCannotTakeTheWindowLeavesTheChildWhereItWas) {
   static const Form mainForm{FormOptions{}};  // the first form ends the event loop when closed
   Form form{FormOptions{}};
-  Panel placed(form, {0, 0, 100, 50}, kBtnFaceColor);
+  Panel placed(form, {0, 0, 100, 50}, graphics::kBtnFaceColor);
   Panel formless(nullptr);
-  LogBox box(placed, {4, 4, 90, 40}, kWindowColor);
+  LogBox box(placed, {4, 4, 90, 40}, graphics::kWindowColor);
   box.appendLine("kept");
 
   EXPECT_THROW(box.setParent(&formless), std::runtime_error);
@@ -30,4 +30,4 @@ TEST(ChildWindow, ParentThatCannotTakeTheWindowLeavesTheChildWhereItWas) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "support/named_cases.h"
+#include "testing/named_cases.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/guarded.h"
@@ -45,7 +45,7 @@ bool allocationsFail = false;
   std::free(p);
 }
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using headless::shownBoxes;
@@ -128,4 +128,4 @@ TEST_F(ErrorReport, NeedsNoMemoryAndNeverLetsTheFailureOut) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -2,20 +2,20 @@
 // shows its 96-dpi sizes at the new density, at the place the system suggests.
 #include <gtest/gtest.h>
 
+#include "testing/plain_control.h"
 #include "toolkit/form.h"
 #include "toolkit/log_box.h"
 #include "toolkit/panel.h"
-#include "toolkit/plain_control.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 struct Sizes {
   int dpi;
   SIZE client;
   RECT panel, box;  // window rectangles in their parent
-  Rect control;
+  graphics::Rect control;
   int fontHeight;
 };
 
@@ -75,4 +75,4 @@ TEST(FormDensity, FollowsEachMoveFromThe96DpiValuesToWhereTheSystemSuggests) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

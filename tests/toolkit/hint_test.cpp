@@ -1,11 +1,11 @@
 // Which control's hint shows under the pointer: the hint properties and their inheritance.
 #include <gtest/gtest.h>
 
-#include "plain_control.h"
+#include "testing/plain_control.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using testing::PlainControl;
@@ -24,7 +24,7 @@ TEST(Hint, ShowsForTheControlUnderThePointerWhenItOrItsParentShowsHints) {
   above.setParent(&panel);
   above.setBounds({60, 10, 160, 40});
   above.setHint("Above");
-  const Point onBoth{80, 20};
+  const graphics::Point onBoth{80, 20};
 
   EXPECT_FALSE(below.showHint()) << "follows the panel, off by default";
   EXPECT_EQ(panel.hintControlAt(onBoth), nullptr);
@@ -54,4 +54,4 @@ TEST(Hint, ShowsForTheControlUnderThePointerWhenItOrItsParentShowsHints) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

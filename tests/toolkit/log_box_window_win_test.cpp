@@ -10,7 +10,7 @@
 #include "toolkit/panel.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 // The first form made ends the event loop when it is closed; none made here may.
@@ -57,7 +57,7 @@ TEST(LogBoxWindow, ThePanelPaintsTheBoxInTheBoxsOwnColour) {
   EXPECT_EQ(askedBackground(first, WM_CTLCOLORSTATIC), COLORREF{0x00112233});
   box.setParent(&second);
   EXPECT_EQ(askedBackground(second, WM_CTLCOLORSTATIC), COLORREF{0x00112233}) << "moved to another panel";
-  box.setColor(kWindowColor);
+  box.setColor(graphics::kWindowColor);
   EXPECT_EQ(askedBackground(second, WM_CTLCOLORSTATIC), GetSysColor(COLOR_WINDOW));
 }
 
@@ -67,7 +67,7 @@ TEST(LogBoxWindow, TheFormHandsItsFocusToTheBoxInItNow) {
   const auto other = shownForm();
   Panel onOne(*one, {0, 0, 200, 100}, 0x005BCECB);
   Panel onOther(*other, {0, 0, 200, 100}, 0x005BCECB);
-  auto box = std::make_unique<LogBox>(onOne, Rect{4, 4, 190, 90}, 0x00AFE7E6);
+  auto box = std::make_unique<LogBox>(onOne, graphics::Rect{4, 4, 190, 90}, 0x00AFE7E6);
   const HWND edit = editOf(onOne);
   ASSERT_TRUE(edit);
 
@@ -84,4 +84,4 @@ TEST(LogBoxWindow, TheFormHandsItsFocusToTheBoxInItNow) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 TEST(ScreenDensity, ScalesAsTheSystemsMulDivRounds) {
@@ -24,18 +24,18 @@ TEST(ScreenDensity, ScalesAsTheSystemsMulDivRounds) {
 
 TEST(ScreenDensity, ARectanglesWidthDoesNotDependOnWhereItStarts) {
   // Scaling the right side instead of the width would make these two 1 and 2 pixels wide.
-  EXPECT_EQ(scaledToDensity(Rect{1, 1, 2, 2}, 144), (Rect{2, 2, 4, 4}));
-  EXPECT_EQ(scaledToDensity(Rect{2, 2, 3, 3}, 144), (Rect{3, 3, 5, 5}));
-  EXPECT_EQ(scaledToDensity(Rect{300, 120, 408, 151}, 144), (Rect{450, 180, 612, 227}));
+  EXPECT_EQ(scaledToDensity(graphics::Rect{1, 1, 2, 2}, 144), (graphics::Rect{2, 2, 4, 4}));
+  EXPECT_EQ(scaledToDensity(graphics::Rect{2, 2, 3, 3}, 144), (graphics::Rect{3, 3, 5, 5}));
+  EXPECT_EQ(scaledToDensity(graphics::Rect{300, 120, 408, 151}, 144), (graphics::Rect{450, 180, 612, 227}));
 }
 
 TEST(ScreenDensity, AFontChangesOnlyItsHeight) {
-  Font f;
+  graphics::Font f;
   f.name = "Tahoma";
   f.height = 13;
-  f.style = kFontBold | kFontItalic;
+  f.style = graphics::kFontBold | graphics::kFontItalic;
   f.color = 0x00123456;
-  Font expected = f;
+  graphics::Font expected = f;
   expected.height = 20;  // 19.5
   EXPECT_EQ(scaledToDensity(f, 144), expected);
 }
@@ -47,8 +47,8 @@ TEST(ScreenDensity, AScaledRectangleNeverDriftsFromItsDesign) {
     r.scaleTo(144);
     r.scaleTo(120);
   }
-  EXPECT_EQ(r.design(), (Rect{16, 120, 217, 151}));
-  EXPECT_EQ(r.shown(), (Rect{20, 150, 271, 189}));
+  EXPECT_EQ(r.design(), (graphics::Rect{16, 120, 217, 151}));
+  EXPECT_EQ(r.shown(), (graphics::Rect{20, 150, 271, 189}));
   EXPECT_FALSE(r.scaleTo(0));
   EXPECT_EQ(r.density(), 120);
 }
@@ -56,14 +56,14 @@ TEST(ScreenDensity, AScaledRectangleNeverDriftsFromItsDesign) {
 TEST(ScreenDensity, ShownPixelsGivenByCodeAreTakenBackTo96Dpi) {
   ScaledRect r;
   EXPECT_TRUE(r.setShown({5, 7, 105, 38}));
-  EXPECT_EQ(r.design(), (Rect{5, 7, 105, 38}));  // exact at 96
+  EXPECT_EQ(r.design(), (graphics::Rect{5, 7, 105, 38}));  // exact at 96
   r.scaleTo(144);
   EXPECT_TRUE(r.setShown({450, 180, 612, 227}));
-  EXPECT_EQ(r.design(), (Rect{300, 120, 408, 151}));
+  EXPECT_EQ(r.design(), (graphics::Rect{300, 120, 408, 151}));
   EXPECT_FALSE(r.setShown({450, 180, 612, 227}));
   r.scaleTo(96);
-  EXPECT_EQ(r.shown(), (Rect{300, 120, 408, 151}));
+  EXPECT_EQ(r.shown(), (graphics::Rect{300, 120, 408, 151}));
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

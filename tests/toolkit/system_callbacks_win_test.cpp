@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
-#include "plain_control.h"
-#include "report_boxes_win.h"
-#include "support/child_process.h"
+#include "testing/child_process.h"
+#include "testing/plain_control.h"
+#include "testing/report_boxes_win.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
@@ -24,7 +24,7 @@
 #include "toolkit/win32/ole_libraries.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using test_support::ReportBoxes;
@@ -299,4 +299,4 @@ TEST(AccessibilityLibraries, StayLoadedUntilTheProcessEnds) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -4,12 +4,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "thread_steps.h"
+#include "testing/thread_steps.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/thread.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using thread_steps::noSleep;
@@ -82,4 +82,4 @@ TEST_F(HeadlessThread, TheEventLoopRunsHandedOverCallsUntilTerminationOrUntilNoW
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "thread_steps.h"
+#include "testing/thread_steps.h"
 #include "toolkit/thread_handoff.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using namespace std::chrono_literals;
@@ -337,4 +337,4 @@ TEST(Thread, StressOfCreateResumeParkTerminateAndFree) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

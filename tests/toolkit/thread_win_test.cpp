@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "thread_steps.h"
+#include "testing/thread_steps.h"
 #include "toolkit/application.h"
 #include "toolkit/thread.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 using namespace std::chrono_literals;
@@ -81,4 +81,4 @@ TEST(ThreadOnWindows, CallsHandedOverWhileAMessageBoxIsOpenRunInsideItsModalLoop
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

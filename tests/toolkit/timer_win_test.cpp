@@ -10,7 +10,7 @@
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 // Takes every timer the system will give this thread, up to far more than any limit known.
@@ -70,4 +70,4 @@ TEST(Timer, AStartTheSystemRefusesIsAnErrorAndLeavesTheTimerOff) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

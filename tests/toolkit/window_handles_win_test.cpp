@@ -9,7 +9,7 @@
 #include "toolkit/panel.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 // The first form made ends the event loop when it is closed; the forms closed here must not.
@@ -69,7 +69,7 @@ TEST(WindowHandles, TheFormsIconsOutliveItsWindow) {
 TEST(WindowHandles, WindowsTheCloseBoxDestroyedAreNotDestroyedAgain) {
   keepAMainFormAlive();
   auto form = std::make_unique<Form>(withIcon());
-  auto panel = std::make_unique<Panel>(*form, Rect{8, 8, 192, 92}, 0x005BCECB);
+  auto panel = std::make_unique<Panel>(*form, graphics::Rect{8, 8, 192, 92}, 0x005BCECB);
   auto box = std::make_unique<LogBox>(nullptr);
   box->setBounds({4, 4, 180, 80});
   box->setParent(panel.get());
@@ -96,4 +96,4 @@ TEST(WindowHandles, WindowsTheCloseBoxDestroyedAreNotDestroyedAgain) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace toolkit

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/resources.h"
-#include "support/scratch_folder.h"
+#include "testing/scratch_folder.h"
 #include "updater/payload_writer.h"
 
 namespace updater {

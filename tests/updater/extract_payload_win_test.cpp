@@ -10,8 +10,8 @@
 
 #include "platform/files.h"
 #include "platform/resources.h"
-#include "support/child_process.h"
-#include "support/scratch_folder.h"
+#include "testing/child_process.h"
+#include "testing/scratch_folder.h"
 #include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
 

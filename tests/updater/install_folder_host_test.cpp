@@ -10,9 +10,9 @@
 
 #include "platform/files.h"
 #include "platform/headless/files.h"
-#include "support/named_cases.h"
-#include "support/scratch_folder.h"
-#include "support/write_fault.h"
+#include "testing/named_cases.h"
+#include "testing/scratch_folder.h"
+#include "testing/write_fault.h"
 #include "updater/payload_writer.h"
 
 namespace updater {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "platform/registry.h"
-#include "support/named_cases.h"
-#include "support/record_values.h"
+#include "testing/named_cases.h"
+#include "testing/record_values.h"
 
 namespace updater {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "platform/ascii_case.h"
 #include "platform/headless/resources.h"
-#include "support/named_cases.h"
-#include "support/scratch_folder.h"
+#include "testing/named_cases.h"
+#include "testing/scratch_folder.h"
 #include "updater/payload_digest.h"
 
 namespace updater {

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "platform/files.h"
-#include "support/named_cases.h"
-#include "support/scratch_folder.h"
-#include "support/write_fault.h"
+#include "testing/named_cases.h"
+#include "testing/scratch_folder.h"
+#include "testing/write_fault.h"
 
 namespace updater {
 namespace {

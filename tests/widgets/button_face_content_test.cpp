@@ -1,8 +1,8 @@
 // Caption cutting, glyph frames, the popup arrow and faces too small for their content.
 #include <gtest/gtest.h>
 
-#include "face_painting.h"
-#include "support/named_cases.h"
+#include "testing/face_painting.h"
+#include "testing/named_cases.h"
 
 namespace widgets {
 namespace {
@@ -21,7 +21,7 @@ FaceArgs plainFace() {
   return a;
 }
 
-bool samePixels(const platform::Bitmap& a, const platform::Bitmap& b) {
+bool samePixels(const graphics::Bitmap& a, const graphics::Bitmap& b) {
   for (int y = 0; y < a.height(); ++y) {
     for (int x = 0; x < a.width(); ++x) {
       if (a.canvas().pixel(x, y) != b.canvas().pixel(x, y)) return false;
@@ -31,8 +31,8 @@ bool samePixels(const platform::Bitmap& a, const platform::Bitmap& b) {
 }
 
 // The longest start of text whose raw width fits, measured as the painter measures.
-std::string longestFittingStart(const platform::Font& font, std::string text, int available) {
-  const auto scratch = platform::createBitmap(1, 1);
+std::string longestFittingStart(const graphics::Font& font, std::string text, int available) {
+  const auto scratch = graphics::createBitmap(1, 1);
   scratch->canvas().setFont(font);
   while (!text.empty() && scratch->canvas().textExtent(text).cx > available) text.pop_back();
   return text;
@@ -58,8 +58,8 @@ TEST(CaptionCutting, WordWrapKeepsEveryCharacter) {
   a.wordWrap = true;
   a.caption = "Install the new version";
   const auto wrapped = paintFace(a);
-  const platform::Rect text = boundsOf(wrapped->canvas(), a.width, a.height, clBlack);
-  const auto scratch = platform::createBitmap(1, 1);
+  const graphics::Rect text = boundsOf(wrapped->canvas(), a.width, a.height, clBlack);
+  const auto scratch = graphics::createBitmap(1, 1);
   scratch->canvas().setFont(a.font);
   EXPECT_GT(text.height(), scratch->canvas().textExtent("I").cy);  // more than one line
 }
@@ -79,8 +79,8 @@ TEST(AcceleratorPrefix, IsMeasuredButNotShown) {
   a.caption = "Go";
   const auto plain = paintFace(a);
   // Same place and the same letters, plus the underline below the first one.
-  const platform::Rect withPrefix = boundsOf(prefixed->canvas(), a.width, a.height, clBlack);
-  const platform::Rect without = boundsOf(plain->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect withPrefix = boundsOf(prefixed->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect without = boundsOf(plain->canvas(), a.width, a.height, clBlack);
   EXPECT_LE(withPrefix.left, without.left);  // the underline covers the letter's whole cell
   EXPECT_EQ(withPrefix.right, without.right);
   EXPECT_EQ(withPrefix.top, without.top);
@@ -95,12 +95,12 @@ TEST(EncartaStyle, TurnsBoldInsteadOfMovingWhenDown) {
   const auto up = paintFace(a);
   a.down = true;
   const auto down = paintFace(a);
-  const platform::Rect upText = boundsOf(up->canvas(), a.width, a.height, clBlack);
-  const platform::Rect downText = boundsOf(down->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect upText = boundsOf(up->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect downText = boundsOf(down->canvas(), a.width, a.height, clBlack);
   EXPECT_EQ(downText.left, upText.left);
   EXPECT_EQ(downText.top, upText.top);
   EXPECT_GT(downText.width(), upText.width());
-  EXPECT_EQ(down->canvas().font().style & platform::kFontBold, platform::kFontBold);
+  EXPECT_EQ(down->canvas().font().style & graphics::kFontBold, graphics::kFontBold);
 
   a.style = bsNormal;
   const auto normalDown = paintFace(a);
@@ -119,8 +119,8 @@ class GlyphFrameChoice : public ::testing::TestWithParam<GlyphFrameCase> {};
 
 TEST_P(GlyphFrameChoice, PicksTheFrameForTheLook) {
   const GlyphFrameCase& k = GetParam();
-  const std::vector<platform::Color> colours = {0x00A00000, 0x0000A000, 0x000000A0, 0x00A0A000};
-  const auto strip = makeStrip(8, std::vector<platform::Color>(colours.begin(), colours.begin() + k.frames));
+  const std::vector<graphics::Color> colours = {0x00A00000, 0x0000A000, 0x000000A0, 0x00A0A000};
+  const auto strip = makeStrip(8, std::vector<graphics::Color>(colours.begin(), colours.begin() + k.frames));
   FaceArgs a = plainFace();
   a.caption = "";
   a.alignment = taCenter;
@@ -130,10 +130,10 @@ TEST_P(GlyphFrameChoice, PicksTheFrameForTheLook) {
   a.mouseInside = k.mouseInside;
   a.down = k.down;
   const auto face = paintFace(a);
-  const platform::Color shown = colours[static_cast<std::size_t>(k.shownFrame)];
+  const graphics::Color shown = colours[static_cast<std::size_t>(k.shownFrame)];
   const int press = (k.enabled && k.down) ? 1 : 0;
   // No caption: the glyph stands in the middle.
-  const platform::Rect expected = platform::Rect{26, 8, 34, 16}.offset(press, press);
+  const graphics::Rect expected = graphics::Rect{26, 8, 34, 16}.offset(press, press);
   EXPECT_EQ(boundsOf(face->canvas(), a.width, a.height, shown), expected);
 }
 
@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GlyphFrameChoice,
 
 TEST(GlyphFrames, TheFramesTransparentColourIsItsLowerLeftPixel) {
   const auto strip = makeStrip(8, {clBlue});
-  const auto bitmap = platform::createBitmap(20, 20);
+  const auto bitmap = graphics::createBitmap(20, 20);
   bitmap->canvas().setBrushColor(clRed);
   bitmap->canvas().fillRect({0, 0, 20, 20});
   DrawGlyphFrame(bitmap->canvas(), *strip, 5, 5, 0, 0, 8, 8);
@@ -180,17 +180,17 @@ TEST(PopupArrow, StandsAtTheRightOfTheMiddleInEveryStyle) {
     a.caption = "";
     a.hasPopupMenu = true;
     const auto face = paintFace(a);
-    const platform::Canvas& c = face->canvas();
+    const graphics::Canvas& c = face->canvas();
     const int x = a.width - 11;
     const int y = a.height / 2 - 1;
     a.hasPopupMenu = false;
     const auto without = paintFace(a);
-    const platform::Canvas& w = without->canvas();
+    const graphics::Canvas& w = without->canvas();
     // Black triangle; its white pixels are left out.
     const char* rows[] = {"BBBBB", "WBBBW", "WWBWW"};
     for (int dy = 0; dy < 3; ++dy) {
       for (int dx = 0; dx < 5; ++dx) {
-        const platform::Color expected = rows[dy][dx] == 'B' ? clBlack : w.pixel(x + dx, y + dy);
+        const graphics::Color expected = rows[dy][dx] == 'B' ? clBlack : w.pixel(x + dx, y + dy);
         EXPECT_EQ(c.pixel(x + dx, y + dy), expected) << "style " << int{style} << " at " << dx << ", " << dy;
       }
     }
@@ -200,7 +200,7 @@ TEST(PopupArrow, StandsAtTheRightOfTheMiddleInEveryStyle) {
 }
 
 TEST(PopupArrow, ResourceHoldsTheTriangle) {
-  const auto arrow = platform::loadBitmapResource("LBARROW");
+  const auto arrow = graphics::loadBitmapResource("LBARROW");
   ASSERT_EQ(arrow->width(), 5);
   ASSERT_EQ(arrow->height(), 3);
   const char* rows[] = {"BBBBB", "WBBBW", "WWBWW"};

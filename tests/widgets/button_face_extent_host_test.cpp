@@ -2,7 +2,7 @@
 // shape without outline: the fill leaves out the rectangle's right column and bottom row.
 #include <gtest/gtest.h>
 
-#include "face_painting.h"
+#include "testing/face_painting.h"
 
 namespace widgets {
 namespace {
@@ -12,7 +12,7 @@ using namespace widgets::testing;
 TEST(QuickenFace, StopsOneShortOfTheRightAndBottomUnderItsLine) {
   const FaceArgs a = distinctFace(bsQuicken);
   const auto face = paintFace(a);
-  const platform::Canvas& c = face->canvas();
+  const graphics::Canvas& c = face->canvas();
   EXPECT_EQ(c.pixel(38, 10), kFace);
   EXPECT_EQ(c.pixel(39, 10), kFaceKeyColor);  // the last column
   EXPECT_EQ(c.pixel(20, 18), kFace);

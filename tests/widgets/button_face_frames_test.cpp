@@ -4,15 +4,15 @@
 
 #include <vector>
 
-#include "face_painting.h"
-#include "support/named_cases.h"
+#include "testing/face_painting.h"
+#include "testing/named_cases.h"
 
 namespace widgets {
 namespace {
 
 using namespace widgets::testing;
 
-constexpr platform::Color kUnder = 0x0000A000;  // what a canvas held before the painter came
+constexpr graphics::Color kUnder = 0x0000A000;  // what a canvas held before the painter came
 constexpr int kW = 40;
 constexpr int kH = 20;
 
@@ -26,10 +26,10 @@ FaceArgs framedFace(TLbSpeedButtonStyle style, bool down) {
 struct Expected {
   int x;
   int y;
-  platform::Color color;
+  graphics::Color color;
 };
 
-void expectPixels(const platform::Canvas& c, const std::vector<Expected>& pixels) {
+void expectPixels(const graphics::Canvas& c, const std::vector<Expected>& pixels) {
   for (const Expected& e : pixels) {
     EXPECT_EQ(c.pixel(e.x, e.y), c.resolve(e.color)) << "at " << e.x << ", " << e.y;
   }
@@ -52,7 +52,7 @@ TEST_P(Frame, HasItsColoursOnItsLines) {
 // bsNormal and bsEncarta: light top and left, shadow right and bottom, swapped when down. The
 // first line ends short of the top-right corner, which the second colour takes; the last line
 // ends short of the bottom-left corner, which keeps the first.
-std::vector<Expected> twoColourFrame(platform::Color first, platform::Color second) {
+std::vector<Expected> twoColourFrame(graphics::Color first, graphics::Color second) {
   return {{0, kH / 2, first},       {kW / 2, 0, first},       {0, 0, first},
           {0, kH - 1, first},       {kW - 1, 0, second},      {kW - 1, kH / 2, second},
           {kW / 2, kH - 1, second}, {kW - 1, kH - 1, second}, {1, 1, kFace},
@@ -105,11 +105,11 @@ class ShapeBackground : public ::testing::TestWithParam<bool> {};
 TEST_P(ShapeBackground, IsTheKeyColourEverywhere) {
   FaceArgs a = framedFace(bsShape, false);
   a.transparent = GetParam();
-  const auto face = platform::createBitmap(kW, kH);
-  platform::Canvas& c = face->canvas();
+  const auto face = graphics::createBitmap(kW, kH);
+  graphics::Canvas& c = face->canvas();
   c.setBrushColor(kUnder);
   c.fillRect({0, 0, kW, kH});
-  const auto noGlyph = platform::createBitmap(0, 0);
+  const auto noGlyph = graphics::createBitmap(0, 0);
   PaintButtonFace(c, kW, kH, a.alignment, a.caption, a.layout, a.font, a.shadowColor, a.lightColor,
                   a.hotTrackColor, a.colorWhenDown, a.color, a.style, false, false, false, true,
                   a.transparent, false, false, *noGlyph, 0, 0);

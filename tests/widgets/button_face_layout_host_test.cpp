@@ -3,15 +3,15 @@
 // 3 pixels below the line's top.
 #include <gtest/gtest.h>
 
-#include "face_painting.h"
-#include "support/named_cases.h"
+#include "testing/face_painting.h"
+#include "testing/named_cases.h"
 
 namespace widgets {
 namespace {
 
 using namespace widgets::testing;
 
-constexpr platform::Color kGlyph = 0x00A00000;
+constexpr graphics::Color kGlyph = 0x00A00000;
 constexpr int kW = 100;
 constexpr int kH = 40;
 
@@ -20,8 +20,8 @@ struct LayoutCase : test_support::NamedCase {
   TAlignment alignment;
   bool wordWrap;
   bool down;
-  platform::Point glyph;    // top-left corner of the 16 x 16 glyph
-  platform::Point caption;  // top-left pixel of the "H" of "HH", its first row and column
+  graphics::Point glyph;    // top-left corner of the 16 x 16 glyph
+  graphics::Point caption;  // top-left pixel of the "H" of "HH", its first row and column
 };
 
 class GlyphAndCaptionPlacement : public ::testing::TestWithParam<LayoutCase> {};
@@ -36,7 +36,7 @@ TEST_P(GlyphAndCaptionPlacement, FollowsTheLayoutTables) {
   a.height = kH;
   a.color = 0x00C0C0C0;
   a.hotTrackColor = clNone;
-  a.font = platform::Font{};
+  a.font = graphics::Font{};
   a.font.color = clBlack;
   a.caption = "HH";
   a.glyph = strip.get();
@@ -46,10 +46,10 @@ TEST_P(GlyphAndCaptionPlacement, FollowsTheLayoutTables) {
   a.wordWrap = k.wordWrap;
   a.down = k.down;
   const auto face = paintFace(a);
-  const platform::Rect glyph = boundsOf(face->canvas(), kW, kH, kGlyph);
-  EXPECT_EQ((platform::Point{glyph.left, glyph.top}), k.glyph);
-  const platform::Rect caption = boundsOf(face->canvas(), kW, kH, clBlack);
-  EXPECT_EQ((platform::Point{caption.left, caption.top}), k.caption);
+  const graphics::Rect glyph = boundsOf(face->canvas(), kW, kH, kGlyph);
+  EXPECT_EQ((graphics::Point{glyph.left, glyph.top}), k.glyph);
+  const graphics::Rect caption = boundsOf(face->canvas(), kW, kH, clBlack);
+  EXPECT_EQ((graphics::Point{caption.left, caption.top}), k.caption);
 }
 
 // Side by side: caption line top (40 - 13) / 2 = 13, its glyph row 16; glyph top 12. Beside a
@@ -78,12 +78,12 @@ TEST(CaptionCutting, KeepsWhatFitsTheAvailableWidth) {
   FaceArgs a;
   a.style = bsNormal;
   a.width = 40;  // 32 pixels for the caption: five characters of 6
-  a.font = platform::Font{};
+  a.font = graphics::Font{};
   a.font.color = clBlack;
   a.alignment = taLeftJustify;
   a.caption = "ABCDEFGH";
   const auto face = paintFace(a);
-  const platform::Rect caption = boundsOf(face->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect caption = boundsOf(face->canvas(), a.width, a.height, clBlack);
   EXPECT_EQ(caption.left, 4);
   EXPECT_EQ(caption.right, 4 + 4 * 6 + 5);  // five letters, the last one 5 pixels wide
 }

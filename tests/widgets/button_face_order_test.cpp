@@ -6,29 +6,29 @@
 
 #include <vector>
 
-#include "face_painting.h"
-#include "support/named_cases.h"
+#include "testing/face_painting.h"
+#include "testing/named_cases.h"
 
 namespace widgets {
 namespace {
 
 using namespace widgets::testing;
 
-constexpr platform::Color kInk = 0x000000C0;  // the caption
-constexpr platform::Color kGlyph = 0x00A00000;
+constexpr graphics::Color kInk = 0x000000C0;  // the caption
+constexpr graphics::Color kGlyph = 0x00A00000;
 
 FaceArgs captionFace(TLbSpeedButtonStyle style) {
   FaceArgs a;
   a.style = style;
   a.color = kFace;
   a.hotTrackColor = clNone;
-  a.font = platform::Font{};
+  a.font = graphics::Font{};
   a.font.color = kInk;
   return a;
 }
 
 // Pixels that differ between two faces of the same size inside `area`.
-int differences(const platform::Bitmap& a, const platform::Bitmap& b, platform::Rect area) {
+int differences(const graphics::Bitmap& a, const graphics::Bitmap& b, graphics::Rect area) {
   int count = 0;
   for (int y = area.top; y < area.bottom; ++y) {
     for (int x = area.left; x < area.right; ++x) count += a.canvas().pixel(x, y) != b.canvas().pixel(x, y);
@@ -54,7 +54,7 @@ TEST(DrawingOrder, TheGlyphCoversTheCaption) {
   a.glyph = solid.get();
   const auto both = paintFace(a);
 
-  platform::Rect glyph = boundsOf(both->canvas(), a.width, a.height, kGlyph);
+  graphics::Rect glyph = boundsOf(both->canvas(), a.width, a.height, kGlyph);
   ASSERT_EQ(glyph.width(), 16);
   glyph.bottom -= 1;  // the bottom row holds the glyph's see-through lower-left pixel
   int covered = 0;
@@ -77,7 +77,7 @@ TEST(DrawingOrder, TheShapeCaptionCoversItsGlyph) {
   a.glyph = solid.get();
   a.numGlyphs = 1;
   const auto both = paintFace(a);
-  const platform::Rect glyph{20, 5, 40, 24};  // centred, less the see-through bottom row
+  const graphics::Rect glyph{20, 5, 40, 24};  // centred, less the see-through bottom row
   int covered = 0;
   for (int y = glyph.top; y < glyph.bottom; ++y) {
     for (int x = glyph.left; x < glyph.right; ++x) {
@@ -104,7 +104,7 @@ TEST(DrawingOrder, TheArrowCoversTheCaption) {
   int inkUnderArrow = 0;
   for (int dy = 0; dy < 3; ++dy) {
     for (int dx = 0; dx < 5; ++dx) {
-      const platform::Color before = captionOnly->canvas().pixel(x0 + dx, y0 + dy);
+      const graphics::Color before = captionOnly->canvas().pixel(x0 + dx, y0 + dy);
       const bool black = rows[dy][dx] == 'B';
       inkUnderArrow += black && before == kInk;
       EXPECT_EQ(withArrow->canvas().pixel(x0 + dx, y0 + dy), black ? clBlack : before) << dx << ", " << dy;
@@ -131,11 +131,11 @@ TEST_P(EncartaCaption, IsBoldOnlyWhenReallyDown) {
   a.down = k.down;
   const auto face = paintFace(a);
   a.down = false;
-  if (k.bold) a.font.style |= platform::kFontBold;
+  if (k.bold) a.font.style |= graphics::kFontBold;
   const auto expected = paintFace(a);
-  a.font.style = k.bold ? 0u : unsigned{platform::kFontBold};
+  a.font.style = k.bold ? 0u : unsigned{graphics::kFontBold};
   const auto other = paintFace(a);
-  const platform::Rect inside{1, 1, a.width - 1, a.height - 1};
+  const graphics::Rect inside{1, 1, a.width - 1, a.height - 1};
   ASSERT_GT(differences(*expected, *other, inside), 0) << "bold must show";
   EXPECT_EQ(differences(*face, *expected, inside), 0);
 }
@@ -158,7 +158,7 @@ TEST_P(CutAtTheAvailableWidth, KeepsACaptionThatFitsExactly) {
   FaceArgs a = captionFace(bsNormal);
   a.alignment = taLeftJustify;
   a.caption = "Abc";
-  const auto scratch = platform::createBitmap(1, 1);
+  const auto scratch = graphics::createBitmap(1, 1);
   scratch->canvas().setFont(a.font);
   a.width = scratch->canvas().textExtent(a.caption).cx + 8 + GetParam().spare;
   const auto face = paintFace(a);

@@ -1,16 +1,16 @@
 // Face colours, frames, styles and the popup arrow, on whichever canvas the build has.
 #include <gtest/gtest.h>
 
-#include "face_painting.h"
-#include "support/named_cases.h"
+#include "testing/face_painting.h"
+#include "testing/named_cases.h"
 
 namespace widgets {
 namespace {
 
 using namespace widgets::testing;
 
-constexpr platform::Color kHot = 0x00DDBB55;
-constexpr platform::Color kGreen = 0x0000A000;
+constexpr graphics::Color kHot = 0x00DDBB55;
+constexpr graphics::Color kGreen = 0x0000A000;
 
 // A plain bsNormal face with distinct colours and no caption: its centre shows the face colour.
 FaceArgs plainFace() {
@@ -20,8 +20,8 @@ FaceArgs plainFace() {
 }
 
 TEST(BlendHotTrackColor, MixesByEighthsRoundingDown) {
-  const auto bitmap = platform::createBitmap(1, 1);
-  const platform::Canvas& c = bitmap->canvas();
+  const auto bitmap = graphics::createBitmap(1, 1);
+  const graphics::Canvas& c = bitmap->canvas();
   EXPECT_EQ(BlendHotTrackColor(c, 0x0000C0C0, 0x0000DFDF, 0), 0x0000C0C0u);
   EXPECT_EQ(BlendHotTrackColor(c, 0x0000C0C0, 0x0000DFDF, 4), 0x0000CFCFu);  // 207.5 rounds down
   EXPECT_EQ(BlendHotTrackColor(c, 0x0000C0C0, 0x0000DFDF, 8), 0x0000DFDFu);
@@ -102,7 +102,7 @@ TEST_P(FlatRule, DecidesWhetherTheFrameShows) {
   a.down = k.down;
   a.hotTrackColor = clNone;
   const auto face = paintFace(a);
-  const platform::Canvas& c = face->canvas();
+  const graphics::Canvas& c = face->canvas();
   EXPECT_EQ(c.pixel(0, 0) != kFace, k.frameShows);
   EXPECT_EQ(c.pixel(a.width - 1, a.height - 1) != kFace, k.frameShows);
 }
@@ -124,7 +124,7 @@ TEST(PaintButtonFace, OldStyleDrawsItsDoubleFrame) {
   FaceArgs a = plainFace();
   a.style = bsOld;
   const auto up = paintFace(a);
-  const platform::Canvas& u = up->canvas();
+  const graphics::Canvas& u = up->canvas();
   EXPECT_EQ(u.pixel(0, 5), kLight);
   EXPECT_EQ(u.pixel(5, 0), kLight);
   EXPECT_EQ(u.pixel(a.width - 1, 5), u.resolve(cl3DDkShadow));
@@ -133,7 +133,7 @@ TEST(PaintButtonFace, OldStyleDrawsItsDoubleFrame) {
   EXPECT_EQ(u.pixel(5, a.height - 2), kShadow);
   a.down = true;
   const auto down = paintFace(a);
-  const platform::Canvas& d = down->canvas();
+  const graphics::Canvas& d = down->canvas();
   EXPECT_EQ(d.pixel(0, 5), d.resolve(cl3DDkShadow));
   EXPECT_EQ(d.pixel(1, 5), kShadow);
   EXPECT_EQ(d.pixel(5, 1), kShadow);
@@ -177,10 +177,10 @@ TEST(PaintButtonFace, ShapeCentresItsGlyphAndKeepsItInPlaceWhenDown) {
   for (const bool down : {false, true}) {
     a.down = down;
     const auto face = paintFace(a);
-    const platform::Canvas& c = face->canvas();
+    const graphics::Canvas& c = face->canvas();
     EXPECT_EQ(c.pixel(0, 0), clFuchsia);
     EXPECT_EQ(c.pixel(a.width - 1, a.height - 1), clFuchsia);
-    EXPECT_EQ(boundsOf(c, a.width, a.height, clBlue), (platform::Rect{16, 6, 24, 14})) << down;
+    EXPECT_EQ(boundsOf(c, a.width, a.height, clBlue), (graphics::Rect{16, 6, 24, 14})) << down;
   }
 }
 
@@ -190,7 +190,7 @@ TEST(PaintButtonFace, ShapeCentresItsCaptionWhateverTheAlignment) {
   a.caption = "Hi";
   a.font.color = clBlack;
   const auto face = paintFace(a);
-  const platform::Rect upText = boundsOf(face->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect upText = boundsOf(face->canvas(), a.width, a.height, clBlack);
   ASSERT_FALSE(upText.empty());
   a.alignment = taLeftJustify;
   const auto left = paintFace(a);
@@ -199,7 +199,7 @@ TEST(PaintButtonFace, ShapeCentresItsCaptionWhateverTheAlignment) {
   // at most one column to the right.
   a.down = true;
   const auto down = paintFace(a);
-  const platform::Rect downText = boundsOf(down->canvas(), a.width, a.height, clBlack);
+  const graphics::Rect downText = boundsOf(down->canvas(), a.width, a.height, clBlack);
   EXPECT_EQ(downText.top, upText.top + 1);
   EXPECT_GE(downText.left, upText.left);
   EXPECT_LE(downText.left, upText.left + 1);
@@ -223,9 +223,9 @@ TEST(PaintButtonFace, DisabledButtonShowsFrameOneAGreyCaptionAndNoPressOffset) {
   a.down = true;
   a.mouseInside = true;
   const auto face = paintFace(a);
-  const platform::Canvas& c = face->canvas();
+  const graphics::Canvas& c = face->canvas();
   // Glyph left of the caption, vertically centred, not pressed: (4, 6).
-  EXPECT_EQ(boundsOf(c, a.width, a.height, kGreen), (platform::Rect{4, 6, 12, 14}));
+  EXPECT_EQ(boundsOf(c, a.width, a.height, kGreen), (graphics::Rect{4, 6, 12, 14}));
   EXPECT_TRUE(boundsOf(c, a.width, a.height, clBlack).empty());
   EXPECT_FALSE(boundsOf(c, a.width, a.height, clGray).empty());
 }

@@ -1,28 +1,28 @@
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 #include "widgets/lb_buttons.h"
 
 namespace widgets {
 namespace {
 
-constexpr platform::Color kUntouched = 0x00123456;
+constexpr graphics::Color kUntouched = 0x00123456;
 
-std::unique_ptr<platform::Bitmap> blank(int w, int h) {
-  auto bitmap = platform::createBitmap(w, h);
+std::unique_ptr<graphics::Bitmap> blank(int w, int h) {
+  auto bitmap = graphics::createBitmap(w, h);
   bitmap->canvas().setBrushColor(kUntouched);
   bitmap->canvas().fillRect({0, 0, w, h});
   return bitmap;
 }
 
-platform::Color grey(unsigned level) {
-  return platform::rgb(level, level, level);
+graphics::Color grey(unsigned level) {
+  return graphics::rgb(level, level, level);
 }
 
 TEST(FillGradientBands, OverlappingBandsLeaveEachRowToTheLaterBand) {
   // 62 rows: bands 3 rows high every 2 rows, so each band's last row is the next one's first.
   const auto bitmap = blank(6, 64);
-  platform::Canvas& c = bitmap->canvas();
+  graphics::Canvas& c = bitmap->canvas();
   FillGradientBands(c, clBlack, clWhite, 1, 1, 5, 63);
   EXPECT_EQ(c.pixel(1, 1), grey(0));
   EXPECT_EQ(c.pixel(1, 2), grey(0));
@@ -44,7 +44,7 @@ TEST(FillGradientBands, OverlappingBandsLeaveEachRowToTheLaterBand) {
 
 TEST(FillGradientBands, FewRowsShowTheLastOfTheBandsThatFallOnThem) {
   const auto bitmap = blank(2, 3);
-  platform::Canvas& c = bitmap->canvas();
+  graphics::Canvas& c = bitmap->canvas();
   FillGradientBands(c, clBlack, clWhite, 0, 0, 2, 3);
   // Three rows: bands 0-10 on row 0, 11-20 on row 1, 21-31 on row 2 (band 31 covering nothing).
   EXPECT_EQ(c.pixel(0, 0), grey(10 * 255 / 31));
@@ -54,7 +54,7 @@ TEST(FillGradientBands, FewRowsShowTheLastOfTheBandsThatFallOnThem) {
 
 TEST(FillGradientBands, ChannelsFallingTowardsTheEndRoundDown) {
   const auto bitmap = blank(1, 31);
-  platform::Canvas& c = bitmap->canvas();
+  graphics::Canvas& c = bitmap->canvas();
   FillGradientBands(c, clWhite, clBlack, 0, 0, 1, 31);
   // Band i on row i: 255 - 255 i / 31 rounded towards minus infinity, never up.
   EXPECT_EQ(c.pixel(0, 1), grey(246));
@@ -63,7 +63,7 @@ TEST(FillGradientBands, ChannelsFallingTowardsTheEndRoundDown) {
 
 TEST(FillGradientBands, EmptyOrUpsideDownRectanglesGetNothing) {
   const auto bitmap = blank(8, 8);
-  platform::Canvas& c = bitmap->canvas();
+  graphics::Canvas& c = bitmap->canvas();
   FillGradientBands(c, clBlack, clWhite, 2, 6, 6, 2);
   FillGradientBands(c, clBlack, clWhite, 6, 2, 2, 6);
   FillGradientBands(c, clBlack, clWhite, 2, 2, 6, 2);
@@ -74,10 +74,10 @@ TEST(FillGradientBands, EmptyOrUpsideDownRectanglesGetNothing) {
 
 TEST(FillGradientBands, KeepsThePenStyleAndResolvesSystemColours) {
   const auto bitmap = blank(4, 31);
-  platform::Canvas& c = bitmap->canvas();
-  c.setPenStyle(platform::PenStyle::kSolid);
+  graphics::Canvas& c = bitmap->canvas();
+  c.setPenStyle(graphics::PenStyle::kSolid);
   FillGradientBands(c, clBtnFace, clBtnFace, 0, 0, 4, 31);
-  EXPECT_EQ(c.penStyle(), platform::PenStyle::kSolid);
+  EXPECT_EQ(c.penStyle(), graphics::PenStyle::kSolid);
   EXPECT_EQ(c.pixel(2, 15), c.resolve(clBtnFace));
 }
 

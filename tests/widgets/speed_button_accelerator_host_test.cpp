@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/log_box.h"
@@ -18,12 +18,12 @@ class SpeedButtonAccelerator : public SpeedButtonTest {
   TLbSpeedButton& closeButton() {
     auto& b = addButton({10, 10, 110, 40});
     b.setCaption("&Close");
-    b.onClick = [this, &b](platform::Component&) {
+    b.onClick = [this, &b](toolkit::Component&) {
       clicks.push_back(std::string(b.down() ? "down" : "up") + " after " + std::to_string(paints()));
     };
     return b;
   }
-  bool type(char c, bool withAlt = false) { return platform::headless::typeChar(form, c, withAlt); }
+  bool type(char c, bool withAlt = false) { return toolkit::headless::typeChar(form, c, withAlt); }
 
   std::vector<std::string> clicks;
 };
@@ -44,7 +44,7 @@ TEST_F(SpeedButtonAccelerator, ItsLetterInEitherCaseClicksItDrawnDownAndConsumes
 
   // Typed again while its click runs (a modal dialog's loop lets it through): taken, no second click.
   int depth = 0;
-  b.onClick = [&](platform::Component&) {
+  b.onClick = [&](toolkit::Component&) {
     ++depth;
     EXPECT_TRUE(b.dialogChar('c'));
     EXPECT_TRUE(b.down());
@@ -67,8 +67,8 @@ TEST_F(SpeedButtonAccelerator, NoAcceleratorOrAnUnreachableButtonPassesTheCharac
   b.setVisible(false);
   EXPECT_FALSE(b.dialogChar('c')) << "hidden";
   b.setVisible(true);
-  platform::Form hiddenForm{options()};
-  platform::Panel hiddenPanel{hiddenForm, {0, 0, 300, 200}, 0};
+  toolkit::Form hiddenForm{options()};
+  toolkit::Panel hiddenPanel{hiddenForm, {0, 0, 300, 200}, 0};
   b.setParent(&hiddenPanel);
   EXPECT_FALSE(b.dialogChar('c')) << "on a window that is not shown";
   b.setParent(nullptr);
@@ -85,7 +85,7 @@ TEST_F(SpeedButtonAccelerator, AGroupedButtonReleasesTheOthersAndReturnsToItsOwn
   }
   group[1]->setCaption("&Two");
   bool downInClick = false;
-  group[1]->onClick = [&](platform::Component&) { downInClick = group[1]->down(); };
+  group[1]->onClick = [&](toolkit::Component&) { downInClick = group[1]->down(); };
 
   group[0]->setDown(true);
   EXPECT_TRUE(group[1]->dialogChar('t'));
@@ -101,26 +101,26 @@ TEST_F(SpeedButtonAccelerator, AGroupedButtonReleasesTheOthersAndReturnsToItsOwn
 }
 
 TEST_F(SpeedButtonAccelerator, AFailingClickIsReportedTakenAndTheButtonComesBackUp) {
-  platform::application::setTitle("UpTK294Q");
+  toolkit::application::setTitle("UpTK294Q");
   auto& b = closeButton();
-  b.onClick = [](platform::Component&) { throw std::runtime_error("click failed"); };
+  b.onClick = [](toolkit::Component&) { throw std::runtime_error("click failed"); };
   EXPECT_TRUE(type('c'));
   EXPECT_FALSE(b.down());
-  ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].text, "click failed.");
+  ASSERT_EQ(toolkit::headless::shownBoxes().size(), 1u);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].text, "click failed.");
 }
 
 TEST_F(SpeedButtonAccelerator, TypedCharactersReachEveryHostOfTheWindowFirstTakerWins) {
-  platform::Panel second{form, {0, 100, 300, 200}, 0};
+  toolkit::Panel second{form, {0, 100, 300, 200}, 0};
   auto& onSecond = addButton({10, 10, 110, 40}, &second);
   onSecond.setCaption("&Open");
   int opened = 0;
-  onSecond.onClick = [&](platform::Component&) { ++opened; };
+  onSecond.onClick = [&](toolkit::Component&) { ++opened; };
   auto& close = closeButton();
   auto& alsoC = addButton({10, 10, 110, 40}, &second);
   alsoC.setCaption("&Cancel");
   int cancelled = 0;
-  alsoC.onClick = [&](platform::Component&) { ++cancelled; };
+  alsoC.onClick = [&](toolkit::Component&) { ++cancelled; };
 
   EXPECT_TRUE(type('o'));
   EXPECT_EQ(opened, 1);
@@ -135,7 +135,7 @@ TEST_F(SpeedButtonAccelerator, TypedCharactersReachEveryHostOfTheWindowFirstTake
 
 TEST_F(SpeedButtonAccelerator, ATextBoxWithTheFocusKeepsPlainCharactersOnlyAltReachesTheButtons) {
   closeButton();
-  platform::LogBox log{panel, {10, 100, 290, 190}, 0x00FFFFFF, {}};
+  toolkit::LogBox log{panel, {10, 100, 290, 190}, 0x00FFFFFF, {}};
   EXPECT_TRUE(type('c')) << "as in a dialog: nothing takes typed characters";
   log.focus();
   EXPECT_FALSE(type('c'));

@@ -6,29 +6,29 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace widgets::testing {
 namespace {
 
-namespace state = platform::accessible_state;
-using platform::AccessibleChange;
-using platform::headless::AccessibleEvent;
+namespace state = toolkit::accessible_state;
+using toolkit::AccessibleChange;
+using toolkit::headless::AccessibleEvent;
 
 class SpeedButtonAccessibility : public SpeedButtonTest {
  protected:
   // Where a point of the panel is on the screen.
-  platform::Point onScreen(int x, int y) const { return panel.clientToScreen({x, y}); }
-  std::vector<AccessibleEvent> events() { return platform::headless::takeAccessibleEvents(panel); }
+  graphics::Point onScreen(int x, int y) const { return panel.clientToScreen({x, y}); }
+  std::vector<AccessibleEvent> events() { return toolkit::headless::takeAccessibleEvents(panel); }
 };
 
 // A control of the base class: no role of a button, no default action.
-class Picture : public platform::GraphicControl {
+class Picture : public toolkit::GraphicControl {
  public:
   using GraphicControl::GraphicControl;
-  void paint(platform::Canvas&) override {}
+  void paint(graphics::Canvas&) override {}
 };
 
 TEST_F(SpeedButtonAccessibility, TheTreeIsTheHostsControlsInItsOrderHiddenOnesIncluded) {
@@ -36,19 +36,19 @@ TEST_F(SpeedButtonAccessibility, TheTreeIsTheHostsControlsInItsOrderHiddenOnesIn
   auto& hidden = addButton({10, 50, 110, 80});
   auto& last = addButton({120, 10, 220, 40});
   hidden.setVisible(false);
-  EXPECT_EQ(platform::accessibleChild(panel, 1), &first);
-  EXPECT_EQ(platform::accessibleChild(panel, 2), &hidden);
-  EXPECT_EQ(platform::accessibleChild(panel, 3), &last);
+  EXPECT_EQ(toolkit::accessibleChild(panel, 1), &first);
+  EXPECT_EQ(toolkit::accessibleChild(panel, 2), &hidden);
+  EXPECT_EQ(toolkit::accessibleChild(panel, 3), &last);
   for (const int outside : {0, -1, 4})
-    EXPECT_EQ(platform::accessibleChild(panel, outside), nullptr) << outside;
-  EXPECT_EQ(platform::accessibleChildId(panel, last), 3);
+    EXPECT_EQ(toolkit::accessibleChild(panel, outside), nullptr) << outside;
+  EXPECT_EQ(toolkit::accessibleChildId(panel, last), 3);
 
   // Moved to another host, a control leaves this tree and the numbers after it close up.
-  platform::Panel other{form, {0, 0, 50, 50}, 0};
+  toolkit::Panel other{form, {0, 0, 50, 50}, 0};
   first.setParent(&other);
-  EXPECT_EQ(platform::accessibleChildId(panel, first), 0);
-  EXPECT_EQ(platform::accessibleChildId(other, first), 1);
-  EXPECT_EQ(platform::accessibleChild(panel, 2), &last);
+  EXPECT_EQ(toolkit::accessibleChildId(panel, first), 0);
+  EXPECT_EQ(toolkit::accessibleChildId(other, first), 1);
+  EXPECT_EQ(toolkit::accessibleChild(panel, 2), &last);
 }
 
 TEST_F(SpeedButtonAccessibility, StatesRoleLocationAndDefaultActionOfEachKindOfButton) {
@@ -71,12 +71,12 @@ TEST_F(SpeedButtonAccessibility, StatesRoleLocationAndDefaultActionOfEachKindOfB
     if (c.hot) b.mouseEnter();
     b.setEnabled(c.enabled);
     b.setVisible(c.visible);
-    EXPECT_EQ(platform::accessibleState(b), c.states) << c.kind;
-    EXPECT_EQ(b.accessibleRole(), platform::AccessibleRole::kPushButton) << c.kind;
-    EXPECT_EQ(platform::accessibleDefaultAction(b), "Press") << c.kind;
-    const platform::Point origin = onScreen(20, 30);
-    EXPECT_EQ(platform::accessibleLocation(b),
-              (platform::Rect{origin.x, origin.y, origin.x + 108, origin.y + 31}))
+    EXPECT_EQ(toolkit::accessibleState(b), c.states) << c.kind;
+    EXPECT_EQ(b.accessibleRole(), toolkit::AccessibleRole::kPushButton) << c.kind;
+    EXPECT_EQ(toolkit::accessibleDefaultAction(b), "Press") << c.kind;
+    const graphics::Point origin = onScreen(20, 30);
+    EXPECT_EQ(toolkit::accessibleLocation(b),
+              (graphics::Rect{origin.x, origin.y, origin.x + 108, origin.y + 31}))
         << c.kind;
     b.setParent(nullptr);
   }
@@ -84,14 +84,14 @@ TEST_F(SpeedButtonAccessibility, StatesRoleLocationAndDefaultActionOfEachKindOfB
   auto& b = addButton({20, 30, 128, 61});
   b.mouseEnter();
   b.mouseLeave();
-  EXPECT_EQ(platform::accessibleState(b), 0u);
+  EXPECT_EQ(toolkit::accessibleState(b), 0u);
 
   auto& picture = form.own<Picture>();
   picture.setParent(&panel);
-  EXPECT_EQ(picture.accessibleRole(), platform::AccessibleRole::kGraphic);
-  EXPECT_EQ(platform::accessibleDefaultAction(picture), "");
-  EXPECT_FALSE(platform::doAccessibleDefaultAction(picture));
-  EXPECT_EQ(platform::headless::postedRunRequests(panel), 0);
+  EXPECT_EQ(picture.accessibleRole(), toolkit::AccessibleRole::kGraphic);
+  EXPECT_EQ(toolkit::accessibleDefaultAction(picture), "");
+  EXPECT_FALSE(toolkit::doAccessibleDefaultAction(picture));
+  EXPECT_EQ(toolkit::headless::postedRunRequests(panel), 0);
 }
 
 TEST_F(SpeedButtonAccessibility, NameAndShortcutReadTheCaptionByItsAcceleratorRule) {
@@ -115,18 +115,18 @@ TEST_F(SpeedButtonAccessibility, NameAndShortcutReadTheCaptionByItsAcceleratorRu
   auto& b = addButton({10, 10, 110, 40});
   for (const auto& c : cases) {
     b.setCaption(c.caption);
-    EXPECT_EQ(platform::accessibleName(b), c.name) << '"' << c.caption << '"';
-    EXPECT_EQ(platform::accessibleShortcut(b), c.shortcut) << '"' << c.caption << '"';
+    EXPECT_EQ(toolkit::accessibleName(b), c.name) << '"' << c.caption << '"';
+    EXPECT_EQ(toolkit::accessibleShortcut(b), c.shortcut) << '"' << c.caption << '"';
   }
 
   // An ampersand that is the second byte of a double-byte character is part of it.
   platform::headless::setAnsiCodePage(932);
   b.setCaption("\x83&B&\x83\x41");
-  EXPECT_EQ(platform::accessibleName(b), "\x83&B\x83\x41");
-  EXPECT_EQ(platform::accessibleShortcut(b), "Alt+\x83\x41");
+  EXPECT_EQ(toolkit::accessibleName(b), "\x83&B\x83\x41");
+  EXPECT_EQ(toolkit::accessibleShortcut(b), "Alt+\x83\x41");
 
   b.setHint("Ends the program");
-  EXPECT_EQ(platform::accessibleDescription(b), "Ends the program");
+  EXPECT_EQ(toolkit::accessibleDescription(b), "Ends the program");
 }
 
 TEST_F(SpeedButtonAccessibility, HitTestingFindsTheTopmostShownButtonEnabledOrNot) {
@@ -138,13 +138,13 @@ TEST_F(SpeedButtonAccessibility, HitTestingFindsTheTopmostShownButtonEnabledOrNo
   disabled.setEnabled(false);
   const struct {
     int x, y;
-    const platform::GraphicControl* found;
+    const toolkit::GraphicControl* found;
   } cases[] = {
       {10, 10, &under},  {59, 39, &under},     {60, 10, &over}, {159, 39, &over},   {160, 10, nullptr},
       {20, 60, nullptr}, {170, 20, &disabled}, {5, 5, nullptr}, {110, 45, nullptr},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(platform::accessibleChildAt(panel, onScreen(c.x, c.y)), c.found) << c.x << ", " << c.y;
+    EXPECT_EQ(toolkit::accessibleChildAt(panel, onScreen(c.x, c.y)), c.found) << c.x << ", " << c.y;
   }
 }
 
@@ -154,7 +154,7 @@ TEST_F(SpeedButtonAccessibility, PressIsPostedThenClicksExactlyAsTheAccelerator)
   // Each click: drawn down or not, and the repaints since the press began.
   std::vector<std::string> clicks;
   int before = 0;
-  b.onClick = [&](platform::Component&) {
+  b.onClick = [&](toolkit::Component&) {
     clicks.push_back(std::string(b.down() ? "down" : "up") + " after " + std::to_string(paints() - before));
   };
 
@@ -166,10 +166,10 @@ TEST_F(SpeedButtonAccessibility, PressIsPostedThenClicksExactlyAsTheAccelerator)
   clicks.clear();
 
   before = paints();
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(b));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(b));
   EXPECT_TRUE(clicks.empty()) << "the call returns before the click";
   EXPECT_EQ(paints(), before);
-  EXPECT_EQ(platform::headless::postedRunRequests(panel), 1);
+  EXPECT_EQ(toolkit::headless::postedRunRequests(panel), 1);
   panel.runPosted();
   EXPECT_EQ(clicks, acceleratorClicks);
   EXPECT_EQ(paints() - before, acceleratorPaints);
@@ -180,7 +180,7 @@ TEST_F(SpeedButtonAccessibility, PressIsPostedThenClicksExactlyAsTheAccelerator)
   // A latched button of a group comes back to its former state too.
   b.setGroupIndex(1);
   b.setDown(true);
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(b));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(b));
   panel.runPosted();
   EXPECT_EQ(clicks.size(), 2u);
   EXPECT_TRUE(b.down());
@@ -189,51 +189,51 @@ TEST_F(SpeedButtonAccessibility, PressIsPostedThenClicksExactlyAsTheAccelerator)
 TEST_F(SpeedButtonAccessibility, PressIsRefusedWhileDisabledOrHiddenAndDroppedWhenItCannotRun) {
   auto& b = addButton({10, 10, 110, 40});
   int clicks = 0;
-  b.onClick = [&](platform::Component&) { ++clicks; };
+  b.onClick = [&](toolkit::Component&) { ++clicks; };
 
   b.setEnabled(false);
-  EXPECT_FALSE(platform::doAccessibleDefaultAction(b));
+  EXPECT_FALSE(toolkit::doAccessibleDefaultAction(b));
   b.setEnabled(true);
   b.setVisible(false);
-  EXPECT_FALSE(platform::doAccessibleDefaultAction(b));
+  EXPECT_FALSE(toolkit::doAccessibleDefaultAction(b));
   b.setVisible(true);
-  EXPECT_EQ(platform::headless::postedRunRequests(panel), 0);
+  EXPECT_EQ(toolkit::headless::postedRunRequests(panel), 0);
 
   // Disabled after the request, before its turn: the press itself refuses.
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(b));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(b));
   b.setEnabled(false);
   panel.runPosted();
   EXPECT_EQ(clicks, 0);
   b.setEnabled(true);
 
   // Moved to another host before its turn: the request went with the old one.
-  platform::Panel other{form, {0, 0, 50, 50}, 0};
+  toolkit::Panel other{form, {0, 0, 50, 50}, 0};
   auto& moved = addButton({120, 10, 220, 40});
-  moved.onClick = [&](platform::Component&) { ++clicks; };
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(moved));
+  moved.onClick = [&](toolkit::Component&) { ++clicks; };
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(moved));
   moved.setParent(&other);
   panel.runPosted();
   other.runPosted();
   EXPECT_EQ(clicks, 0);
 
   // Pressed again while its click runs (a dialog's loop runs posted work): the click guard holds.
-  b.onClick = [&](platform::Component&) {
+  b.onClick = [&](toolkit::Component&) {
     ++clicks;
-    EXPECT_TRUE(platform::doAccessibleDefaultAction(b));
+    EXPECT_TRUE(toolkit::doAccessibleDefaultAction(b));
     panel.runPosted();
   };
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(b));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(b));
   panel.runPosted();
   EXPECT_EQ(clicks, 1);
   EXPECT_FALSE(b.down());
 
   // A failing click is reported, and the button is not left drawn down.
-  b.onClick = [](platform::Component&) { throw std::runtime_error("broken handler"); };
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(b));
+  b.onClick = [](toolkit::Component&) { throw std::runtime_error("broken handler"); };
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(b));
   panel.runPosted();
   EXPECT_FALSE(b.down());
-  ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].text, "broken handler.");
+  ASSERT_EQ(toolkit::headless::shownBoxes().size(), 1u);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].text, "broken handler.");
 }
 
 TEST_F(SpeedButtonAccessibility, NameAndStateChangesAreToldWithTheChildNumber) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/message_dialog.h"
@@ -15,18 +15,18 @@
 namespace widgets::testing {
 namespace {
 
-namespace state = platform::accessible_state;
-using platform::AccessibleChange;
-using platform::headless::AccessibleEvent;
+namespace state = toolkit::accessible_state;
+using toolkit::AccessibleChange;
+using toolkit::headless::AccessibleEvent;
 using Events = std::vector<AccessibleEvent>;
 
 class SpeedButtonAccessibleChanges : public SpeedButtonTest {
  protected:
-  Events events() { return platform::headless::takeAccessibleEvents(panel); }
+  Events events() { return toolkit::headless::takeAccessibleEvents(panel); }
 };
 
 TEST_F(SpeedButtonAccessibleChanges, EachChangeIsToldOnceForTheControlOrForTheHostWhenItRenumbers) {
-  platform::Panel other{form, {0, 0, 300, 200}, 0};
+  toolkit::Panel other{form, {0, 0, 300, 200}, 0};
   const struct {
     const char* what;
     std::function<void(TLbSpeedButton& a, TLbSpeedButton& b, TLbSpeedButton& c)> act;
@@ -94,39 +94,39 @@ TEST_F(SpeedButtonAccessibleChanges, EachChangeIsToldOnceForTheControlOrForTheHo
   events();
   form.freeComponent(doomed);
   EXPECT_EQ(events(), (Events{{0, AccessibleChange::kReorder}}));
-  EXPECT_EQ(platform::accessibleChildId(panel, last), 1);
+  EXPECT_EQ(toolkit::accessibleChildId(panel, last), 1);
 }
 
 TEST_F(SpeedButtonAccessibleChanges, APressAskedForBehindAModalDialogIsRefusedAndOnePostedBeforeItIsDropped) {
   auto& upgrade = addButton({10, 10, 110, 40});
   auto& close = addButton({120, 10, 220, 40});
   std::vector<std::string> clicks;
-  upgrade.onClick = [&](platform::Component&) {
+  upgrade.onClick = [&](toolkit::Component&) {
     clicks.push_back("upgrade");
-    platform::showMessageDialog("Ralvento a fost actualizata la versiunea 2.63.",
-                                platform::DialogKind::kInformation);
+    toolkit::showMessageDialog("Ralvento a fost actualizata la versiunea 2.63.",
+                               toolkit::DialogKind::kInformation);
   };
-  close.onClick = [&](platform::Component&) { clicks.push_back("close"); };
+  close.onClick = [&](toolkit::Component&) { clicks.push_back("close"); };
 
   // While the dialog is open: the window's buttons read as unavailable and refuse a press; the
   // dialog's own loop runs what was posted before it opened, and that press is dropped too.
   std::vector<std::string> whileOpen;
-  platform::headless::setBoxObserver([&](const platform::headless::ShownBox&) {
-    whileOpen.push_back("close state " + std::to_string(platform::accessibleState(close)));
-    whileOpen.push_back(platform::doAccessibleDefaultAction(close) ? "press taken" : "press refused");
+  toolkit::headless::setBoxObserver([&](const toolkit::headless::ShownBox&) {
+    whileOpen.push_back("close state " + std::to_string(toolkit::accessibleState(close)));
+    whileOpen.push_back(toolkit::doAccessibleDefaultAction(close) ? "press taken" : "press refused");
     panel.runPosted();
   });
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(upgrade));
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(close));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(upgrade));
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(close));
   panel.runPosted();
   EXPECT_EQ(clicks, std::vector<std::string>{"upgrade"});
   EXPECT_EQ(whileOpen, (std::vector<std::string>{"close state " + std::to_string(state::kUnavailable),
                                                  "press refused"}));
 
   // Once it is closed, the window takes presses again.
-  platform::headless::setBoxObserver(nullptr);
-  EXPECT_EQ(platform::accessibleState(close), 0u);
-  ASSERT_TRUE(platform::doAccessibleDefaultAction(close));
+  toolkit::headless::setBoxObserver(nullptr);
+  EXPECT_EQ(toolkit::accessibleState(close), 0u);
+  ASSERT_TRUE(toolkit::doAccessibleDefaultAction(close));
   panel.runPosted();
   EXPECT_EQ(clicks, (std::vector<std::string>{"upgrade", "close"}));
 }

@@ -3,21 +3,21 @@
 
 #include <memory>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/action.h"
 #include "toolkit/image_list.h"
 
 namespace widgets::testing {
 namespace {
 
-constexpr platform::Color kMask = 0x00FFFFFF;
+constexpr graphics::Color kMask = 0x00FFFFFF;
 
 class SpeedButtonAction : public SpeedButtonTest {
  protected:
   void SetUp() override {
     SpeedButtonTest::SetUp();
     // Five 10 x 12 images: image i is a 4 x 4 square of its own colour on the mask.
-    auto strip = platform::createBitmap(50, 12);
+    auto strip = graphics::createBitmap(50, 12);
     strip->canvas().setBrushColor(kMask);
     strip->canvas().fillRect({0, 0, 50, 12});
     for (int i = 0; i < 5; ++i) {
@@ -29,11 +29,11 @@ class SpeedButtonAction : public SpeedButtonTest {
     action.setActionList(&list);
     action.setCaption("Run");
   }
-  static platform::Color colorOf(int image) { return 0x00002000u * static_cast<unsigned>(image + 1); }
+  static graphics::Color colorOf(int image) { return 0x00002000u * static_cast<unsigned>(image + 1); }
 
-  platform::ImageList images{&form, 10, 12};
-  platform::ActionList list{&form};
-  platform::Action action{&form};
+  toolkit::ImageList images{&form, 10, 12};
+  toolkit::ActionList list{&form};
+  toolkit::Action action{&form};
 };
 
 TEST_F(SpeedButtonAction, ImageTwoOfFiveBecomesTheGlyphOnTheKeyColourPaintedAtOnce) {
@@ -45,7 +45,7 @@ TEST_F(SpeedButtonAction, ImageTwoOfFiveBecomesTheGlyphOnTheKeyColourPaintedAtOn
   ASSERT_EQ(b.glyph().width(), 10);
   ASSERT_EQ(b.glyph().height(), 12);
   EXPECT_EQ(b.numGlyphs(), 1);
-  const platform::Canvas& g = b.glyph().canvas();
+  const graphics::Canvas& g = b.glyph().canvas();
   for (const auto& [x, y] : {std::pair{3, 4}, {6, 7}}) EXPECT_EQ(g.pixel(x, y), colorOf(2)) << x << "," << y;
   for (const auto& [x, y] : {std::pair{0, 0}, {9, 11}, {2, 4}, {7, 7}}) {
     EXPECT_EQ(g.pixel(x, y), clFuchsia) << x << "," << y;
@@ -64,7 +64,7 @@ TEST_F(SpeedButtonAction, AnIndexOutOfRangeNoImageListOrAGlyphAlreadySetLeavesTh
   }
 
   auto& own = addButton({10, 10, 110, 40});
-  auto glyph = platform::createBitmap(32, 16);
+  auto glyph = graphics::createBitmap(32, 16);
   glyph->canvas().setBrushColor(0x00123456);
   glyph->canvas().fillRect({0, 0, 32, 16});
   own.setGlyph(glyph.get());

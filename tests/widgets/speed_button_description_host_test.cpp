@@ -10,7 +10,7 @@
 #include "description/description_reader.h"
 #include "description/description_writer.h"
 #include "description/toolkit_classes.h"
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/action.h"
 #include "toolkit/popup_menu.h"
 #include "widgets/lb_speed_button_properties.h"
@@ -18,12 +18,12 @@
 namespace widgets::testing {
 namespace {
 
-using platform::Font;
+using graphics::Font;
 
-const platform::ClassRegistry& classes() {
-  static const platform::ClassRegistry registry = [] {
-    platform::ClassRegistry r;
-    platform::addToolkitClasses(r);
+const description::ClassRegistry& classes() {
+  static const description::ClassRegistry registry = [] {
+    description::ClassRegistry r;
+    description::addToolkitClasses(r);
     addSpeedButtonClass(r);
     return r;
   }();
@@ -52,7 +52,7 @@ class SpeedButtonDescription : public SpeedButtonTest {
   }
 
   // A button owned by `host`, the root of the description, and placed on it.
-  static TLbSpeedButton& ownButton(platform::Panel& host, const char* name) {
+  static TLbSpeedButton& ownButton(toolkit::Panel& host, const char* name) {
     auto& b = host.own<TLbSpeedButton>();
     b.setName(name);
     b.setParent(&host);
@@ -64,30 +64,30 @@ class SpeedButtonDescription : public SpeedButtonTest {
            "  object B: TLbSpeedButton\n" +
            std::string(lines) + "  end\nend\n";
   }
-  std::string stored() const { return platform::storeDescription(panel, classes()); }
+  std::string stored() const { return description::storeDescription(panel, classes()); }
   TLbSpeedButton& load(std::string_view lines) {
-    platform::loadDescription(panel, within(lines), classes(), methods());
+    description::loadDescription(panel, within(lines), classes(), methods());
     return panel.componentNamed<TLbSpeedButton>("B");
   }
-  static platform::Methods methods() {
-    platform::Methods m;
-    m.add<platform::NotifyEvent>("Notified", [](platform::Component&) {});
-    m.add<platform::MouseEvent>(
-        "Pressed", [](platform::Component&, platform::MouseButton, unsigned, platform::Point) {});
-    m.add<platform::MouseMoveEvent>("Moved", [](platform::Component&, unsigned, platform::Point) {});
+  static description::Methods methods() {
+    description::Methods m;
+    m.add<toolkit::NotifyEvent>("Notified", [](toolkit::Component&) {});
+    m.add<toolkit::MouseEvent>("Pressed",
+                               [](toolkit::Component&, toolkit::MouseButton, unsigned, graphics::Point) {});
+    m.add<toolkit::MouseMoveEvent>("Moved", [](toolkit::Component&, unsigned, graphics::Point) {});
     return m;
   }
 };
 
 TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBackTheSame) {
   auto& b = ownButton(panel, "B");
-  auto& menu = panel.own<platform::PopupMenu>();
+  auto& menu = panel.own<toolkit::PopupMenu>();
   menu.setName("Menu");
-  auto& action = panel.own<platform::Action>();
+  auto& action = panel.own<toolkit::Action>();
   action.setName("Act");
   b.setAction(&action);  // first: linking takes the action's caption, state, hint and visibility
   b.setBounds({3, 4, 83, 34});
-  b.setCursor(platform::Cursor::kHandPoint);
+  b.setCursor(toolkit::Cursor::kHandPoint);
   b.setAlignment(taRightJustify);
   b.setAllowAllUp(true);
   b.setCaption("Go 'now'\r\n");
@@ -96,16 +96,16 @@ TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBa
   b.setDown(true);
   b.setEnabled(false);
   b.setFlat(true);
-  b.setFont(Font{"Arial", -15, platform::kFontItalic, 0x00010203, 0});
-  const auto picture = platform::createBitmap(4, 2);
+  b.setFont(Font{"Arial", -15, graphics::kFontItalic, 0x00010203, 0});
+  const auto picture = graphics::createBitmap(4, 2);
   for (int i = 0; i < 8; ++i) {
-    picture->canvas().setBrushColor(platform::rgb(30 * i, 255 - i, i * i));
+    picture->canvas().setBrushColor(graphics::rgb(30 * i, 255 - i, i * i));
     picture->canvas().fillRect({i % 4, i / 4, i % 4 + 1, i / 4 + 1});
   }
   b.setGlyph(picture.get());
   b.setGroupIndex(-3);
   b.setHotTrackColor(0x000A0B0C);
-  b.setHotTrackFont(Font{"Courier New", 12, platform::kFontStrikeOut | platform::kFontBold, clWindow, 238});
+  b.setHotTrackFont(Font{"Courier New", 12, graphics::kFontStrikeOut | graphics::kFontBold, clWindow, 238});
   b.setHint("Tip");
   b.setShowHint(true);
   b.setPopupMenu(&menu);
@@ -121,11 +121,11 @@ TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBa
   b.setWordWrap(true);
   const char* const notify[] = {"OnClick", "OnMouseEnter", "OnMouseExit"};
   for (const char* event : notify) b.setBoundMethod(event, "Notified");
-  b.onClick = b.onMouseEnter = b.onMouseExit = [](platform::Component&) {};
-  b.onMouseDown = b.onMouseUp = [](platform::Component&, platform::MouseButton, unsigned, platform::Point) {};
+  b.onClick = b.onMouseEnter = b.onMouseExit = [](toolkit::Component&) {};
+  b.onMouseDown = b.onMouseUp = [](toolkit::Component&, toolkit::MouseButton, unsigned, graphics::Point) {};
   b.setBoundMethod("OnMouseDown", "Pressed");
   b.setBoundMethod("OnMouseUp", "Pressed");
-  b.onMouseMove = [](platform::Component&, unsigned, platform::Point) {};
+  b.onMouseMove = [](toolkit::Component&, unsigned, graphics::Point) {};
   b.setBoundMethod("OnMouseMove", "Moved");
 
   const std::string text = stored();
@@ -135,44 +135,43 @@ TEST_F(SpeedButtonDescription, EveryPropertyIsStoredInPublicationOrderAndLoadsBa
   }
   EXPECT_EQ(propertyNames(text), table) << text;
 
-  platform::Panel other{form, {0, 0, 300, 200}, 0x005BCECB};
+  toolkit::Panel other{form, {0, 0, 300, 200}, 0x005BCECB};
   other.setName("Host");
-  platform::loadDescription(other, text, classes(), methods());
-  EXPECT_EQ(platform::storeDescription(other, classes()), text);
+  description::loadDescription(other, text, classes(), methods());
+  EXPECT_EQ(description::storeDescription(other, classes()), text);
   const auto& loaded = other.componentNamed<TLbSpeedButton>("B");
   EXPECT_EQ(loaded.numGlyphs(), 3) << "the stored count, not one derived from the glyph";
   EXPECT_EQ(loaded.glyph().canvas().pixel(3, 1), picture->canvas().pixel(3, 1));
   EXPECT_EQ(loaded.caption(), "Go 'now'\r\n");
   EXPECT_EQ(loaded.font(), b.font());
   EXPECT_TRUE(loaded.down());
-  EXPECT_EQ(loaded.action(), &other.componentNamed<platform::Action>("Act"))
-      << "a reference to a later block";
-  EXPECT_EQ(loaded.popupMenu(), &other.componentNamed<platform::PopupMenu>("Menu"));
+  EXPECT_EQ(loaded.action(), &other.componentNamed<toolkit::Action>("Act")) << "a reference to a later block";
+  EXPECT_EQ(loaded.popupMenu(), &other.componentNamed<toolkit::PopupMenu>("Menu"));
   EXPECT_TRUE(loaded.showHint() && !loaded.parentShowHint());
 }
 
 TEST_F(SpeedButtonDescription, DefaultsAreNeverStoredAndTheHotTrackFontsDependsOnTheOwner) {
   Font tahoma;
   tahoma.name = "Tahoma";
-  platform::FormOptions o = options();
+  toolkit::FormOptions o = options();
   o.font = tahoma;
-  platform::Form owner(o);
+  toolkit::Form owner(o);
   owner.setName("W");
-  platform::loadDescription(owner,
-                            "object W: TForm\n"
-                            "  object P: TPanel\n"
-                            "    object A: TLbSpeedButton\n"
-                            "    end\n"
-                            "  end\n"
-                            "end\n",
-                            classes(), {});
+  description::loadDescription(owner,
+                               "object W: TForm\n"
+                               "  object P: TPanel\n"
+                               "    object A: TLbSpeedButton\n"
+                               "    end\n"
+                               "  end\n"
+                               "end\n",
+                               classes(), {});
   auto& made = owner.componentNamed<TLbSpeedButton>("A");
   EXPECT_EQ(made.hotTrackFont(), tahoma) << "a form owner's font";
-  const std::string defaults = platform::storeDescription(owner, classes());
+  const std::string defaults = description::storeDescription(owner, classes());
   EXPECT_EQ(defaults.find("  object A: TLbSpeedButton\n    end\n") != std::string::npos, true) << defaults;
 
   made.setHotTrackFont(Font{});
-  EXPECT_NE(platform::storeDescription(owner, classes()).find("HotTrackFont.Name = 'MS Sans Serif'"),
+  EXPECT_NE(description::storeDescription(owner, classes()).find("HotTrackFont.Name = 'MS Sans Serif'"),
             std::string::npos);
 
   // A button owned by anything but a form starts with the toolkit's font.
@@ -197,19 +196,19 @@ TEST_F(SpeedButtonDescription, ColorAndFontAreStoredOnlyWhileTheirParentFlagIsOf
 }
 
 TEST_F(SpeedButtonDescription, LoadingAParentFlagOffKeepsTheButtonsOwnValue) {
-  platform::FormOptions o = options();
+  toolkit::FormOptions o = options();
   o.font.name = "Tahoma";
-  platform::Form tahomaForm(o);
-  platform::Panel host{tahomaForm, {0, 0, 300, 200}, 0x005BCECB};
+  toolkit::Form tahomaForm(o);
+  toolkit::Panel host{tahomaForm, {0, 0, 300, 200}, 0x005BCECB};
   host.setName("Host");
   host.setShowHint(true);
   const std::string flags = "    ParentColor = False\n    ParentFont = False\n    ParentShowHint = False\n";
-  platform::loadDescription(host, within(flags), classes(), {});
+  description::loadDescription(host, within(flags), classes(), {});
   const auto& b = host.componentNamed<TLbSpeedButton>("B");
   EXPECT_EQ(b.color(), clWindow) << "its own default colour, which the description did not store";
   EXPECT_EQ(b.font(), Font{}) << "its own default font, not the form's";
   EXPECT_FALSE(b.showHint()) << "its own default, not the panel's";
-  EXPECT_EQ(platform::storeDescription(host, classes()), within(flags));
+  EXPECT_EQ(description::storeDescription(host, classes()), within(flags));
 }
 
 TEST_F(SpeedButtonDescription, AColourStyleIsAppliedButNeverStored) {
@@ -247,20 +246,20 @@ TEST_F(SpeedButtonDescription, NothingIsDrawnWhileLoadingThenTheButtonRefreshesO
   EXPECT_EQ(paints(), paintsBefore);
   EXPECT_EQ(invalidations(), invalidationsBefore + 1);
   EXPECT_FALSE(b.loading());
-  platform::headless::paintHost(panel);
+  toolkit::headless::paintHost(panel);
   const auto face = ComposeButtonFace(b.face());
-  EXPECT_EQ(platform::headless::hostSurface(panel).pixel(20 + 54, 30 + 2), face->canvas().pixel(54, 2));
+  EXPECT_EQ(toolkit::headless::hostSurface(panel).pixel(20 + 54, 30 + 2), face->canvas().pixel(54, 2));
 }
 
 TEST_F(SpeedButtonDescription, LinesApplyInPublicationOrderWhateverOrderTheyAreIn) {
   // Down comes before GroupIndex, so a button loaded down does not release the others of its
   // group: both stay down, as they were when stored.
-  platform::loadDescription(panel,
-                            "object Host: TPanel\n"
-                            "  object A: TLbSpeedButton\n    Down = True\n    GroupIndex = 2\n  end\n"
-                            "  object B: TLbSpeedButton\n    GroupIndex = 2\n    Down = True\n  end\n"
-                            "end\n",
-                            classes(), {});
+  description::loadDescription(panel,
+                               "object Host: TPanel\n"
+                               "  object A: TLbSpeedButton\n    Down = True\n    GroupIndex = 2\n  end\n"
+                               "  object B: TLbSpeedButton\n    GroupIndex = 2\n    Down = True\n  end\n"
+                               "end\n",
+                               classes(), {});
   EXPECT_TRUE(panel.componentNamed<TLbSpeedButton>("A").down());
   EXPECT_TRUE(panel.componentNamed<TLbSpeedButton>("B").down());
 }
@@ -303,32 +302,33 @@ TEST_F(SpeedButtonDescription, MalformedValuesNameTheLineAndTheProperty) {
     try {
       load(lines);
       ADD_FAILURE() << lines << " loaded";
-    } catch (const platform::DescriptionError& e) {
+    } catch (const description::DescriptionError& e) {
       EXPECT_STREQ(e.what(), message);
     }
     EXPECT_TRUE(panel.ownedComponents().empty());
   }
   const auto& largest = load("    Width = 3276\n    Height = 3276\n");
-  EXPECT_EQ(largest.bounds(), (platform::Rect{0, 0, 3276, 3276}));
+  EXPECT_EQ(largest.bounds(), (graphics::Rect{0, 0, 3276, 3276}));
 }
 
 TEST_F(SpeedButtonDescription, AFailingSetterGivesARootButtonItsGlyphAndColoursBack) {
   TLbSpeedButton root(nullptr);  // no parent: bsModern cannot ask the display for its depth
   root.setName("B");
   root.setTransparent(true);  // a change then waits for a paint cycle, which needs no parent
-  const auto picture = platform::createBitmap(2, 1);
+  const auto picture = graphics::createBitmap(2, 1);
   picture->canvas().setBrushColor(0x00123456);
   picture->canvas().fillRect({0, 0, 2, 1});
   root.setGlyph(picture.get());
   root.setShadowColor(clRed);
-  const std::string before = platform::storeDescription(root, classes());
-  EXPECT_THROW(platform::loadDescription(root,
-                                         "object B: TLbSpeedButton\n  ColorStyle = lcsBlue\n"
-                                         "  Glyph = {\n    1 1\n    FFFFFF\n  }\n  ShadowColor = $0000FF00\n"
-                                         "  Style = bsModern\nend\n",
-                                         classes(), {}),
-               platform::DescriptionError);
-  EXPECT_EQ(platform::storeDescription(root, classes()), before);
+  const std::string before = description::storeDescription(root, classes());
+  EXPECT_THROW(
+      description::loadDescription(root,
+                                   "object B: TLbSpeedButton\n  ColorStyle = lcsBlue\n"
+                                   "  Glyph = {\n    1 1\n    FFFFFF\n  }\n  ShadowColor = $0000FF00\n"
+                                   "  Style = bsModern\nend\n",
+                                   classes(), {}),
+      description::DescriptionError);
+  EXPECT_EQ(description::storeDescription(root, classes()), before);
   EXPECT_EQ(root.glyph().canvas().pixel(1, 0), 0x00123456u);
 }
 

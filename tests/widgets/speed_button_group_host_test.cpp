@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
-#include "support/named_cases.h"
+#include "testing/named_cases.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace widgets::testing {
@@ -19,7 +19,7 @@ constexpr int kGroups[] = {1, 1, 1, 2, 0, 1};
 
 struct GroupCase : test_support::NamedCase {
   const char* downBefore;  // given before the groups, so that several of one group can be down
-  std::function<void(std::vector<TLbSpeedButton*>& b, platform::ControlHost& panel)> act;
+  std::function<void(std::vector<TLbSpeedButton*>& b, toolkit::ControlHost& panel)> act;
   const char* downAfter;
   const char* changed;          // the buttons that the accessibility tree heard of, in order
   int paintsBeyondChanges = 0;  // an accelerator also paints at once before and after its click
@@ -34,7 +34,7 @@ class SpeedButtonGroup : public SpeedButtonTest, public ::testing::WithParamInte
     return names;
   }
 
-  platform::Panel otherPanel{form, {0, 0, 300, 200}, 0};
+  toolkit::Panel otherPanel{form, {0, 0, 300, 200}, 0};
   std::vector<TLbSpeedButton*> buttons;
 };
 
@@ -48,53 +48,52 @@ TEST_P(SpeedButtonGroup, AWriteOfDownReleasesExactlyTheOthersOfItsGroupUnderItsP
     b.setGroupIndex(kGroups[i]);
     buttons.push_back(&b);
   }
-  platform::headless::takeAccessibleEvents(panel);
-  platform::headless::takeAccessibleEvents(otherPanel);
+  toolkit::headless::takeAccessibleEvents(panel);
+  toolkit::headless::takeAccessibleEvents(otherPanel);
   const int paintsBefore = paints();
 
   c.act(buttons, panel);
 
   EXPECT_EQ(downNames(), c.downAfter);
   std::string changed;
-  for (const auto& e : platform::headless::takeAccessibleEvents(panel)) {
-    if (e.change == platform::AccessibleChange::kState) changed += kNames[e.childId - 1];
+  for (const auto& e : toolkit::headless::takeAccessibleEvents(panel)) {
+    if (e.change == toolkit::AccessibleChange::kState) changed += kNames[e.childId - 1];
   }
-  if (!platform::headless::takeAccessibleEvents(otherPanel).empty()) changed += 'F';
+  if (!toolkit::headless::takeAccessibleEvents(otherPanel).empty()) changed += 'F';
   EXPECT_EQ(changed, c.changed);
   // Not transparent: each change is one repaint at once.
   EXPECT_EQ(paints() - paintsBefore, static_cast<int>(changed.size()) + c.paintsBeyondChanges);
-  EXPECT_TRUE(platform::headless::shownBoxes().empty());
+  EXPECT_TRUE(toolkit::headless::shownBoxes().empty());
 }
 
 using Buttons = std::vector<TLbSpeedButton*>;
 INSTANTIATE_TEST_SUITE_P(
     Writes, SpeedButtonGroup,
-    ::testing::Values(
-        GroupCase{"TrueReleasesTheOneDownOfItsGroupOnly", "ADEF",
-                  [](Buttons& b, platform::ControlHost&) { b[1]->setDown(true); }, "BDEF", "AB"},
-        GroupCase{"FalseReleasesTheOthersOfItsGroup", "AB",
-                  [](Buttons& b, platform::ControlHost&) { b[0]->setDown(false); }, "", "BA"},
-        GroupCase{"FalseOnTheOnlyOneDownReleasesItAlone", "ADE",
-                  [](Buttons& b, platform::ControlHost&) { b[0]->setDown(false); }, "DE", "A"},
-        GroupCase{"AnEqualValueChangesNothing", "AB",
-                  [](Buttons& b, platform::ControlHost&) { b[0]->setDown(true); }, "AB", ""},
-        GroupCase{"TrueOnAThirdReleasesBothThatWereDown", "AB",
-                  [](Buttons& b, platform::ControlHost&) { b[2]->setDown(true); }, "C", "ABC"},
-        GroupCase{"ALeftPressOnAThirdReleasesBoth", "AB",
-                  [](Buttons&, platform::ControlHost& panel) {
-                    panel.handleMouseDown(platform::MouseButton::kLeft, 0, {120, 20}, false);
-                    panel.handleMouseUp(platform::MouseButton::kLeft, 0, {120, 20});
-                  },
-                  "C", "CABC"},  // hot first
-        GroupCase{"TheAcceleratorOfAThirdReleasesBothAndItComesBackUp", "AB",
-                  [](Buttons& b, platform::ControlHost&) { EXPECT_TRUE(b[2]->dialogChar('c')); }, "", "ABCC",
-                  2},
-        GroupCase{"AnotherGroupIsNeverTouched", "AB",
-                  [](Buttons& b, platform::ControlHost&) { b[3]->setDown(true); }, "ABD", "D"},
-        GroupCase{"AButtonWithoutAGroupTouchesNobody", "A",
-                  [](Buttons& b, platform::ControlHost&) { b[4]->setDown(true); }, "AE", "E"},
-        GroupCase{"AGroupUnderAnotherParentIsNeverTouched", "AF",
-                  [](Buttons& b, platform::ControlHost&) { b[1]->setDown(true); }, "BF", "AB"}),
+    ::testing::Values(GroupCase{"TrueReleasesTheOneDownOfItsGroupOnly", "ADEF",
+                                [](Buttons& b, toolkit::ControlHost&) { b[1]->setDown(true); }, "BDEF", "AB"},
+                      GroupCase{"FalseReleasesTheOthersOfItsGroup", "AB",
+                                [](Buttons& b, toolkit::ControlHost&) { b[0]->setDown(false); }, "", "BA"},
+                      GroupCase{"FalseOnTheOnlyOneDownReleasesItAlone", "ADE",
+                                [](Buttons& b, toolkit::ControlHost&) { b[0]->setDown(false); }, "DE", "A"},
+                      GroupCase{"AnEqualValueChangesNothing", "AB",
+                                [](Buttons& b, toolkit::ControlHost&) { b[0]->setDown(true); }, "AB", ""},
+                      GroupCase{"TrueOnAThirdReleasesBothThatWereDown", "AB",
+                                [](Buttons& b, toolkit::ControlHost&) { b[2]->setDown(true); }, "C", "ABC"},
+                      GroupCase{"ALeftPressOnAThirdReleasesBoth", "AB",
+                                [](Buttons&, toolkit::ControlHost& panel) {
+                                  panel.handleMouseDown(toolkit::MouseButton::kLeft, 0, {120, 20}, false);
+                                  panel.handleMouseUp(toolkit::MouseButton::kLeft, 0, {120, 20});
+                                },
+                                "C", "CABC"},  // hot first
+                      GroupCase{"TheAcceleratorOfAThirdReleasesBothAndItComesBackUp", "AB",
+                                [](Buttons& b, toolkit::ControlHost&) { EXPECT_TRUE(b[2]->dialogChar('c')); },
+                                "", "ABCC", 2},
+                      GroupCase{"AnotherGroupIsNeverTouched", "AB",
+                                [](Buttons& b, toolkit::ControlHost&) { b[3]->setDown(true); }, "ABD", "D"},
+                      GroupCase{"AButtonWithoutAGroupTouchesNobody", "A",
+                                [](Buttons& b, toolkit::ControlHost&) { b[4]->setDown(true); }, "AE", "E"},
+                      GroupCase{"AGroupUnderAnotherParentIsNeverTouched", "AF",
+                                [](Buttons& b, toolkit::ControlHost&) { b[1]->setDown(true); }, "BF", "AB"}),
     test_support::ByCaseName{});
 
 }  // namespace

@@ -7,32 +7,32 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 
 namespace widgets::testing {
 namespace {
 
-using platform::MouseButton;
-using platform::Point;
+using graphics::Point;
+using toolkit::MouseButton;
 
 class SpeedButtonInput : public SpeedButtonTest {
  protected:
   // Events in the order they came, with the sender's name.
   void record(TLbSpeedButton& b) {
     const auto note = [this](std::string what) {
-      return [this, what](platform::Component& sender) { events.push_back(what + " " + sender.name()); };
+      return [this, what](toolkit::Component& sender) { events.push_back(what + " " + sender.name()); };
     };
-    b.onClick = [this, &b](platform::Component& sender) {
+    b.onClick = [this, &b](toolkit::Component& sender) {
       events.push_back("click " + sender.name() + (b.down() ? " down" : " up"));
     };
     b.onMouseEnter = note("enter");
     b.onMouseExit = note("exit");
-    b.onMouseDown = [this](platform::Component& s, MouseButton, unsigned, Point at) {
+    b.onMouseDown = [this](toolkit::Component& s, MouseButton, unsigned, Point at) {
       events.push_back("mousedown " + s.name() + " " + std::to_string(at.x) + "," + std::to_string(at.y));
     };
-    b.onMouseUp = [this](platform::Component& s, MouseButton, unsigned, Point) {
+    b.onMouseUp = [this](toolkit::Component& s, MouseButton, unsigned, Point) {
       events.push_back("mouseup " + s.name());
     };
   }
@@ -50,7 +50,7 @@ class SpeedButtonInput : public SpeedButtonTest {
 };
 
 TEST_F(SpeedButtonInput, ThreeButtonGroupUnderOneParentWithAndWithoutAllowAllUp) {
-  platform::Panel otherPanel{form, {0, 0, 300, 200}, 0};
+  toolkit::Panel otherPanel{form, {0, 0, 300, 200}, 0};
   for (const bool allowAllUp : {false, true}) {
     std::vector<TLbSpeedButton*> g;
     for (int i = 0; i < 3; ++i) {
@@ -78,7 +78,7 @@ TEST_F(SpeedButtonInput, UngroupedButtonClicksWhileDrawnDownAndComesUpAfter) {
   record(b);
   int paintsAtClick = -1;
   const auto onClick = b.onClick;
-  b.onClick = [&](platform::Component& s) {
+  b.onClick = [&](toolkit::Component& s) {
     paintsAtClick = paints();
     onClick(s);
   };
@@ -129,7 +129,7 @@ TEST_F(SpeedButtonInput, HotTrackingFollowsThePointerOnlyWhileReachable) {
   auto& b = addButton({10, 10, 110, 40});
   b.setColorStyle(lcsGold);
   record(b);
-  platform::Font hotFont;
+  graphics::Font hotFont;
   hotFont.name = "Arial";
   b.setHotTrackFont(hotFont);
   b.setUseHotTrackFont(true);
@@ -159,8 +159,8 @@ TEST_F(SpeedButtonInput, HotTrackingFollowsThePointerOnlyWhileReachable) {
 }
 
 TEST_F(SpeedButtonInput, NoHotTrackingOnAHiddenWindow) {
-  platform::Form hidden{options()};
-  platform::Panel hiddenPanel{hidden, {0, 0, 300, 200}, 0};
+  toolkit::Form hidden{options()};
+  toolkit::Panel hiddenPanel{hidden, {0, 0, 300, 200}, 0};
   auto& b = addButton({10, 10, 110, 40}, &hiddenPanel);
   b.setTransparent(true);
   record(b);
@@ -176,7 +176,7 @@ TEST_F(SpeedButtonInput, ARunningClickTakesNoFurtherInputOnItsButtonButOthersSta
   record(b);
   record(other);
   int depth = 0;
-  b.onClick = [&](platform::Component&) {
+  b.onClick = [&](toolkit::Component&) {
     events.push_back("click " + std::string(b.down() ? "down" : "up"));
     if (++depth > 1) return;
     // What a modal dialog's loop would deliver from the queue meanwhile.
@@ -201,16 +201,16 @@ TEST_F(SpeedButtonInput, ARunningClickTakesNoFurtherInputOnItsButtonButOthersSta
 }
 
 TEST_F(SpeedButtonInput, AFailingHandlerIsReportedAndTheButtonStillComesUp) {
-  platform::application::setTitle("UpTK294Q");
+  toolkit::application::setTitle("UpTK294Q");
   auto& b = addButton({10, 10, 110, 40});
-  b.onMouseEnter = [](platform::Component&) { throw std::runtime_error("enter failed"); };
-  b.onClick = [](platform::Component&) { throw std::runtime_error("click failed"); };
+  b.onMouseEnter = [](toolkit::Component&) { throw std::runtime_error("enter failed"); };
+  b.onClick = [](toolkit::Component&) { throw std::runtime_error("click failed"); };
   press({30, 20});
   release({30, 20});
   EXPECT_FALSE(b.down());
-  ASSERT_EQ(platform::headless::shownBoxes().size(), 2u);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].text, "enter failed.");
-  EXPECT_EQ(platform::headless::shownBoxes()[1].text, "click failed.");
+  ASSERT_EQ(toolkit::headless::shownBoxes().size(), 2u);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].text, "enter failed.");
+  EXPECT_EQ(toolkit::headless::shownBoxes()[1].text, "click failed.");
 }
 
 }  // namespace

@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "widgets/lb_face_composer.h"
 
 namespace widgets::testing {
 namespace {
 
-using platform::Font;
+using graphics::Font;
 
-const Font kButtonFont{"MS Sans Serif", -11, platform::kFontBold, 0x00005555, 1};
-const Font kHotFont{"Arial", -13, platform::kFontItalic, 0x000000FF, 1};
+const Font kButtonFont{"MS Sans Serif", -11, graphics::kFontBold, 0x00005555, 1};
+const Font kHotFont{"Arial", -13, graphics::kFontItalic, 0x000000FF, 1};
 
 // The main window's close button, placed at (20, 30) on the panel.
 TLbSpeedButton& goldButton(TLbSpeedButton& b) {
@@ -97,14 +97,14 @@ std::vector<std::string> differences(const TLbButtonFace& got, const TLbButtonFa
 
 struct Look {
   const char* name;
-  void (*bring)(TLbSpeedButton& b, platform::Panel& panel);
+  void (*bring)(TLbSpeedButton& b, toolkit::Panel& panel);
   void (*expect)(TLbButtonFace& f);  // from the face up
 };
 
 const Look kLooks[] = {
-    {"up", [](TLbSpeedButton&, platform::Panel&) {}, [](TLbButtonFace&) {}},
+    {"up", [](TLbSpeedButton&, toolkit::Panel&) {}, [](TLbButtonFace&) {}},
     {"hot, keeping Font while UseHotTrackFont is off",
-     [](TLbSpeedButton&, platform::Panel& panel) {
+     [](TLbSpeedButton&, toolkit::Panel& panel) {
        panel.handleMouseMove({30, 40});
      },
      [](TLbButtonFace& f) {
@@ -112,7 +112,7 @@ const Look kLooks[] = {
        f.fadeStep = 8;
      }},
     {"hot in HotTrackFont",
-     [](TLbSpeedButton& b, platform::Panel& panel) {
+     [](TLbSpeedButton& b, toolkit::Panel& panel) {
        b.setUseHotTrackFont(true);
        panel.handleMouseMove({30, 40});
      },
@@ -122,13 +122,13 @@ const Look kLooks[] = {
        f.font = kHotFont;
      }},
     {"HotTrackFont unused while not hot",
-     [](TLbSpeedButton& b, platform::Panel&) { b.setUseHotTrackFont(true); }, [](TLbButtonFace&) {}},
-    {"down", [](TLbSpeedButton& b, platform::Panel&) { b.setDown(true); },
+     [](TLbSpeedButton& b, toolkit::Panel&) { b.setUseHotTrackFont(true); }, [](TLbButtonFace&) {}},
+    {"down", [](TLbSpeedButton& b, toolkit::Panel&) { b.setDown(true); },
      [](TLbButtonFace& f) { f.down = true; }},
-    {"disabled", [](TLbSpeedButton& b, platform::Panel&) { b.setEnabled(false); },
+    {"disabled", [](TLbSpeedButton& b, toolkit::Panel&) { b.setEnabled(false); },
      [](TLbButtonFace& f) { f.enabled = false; }},
     {"transparent, flat, wrapping, glyph on top",
-     [](TLbSpeedButton& b, platform::Panel&) {
+     [](TLbSpeedButton& b, toolkit::Panel&) {
        b.setTransparent(true);
        b.setFlat(true);
        b.setWordWrap(true);
@@ -154,14 +154,14 @@ TEST_F(SpeedButtonTest, TheGoldButtonHandsThePainterItsStateInEachLook) {
     EXPECT_EQ(differences(b.face(), want), std::vector<std::string>{});
 
     // What reaches the screen is that face and no other.
-    platform::headless::paintHost(panel);
+    toolkit::headless::paintHost(panel);
     const auto frame = ComposeButtonFace(want);
-    const platform::Canvas& screen = platform::headless::hostSurface(panel);
+    const graphics::Canvas& screen = toolkit::headless::hostSurface(panel);
     int differing = 0;
     for (int y = 0; y < want.height; ++y) {
       for (int x = 0; x < want.width; ++x) {
-        const platform::Color own = frame->canvas().pixel(x, y);
-        const platform::Color shown = screen.pixel(20 + x, 30 + y);
+        const graphics::Color own = frame->canvas().pixel(x, y);
+        const graphics::Color shown = screen.pixel(20 + x, 30 + y);
         differing += own == kFaceKeyColor ? shown != panel.backgroundColor() : shown != own;
       }
     }

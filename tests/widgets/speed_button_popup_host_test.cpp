@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "speed_button_fixture.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/popup_menu.h"
@@ -15,7 +15,7 @@
 namespace widgets::testing {
 namespace {
 
-using platform::headless::shownMenus;
+using toolkit::headless::shownMenus;
 
 class SpeedButtonPopup : public SpeedButtonTest {
  protected:
@@ -31,22 +31,22 @@ class SpeedButtonPopup : public SpeedButtonTest {
     button.setPopupMenu(&menu);
     button.onClick = note("click");
   }
-  platform::NotifyEvent note(std::string what) {
-    return [this, what](platform::Component&) { events.push_back(what); };
+  toolkit::NotifyEvent note(std::string what) {
+    return [this, what](toolkit::Component&) { events.push_back(what); };
   }
   void choose(std::optional<std::size_t> entry) {
-    platform::headless::setMenuChooser([this, entry](const platform::headless::ShownMenu&) {
+    toolkit::headless::setMenuChooser([this, entry](const toolkit::headless::ShownMenu&) {
       events.push_back("menu open");
       return entry;
     });
   }
   void clickButton() {
-    panel.handleMouseDown(platform::MouseButton::kLeft, 0, {50, 70}, false);
-    panel.handleMouseUp(platform::MouseButton::kLeft, 0, {50, 70});
+    panel.handleMouseDown(toolkit::MouseButton::kLeft, 0, {50, 70}, false);
+    panel.handleMouseUp(toolkit::MouseButton::kLeft, 0, {50, 70});
   }
 
   std::vector<std::string> events;
-  platform::PopupMenu menu{&form};
+  toolkit::PopupMenu menu{&form};
   TLbSpeedButton button{&form};
 };
 
@@ -55,7 +55,7 @@ TEST_F(SpeedButtonPopup, DropsDownAtTheBottomLeftCornerOnScreenAndTheClickFollow
   clickButton();
   EXPECT_EQ(events, (std::vector<std::string>{"menu open", "green", "click"}));
   ASSERT_EQ(shownMenus().size(), 1u);
-  const platform::Rect window = form.screenBounds();
+  const graphics::Rect window = form.screenBounds();
   EXPECT_EQ(shownMenus()[0].at.x, window.left + 40);
   EXPECT_EQ(shownMenus()[0].at.y, window.top + 90);
   EXPECT_EQ(shownMenus()[0].at, button.clientToScreen({0, button.height()}));
@@ -70,8 +70,8 @@ TEST_F(SpeedButtonPopup, DropsDownAtTheBottomLeftCornerOnScreenAndTheClickFollow
 }
 
 TEST_F(SpeedButtonPopup, DismissedSeparatorDisabledOrFailingEntriesStillLeadToTheClick) {
-  platform::application::setTitle("UpTK294Q");
-  menu.addItem("Broken", [](platform::Component&) { throw std::runtime_error("entry failed"); });
+  toolkit::application::setTitle("UpTK294Q");
+  menu.addItem("Broken", [](toolkit::Component&) { throw std::runtime_error("entry failed"); });
   for (const std::optional<std::size_t> entry :
        {std::optional<std::size_t>{}, std::optional<std::size_t>{1}, std::optional<std::size_t>{3},
         std::optional<std::size_t>{4}, std::optional<std::size_t>{99}}) {
@@ -80,13 +80,13 @@ TEST_F(SpeedButtonPopup, DismissedSeparatorDisabledOrFailingEntriesStillLeadToTh
     button.click();
     EXPECT_EQ(events, (std::vector<std::string>{"menu open", "click"})) << (entry ? *entry : 0);
   }
-  ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
-  EXPECT_EQ(platform::headless::shownBoxes()[0].text, "entry failed.");
+  ASSERT_EQ(toolkit::headless::shownBoxes().size(), 1u);
+  EXPECT_EQ(toolkit::headless::shownBoxes()[0].text, "entry failed.");
 }
 
 TEST_F(SpeedButtonPopup, ClicksWhileTheMenuIsOpenDoNotEnterTheButtonAgain) {
   int menus = 0;
-  platform::headless::setMenuChooser([&](const platform::headless::ShownMenu&) -> std::optional<std::size_t> {
+  toolkit::headless::setMenuChooser([&](const toolkit::headless::ShownMenu&) -> std::optional<std::size_t> {
     if (++menus == 1) {
       clickButton();  // what the menu's loop may let through
       button.click();
@@ -100,7 +100,7 @@ TEST_F(SpeedButtonPopup, ClicksWhileTheMenuIsOpenDoNotEnterTheButtonAgain) {
 }
 
 TEST_F(SpeedButtonPopup, TheMenuOrTheButtonMayGoFirst) {
-  auto gone = std::make_unique<platform::PopupMenu>(&form);
+  auto gone = std::make_unique<toolkit::PopupMenu>(&form);
   button.setPopupMenu(gone.get());
   const int before = invalidations();
   gone.reset();
@@ -112,7 +112,7 @@ TEST_F(SpeedButtonPopup, TheMenuOrTheButtonMayGoFirst) {
   EXPECT_EQ(events, std::vector<std::string>{"click"});
   EXPECT_EQ(shownMenus().size(), 0u);
 
-  auto keeps = std::make_unique<platform::PopupMenu>(&form);
+  auto keeps = std::make_unique<toolkit::PopupMenu>(&form);
   {
     TLbSpeedButton shortLived(&form);
     shortLived.setPopupMenu(keeps.get());

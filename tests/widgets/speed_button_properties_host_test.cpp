@@ -6,25 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "face_painting.h"
-#include "speed_button_fixture.h"
+#include "testing/face_painting.h"
+#include "testing/speed_button_fixture.h"
 #include "toolkit/headless/in_process_driver.h"
 #include "widgets/lb_color_styles.h"
 
 namespace widgets::testing {
 namespace {
 
-using platform::Font;
+using graphics::Font;
 
 TEST_F(SpeedButtonTest, ConstructionGivesTheDocumentedDefaults) {
   Font formFont;
   formFont.name = "Tahoma";
   formFont.height = -13;
-  platform::FormOptions o = options();
+  toolkit::FormOptions o = options();
   o.font = formFont;
-  platform::Form owner(o);
+  toolkit::Form owner(o);
   const TLbSpeedButton b(&owner);
-  EXPECT_EQ(b.bounds(), (platform::Rect{0, 0, 100, 23}));
+  EXPECT_EQ(b.bounds(), (graphics::Rect{0, 0, 100, 23}));
   EXPECT_EQ(b.alignment(), taLeftJustify);
   EXPECT_EQ(b.lightColor(), clWhite);
   EXPECT_EQ(b.shadowColor(), clBlack);
@@ -57,7 +57,7 @@ TEST_F(SpeedButtonTest, ParentColorAndFontFollowTheParentUntilSetOwnValues) {
   EXPECT_FALSE(b.parentColor());
   EXPECT_EQ(b.color(), 0x0000C0C0u);
   Font bold;
-  bold.style = platform::kFontBold;
+  bold.style = graphics::kFontBold;
   b.setFont(bold);
   EXPECT_FALSE(b.parentFont());
   EXPECT_EQ(b.font(), bold);
@@ -74,7 +74,7 @@ struct Write {
 
 // What each write does to the screen, counted on the panel.
 TEST_F(SpeedButtonTest, EachWriteRepaintsAsItsPropertySays) {
-  auto strip = platform::createBitmap(32, 16);
+  auto strip = graphics::createBitmap(32, 16);
   const std::vector<Write> writes = {
       {"Alignment", [](auto& b) { b.setAlignment(taCenter); }, Effect::kPaintNow, Effect::kInvalidate},
       {"ColorWhenDown", [](auto& b) { b.setColorWhenDown(clRed); }, Effect::kPaintNow, Effect::kInvalidate},
@@ -132,7 +132,7 @@ TEST_F(SpeedButtonTest, TransparentInvalidatesWhenSwitchedOnAndPaintsWhenSwitche
 }
 
 TEST_F(SpeedButtonTest, WritingDownReleasesTheRestOfTheGroupUnderTheSameParentOnly) {
-  platform::Panel otherPanel{form, {0, 0, 300, 200}, 0};
+  toolkit::Panel otherPanel{form, {0, 0, 300, 200}, 0};
   std::vector<TLbSpeedButton*> group;
   for (int i = 0; i < 3; ++i) group.push_back(&addButton({10 + 60 * i, 10, 60 + 60 * i, 40}));
   TLbSpeedButton& ungrouped = addButton({10, 50, 60, 80});
@@ -165,12 +165,12 @@ TEST_F(SpeedButtonTest, GlyphCountsWholeFramesAndAnInPlaceChangeCountsNothing) {
     int width, height, frames;
   };
   for (const Case c : {Case{64, 16, 4}, Case{70, 16, 4}, Case{10, 0, 0}, Case{15, 16, 0}}) {
-    const auto picture = platform::createBitmap(c.width, c.height);
+    const auto picture = graphics::createBitmap(c.width, c.height);
     b.setGlyph(picture.get());
     EXPECT_EQ(b.numGlyphs(), c.frames) << c.width << " x " << c.height;
     EXPECT_EQ(b.glyph().width(), c.width);
   }
-  const auto picture = platform::createBitmap(64, 16);
+  const auto picture = graphics::createBitmap(64, 16);
   picture->canvas().setBrushColor(clRed);
   picture->canvas().fillRect({0, 0, 64, 16});
   b.setGlyph(picture.get());
@@ -203,7 +203,7 @@ TEST_F(SpeedButtonTest, ModernFallsBackToNormalOnPaletteDisplaysOutsideDesignAnd
   for (const Case c :
        {Case{8, false, false, bsNormal}, Case{4, false, false, bsNormal}, Case{16, false, false, bsModern},
         Case{8, true, false, bsModern}, Case{8, false, true, bsModern}}) {
-    platform::headless::setColorDepth(panel, c.depth);
+    toolkit::headless::setColorDepth(panel, c.depth);
     auto& b = addButton({10, 10, 110, 40});
     b.setDesigning(c.designing);
     if (c.throughColorStyle) {
@@ -277,7 +277,7 @@ TEST_F(SpeedButtonTest, WithoutAParentWhatNeedsTheSurfaceFailsNamingTheControl) 
 
 TEST_F(SpeedButtonTest, PaintDrawsNothingWhileInvisibleOrLoading) {
   auto& b = addButton({0, 0, 40, 20});
-  auto target = platform::createBitmap(40, 20);
+  auto target = graphics::createBitmap(40, 20);
   const auto drawn = [&] {
     target->canvas().setBrushColor(clBlack);
     target->canvas().fillRect({0, 0, 40, 20});
@@ -298,14 +298,14 @@ TEST_F(SpeedButtonTest, AFrameOnThePanelIsTheComposedFaceWithThePanelSeenThrough
   auto& b = addButton({20, 30, 128, 61});
   b.setColorStyle(lcsGold);
   b.setCaption("Inchide");
-  platform::headless::paintHost(panel);
+  toolkit::headless::paintHost(panel);
   const auto face = ComposeButtonFace(b.face());
-  const platform::Canvas& screen = platform::headless::hostSurface(panel);
+  const graphics::Canvas& screen = toolkit::headless::hostSurface(panel);
   int seeThrough = 0;
   for (int y = 0; y < b.height(); ++y) {
     for (int x = 0; x < b.width(); ++x) {
-      const platform::Color own = face->canvas().pixel(x, y);
-      const platform::Color shown = screen.pixel(20 + x, 30 + y);
+      const graphics::Color own = face->canvas().pixel(x, y);
+      const graphics::Color shown = screen.pixel(20 + x, 30 + y);
       if (own == kFaceKeyColor) {
         ++seeThrough;
         ASSERT_EQ(shown, panel.backgroundColor()) << x << ", " << y;

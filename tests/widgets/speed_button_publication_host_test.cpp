@@ -14,8 +14,8 @@ namespace widgets::testing {
 namespace {
 
 TEST(SpeedButtonPublication, FollowsTheBasesPlacesThenTheOwnTableInItsOrder) {
-  platform::ClassRegistry classes;
-  platform::addToolkitClasses(classes);
+  description::ClassRegistry classes;
+  description::addToolkitClasses(classes);
   addSpeedButtonClass(classes);
   std::vector<std::string> names;
   for (const auto& p : classes.find("TLbSpeedButton")->properties) names.push_back(p->name());

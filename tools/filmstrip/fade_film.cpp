@@ -20,13 +20,13 @@ constexpr int kGap = 8;
 constexpr int kLabelH = 16;
 constexpr int kFrames = 9;
 
-platform::Point slot(int frame) {
+graphics::Point slot(int frame) {
   return {kGap + frame * (kWidth + kGap), kGap};
 }
 
-void label(platform::Canvas& c, int frame, int fadeStep) {
-  platform::Rect r{slot(frame).x, kGap + kHeight + 2, slot(frame).x + kWidth, kGap + kHeight + 2 + kLabelH};
-  c.drawText("FadeStep " + std::to_string(fadeStep), r, platform::kDtCenter | platform::kDtSingleLine);
+void label(graphics::Canvas& c, int frame, int fadeStep) {
+  graphics::Rect r{slot(frame).x, kGap + kHeight + 2, slot(frame).x + kWidth, kGap + kHeight + 2 + kLabelH};
+  c.drawText("FadeStep " + std::to_string(fadeStep), r, graphics::kDtCenter | graphics::kDtSingleLine);
 }
 
 }  // namespace
@@ -37,14 +37,14 @@ Film recordFade() {
   button.setSlowDecease(true);
 
   Film film;
-  film.strip = platform::createBitmap(kGap + kFrames * (kWidth + kGap), kGap + kHeight + 2 + kLabelH + kGap);
-  platform::Canvas& c = film.strip->canvas();
+  film.strip = graphics::createBitmap(kGap + kFrames * (kWidth + kGap), kGap + kHeight + 2 + kLabelH + kGap);
+  graphics::Canvas& c = film.strip->canvas();
   c.setBrushColor(gold_button::kPanelColor);
   c.fillRect({0, 0, film.strip->width(), film.strip->height()});
   const auto capture = [&] {
     const int frame = static_cast<int>(film.fadeSteps.size());
     if (frame >= kFrames) return;
-    platform::OffsetCanvas at(c, slot(frame));
+    toolkit::OffsetCanvas at(c, slot(frame));
     button.paint(at);
     film.fadeSteps.push_back(button.fadeStep());
     label(c, frame, button.fadeStep());
@@ -62,7 +62,7 @@ Film recordFade() {
   const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (film.fadeSteps.size() < kFrames || !button.fadeThread()->thread().parked()) {
     if (std::chrono::steady_clock::now() > giveUp) throw std::runtime_error("the fade did not end");
-    platform::application::processMessages();
+    toolkit::application::processMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   button.setSlowDecease(false);  // the worker goes before what its ticks write into

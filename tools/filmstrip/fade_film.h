@@ -2,12 +2,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "graphics/canvas.h"
 
 namespace filmstrip {
 
 struct Film {
-  std::unique_ptr<platform::Bitmap> strip;  // the hot frame, then one frame per tick
+  std::unique_ptr<graphics::Bitmap> strip;  // the hot frame, then one frame per tick
   std::vector<int> fadeSteps;               // FadeStep of each frame
 };
 

@@ -35,5 +35,5 @@ int record(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return platform::exitCodeAfterWorkers(record(argc, argv));
+  return toolkit::exitCodeAfterWorkers(record(argc, argv));
 }

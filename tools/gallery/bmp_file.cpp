@@ -20,7 +20,7 @@ void put32(std::vector<char>& out, std::uint32_t v) {
 }  // namespace
 
 // A 24-bit bottom-up BMP: rows padded to 4 bytes, blue first.
-void writeImage(const platform::Bitmap& bitmap, const std::string& path) {
+void writeImage(const graphics::Bitmap& bitmap, const std::string& path) {
   const int w = bitmap.width();
   const int h = bitmap.height();
   const std::uint32_t rowBytes = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
@@ -45,10 +45,10 @@ void writeImage(const platform::Bitmap& bitmap, const std::string& path) {
   put32(out, 0);
   for (int y = h - 1; y >= 0; --y) {
     for (int x = 0; x < w; ++x) {
-      const platform::Color c = bitmap.canvas().pixel(x, y);
-      out.push_back(static_cast<char>(platform::blue(c)));
-      out.push_back(static_cast<char>(platform::green(c)));
-      out.push_back(static_cast<char>(platform::red(c)));
+      const graphics::Color c = bitmap.canvas().pixel(x, y);
+      out.push_back(static_cast<char>(graphics::blue(c)));
+      out.push_back(static_cast<char>(graphics::green(c)));
+      out.push_back(static_cast<char>(graphics::red(c)));
     }
     for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < rowBytes; ++pad) out.push_back(0);
   }

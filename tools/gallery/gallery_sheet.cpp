@@ -50,7 +50,7 @@ struct ButtonSetup {
   TColor shadowColor = clGray;
   TColor colorWhenDown = clNone;
   TColor hotTrackColor = clNone;
-  platform::Font font;
+  graphics::Font font;
   std::string caption;
   bool glyph = false;
   bool popup = false;
@@ -73,10 +73,10 @@ ButtonSetup fromPreset(TLbColorStyle colorStyle) {
 }
 
 // Four 16 x 16 frames of a round badge on white: normal, disabled, down, hot.
-std::unique_ptr<platform::Bitmap> makeGlyphStrip() {
+std::unique_ptr<graphics::Bitmap> makeGlyphStrip() {
   constexpr std::array<TColor, 4> kFrames = {0x0000A000, 0x00A0A0A0, 0x00006000, 0x0000E040};
-  auto strip = platform::createBitmap(64, 16);
-  platform::Canvas& c = strip->canvas();
+  auto strip = graphics::createBitmap(64, 16);
+  graphics::Canvas& c = strip->canvas();
   c.setBrushColor(clWhite);
   c.fillRect({0, 0, 64, 16});
   for (int i = 0; i < 4; ++i) {
@@ -91,8 +91,8 @@ std::unique_ptr<platform::Bitmap> makeGlyphStrip() {
 }
 
 // Composed off-screen the way the button control does, then copied see-through.
-void drawButton(platform::Canvas& sheet, int x, int y, const ButtonSetup& s, const Look& look,
-                const platform::Bitmap& glyph) {
+void drawButton(graphics::Canvas& sheet, int x, int y, const ButtonSetup& s, const Look& look,
+                const graphics::Bitmap& glyph) {
   TLbButtonFace face;
   face.width = kFaceW;
   face.height = kFaceH;
@@ -117,7 +117,7 @@ void drawButton(platform::Canvas& sheet, int x, int y, const ButtonSetup& s, con
   sheet.draw(x, y, *ComposeButtonFace(face));
 }
 
-void drawChecker(platform::Canvas& sheet, const platform::Rect& area) {
+void drawChecker(graphics::Canvas& sheet, const graphics::Rect& area) {
   for (int y = area.top; y < area.bottom; y += 8) {
     for (int x = area.left + ((y - area.top) / 8 % 2) * 8; x < area.right; x += 16) {
       sheet.setBrushColor(kCheckerDark);
@@ -126,15 +126,15 @@ void drawChecker(platform::Canvas& sheet, const platform::Rect& area) {
   }
 }
 
-void drawLabel(platform::Canvas& sheet, int x, int y, int width, int height, const std::string& text,
-               bool bold, unsigned alignment = platform::kDtLeft) {
-  platform::Font font;
+void drawLabel(graphics::Canvas& sheet, int x, int y, int width, int height, const std::string& text,
+               bool bold, unsigned alignment = graphics::kDtLeft) {
+  graphics::Font font;
   font.color = bold ? kHeadingColor : clBlack;
-  if (bold) font.style = platform::kFontBold;
+  if (bold) font.style = graphics::kFontBold;
   sheet.setFont(font);
-  platform::Rect box{x, y, x + width, y + height};
+  graphics::Rect box{x, y, x + width, y + height};
   sheet.drawText(text, box,
-                 alignment | platform::kDtVCenter | platform::kDtSingleLine | platform::kDtNoPrefix);
+                 alignment | graphics::kDtVCenter | graphics::kDtSingleLine | graphics::kDtNoPrefix);
 }
 
 struct Row {
@@ -155,7 +155,7 @@ std::vector<Row> faceStyleRows() {
   gold.font = gold_button::captionFont();
   ButtonSetup shape;
   shape.font.color = 0x00803000;
-  shape.font.style = platform::kFontBold;
+  shape.font.style = graphics::kFontBold;
   const ButtonSetup quicken = fromPreset(lcsQuicken);
   const std::array<StyleEntry, 6> styles = {{{bsNormal, "bsNormal", classic},
                                              {bsEncarta, "bsEncarta", classic},
@@ -206,35 +206,35 @@ std::vector<Row> colorStyleRows() {
 
 }  // namespace
 
-std::unique_ptr<platform::Bitmap> drawGallerySheet() {
+std::unique_ptr<graphics::Bitmap> drawGallerySheet() {
   const std::vector<Row> faceRows = faceStyleRows();
   const std::vector<Row> colorRows = colorStyleRows();
   constexpr int kTitleH = 34;
   constexpr int kHeaderH = 26;
   const int height = kMargin + kTitleH + 2 * kHeaderH +
                      static_cast<int>(faceRows.size() + colorRows.size()) * kRowH + kHeaderH + kMargin;
-  auto sheet = platform::createBitmap(kSheetW, height);
-  platform::Canvas& c = sheet->canvas();
+  auto sheet = graphics::createBitmap(kSheetW, height);
+  graphics::Canvas& c = sheet->canvas();
   c.setBrushColor(kSheetColor);
   c.fillRect({0, 0, kSheetW, height});
 
   const auto glyph = makeGlyphStrip();
   int y = kMargin;
-  platform::Font title;
+  graphics::Font title;
   title.height = -22;
-  title.style = platform::kFontBold;
+  title.style = graphics::kFontBold;
   title.color = kHeadingColor;
   c.setFont(title);
-  platform::Rect titleBox{kMargin, y, kSheetW - kMargin, y + kTitleH};
+  graphics::Rect titleBox{kMargin, y, kSheetW - kMargin, y + kTitleH};
   c.drawText("Speed button faces", titleBox,
-             platform::kDtLeft | platform::kDtSingleLine | platform::kDtNoPrefix);
+             graphics::kDtLeft | graphics::kDtSingleLine | graphics::kDtNoPrefix);
   y += kTitleH;
 
   const auto section = [&](const std::string& heading, const std::vector<Row>& rows) {
     drawLabel(c, kMargin, y, kLabelW, kHeaderH, heading, true);
     for (std::size_t i = 0; i < kLooks.size(); ++i) {
       drawLabel(c, kMargin + kLabelW + static_cast<int>(i) * kColumnW, y, kFaceW, kHeaderH, kLooks[i].name,
-                true, platform::kDtCenter);
+                true, graphics::kDtCenter);
     }
     y += kHeaderH;
     for (const Row& row : rows) {

@@ -8,15 +8,15 @@
 
 namespace gallery {
 
-void writeImage(const platform::Bitmap& bitmap, const std::string& path) {
+void writeImage(const graphics::Bitmap& bitmap, const std::string& path) {
   std::vector<std::uint8_t> rgb;
   rgb.reserve(static_cast<std::size_t>(bitmap.width()) * bitmap.height() * 3);
   for (int y = 0; y < bitmap.height(); ++y) {
     for (int x = 0; x < bitmap.width(); ++x) {
-      const platform::Color c = bitmap.canvas().pixel(x, y);
-      rgb.push_back(platform::red(c));
-      rgb.push_back(platform::green(c));
-      rgb.push_back(platform::blue(c));
+      const graphics::Color c = bitmap.canvas().pixel(x, y);
+      rgb.push_back(graphics::red(c));
+      rgb.push_back(graphics::green(c));
+      rgb.push_back(graphics::blue(c));
     }
   }
   png_image image{};

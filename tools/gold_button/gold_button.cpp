@@ -10,8 +10,8 @@ namespace {
 constexpr int kWindowWidth = 400;
 constexpr int kWindowHeight = 240;
 
-platform::FormOptions windowOptions(std::string caption) {
-  platform::FormOptions o;
+toolkit::FormOptions windowOptions(std::string caption) {
+  toolkit::FormOptions o;
   o.caption = std::move(caption);
   o.clientWidth = kWindowWidth;
   o.clientHeight = kWindowHeight;
@@ -20,21 +20,21 @@ platform::FormOptions windowOptions(std::string caption) {
 
 }  // namespace
 
-std::vector<platform::Color> shownOnPanel(const widgets::TLbButtonFace& face) {
+std::vector<graphics::Color> shownOnPanel(const widgets::TLbButtonFace& face) {
   const auto bitmap = widgets::ComposeButtonFace(face);
-  std::vector<platform::Color> pixels;
+  std::vector<graphics::Color> pixels;
   for (int y = 0; y < face.height; ++y) {
     for (int x = 0; x < face.width; ++x) {
-      const platform::Color c = bitmap->canvas().pixel(x, y);
+      const graphics::Color c = bitmap->canvas().pixel(x, y);
       pixels.push_back(c == widgets::kFaceKeyColor ? kPanelColor : c);
     }
   }
   return pixels;
 }
 
-platform::Font captionFont() {
-  platform::Font f;
-  f.style = platform::kFontBold;
+graphics::Font captionFont() {
+  graphics::Font f;
+  f.style = graphics::kFontBold;
   f.color = kCaptionColor;
   return f;
 }

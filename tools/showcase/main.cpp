@@ -9,7 +9,7 @@
 #include "toolkit/thread.h"
 
 int main() {
-  namespace application = platform::application;
+  namespace application = toolkit::application;
   application::restrictDllSearch();
   application::setTitle("Showcase");
   int exitCode = 1;
@@ -18,7 +18,7 @@ int main() {
     window.show();
     exitCode = application::run();
   } catch (const std::exception& e) {
-    platform::reportFailure(e.what());
+    toolkit::reportFailure(e.what());
   }
-  return platform::exitCodeAfterWorkers(exitCode);
+  return toolkit::exitCodeAfterWorkers(exitCode);
 }

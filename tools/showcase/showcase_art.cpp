@@ -9,9 +9,9 @@
 namespace showcase {
 namespace {
 
-using platform::Canvas;
-using platform::Color;
-using platform::Rect;
+using graphics::Canvas;
+using graphics::Color;
+using graphics::Rect;
 
 constexpr Color kInk = 0x00603818;
 
@@ -62,7 +62,7 @@ void Label::paint(Canvas& canvas) {
   canvas.setFont(font());
   Rect box{0, 0, width(), height()};
   canvas.drawText(caption(), box,
-                  platform::kDtLeft | platform::kDtVCenter | platform::kDtSingleLine | platform::kDtNoPrefix);
+                  graphics::kDtLeft | graphics::kDtVCenter | graphics::kDtSingleLine | graphics::kDtNoPrefix);
 }
 
 void Checkerboard::paint(Canvas& canvas) {
@@ -76,8 +76,8 @@ void Checkerboard::paint(Canvas& canvas) {
   }
 }
 
-std::unique_ptr<platform::Bitmap> makeImageStrip() {
-  auto strip = platform::createBitmap(16 * kImageCount, 16);
+std::unique_ptr<graphics::Bitmap> makeImageStrip() {
+  auto strip = graphics::createBitmap(16 * kImageCount, 16);
   Canvas& c = strip->canvas();
   c.setBrushColor(widgets::clFuchsia);
   c.fillRect({0, 0, 16 * kImageCount, 16});
@@ -89,9 +89,9 @@ std::unique_ptr<platform::Bitmap> makeImageStrip() {
   return strip;
 }
 
-std::unique_ptr<platform::Bitmap> makeFourFrameGlyph() {
+std::unique_ptr<graphics::Bitmap> makeFourFrameGlyph() {
   constexpr std::array<Color, 4> kFrames = {0x0000A0E0, 0x00A0A0A0, 0x00005090, 0x0000D8FF};
-  auto strip = platform::createBitmap(64, 16);
+  auto strip = graphics::createBitmap(64, 16);
   Canvas& c = strip->canvas();
   c.setBrushColor(widgets::clWhite);
   c.fillRect({0, 0, 64, 16});

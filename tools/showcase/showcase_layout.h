@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 
 // Where everything sits in the showcase window: the window builds itself from these, and the
 // end-to-end tests find what they click and point at through them. Panels are placed in the
@@ -7,7 +7,7 @@
 // screen's density.
 namespace showcase::layout {
 
-using platform::Rect;
+using graphics::Rect;
 
 inline constexpr int kClientWidth = 760;
 inline constexpr int kClientHeight = 560;

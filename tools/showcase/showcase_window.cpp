@@ -14,7 +14,7 @@ namespace showcase {
 namespace {
 
 using namespace widgets;
-using platform::Rect;
+using graphics::Rect;
 namespace layout = showcase::layout;
 
 constexpr TColor kFormColor = 0x00D8C8B8;
@@ -27,8 +27,8 @@ constexpr TColor kLight = 0x00FFFFFF;
 constexpr TColor kShadow = 0x00805030;
 constexpr TColor kDown = 0x00A0C8F0;
 
-platform::FormOptions windowOptions() {
-  platform::FormOptions o;
+toolkit::FormOptions windowOptions() {
+  toolkit::FormOptions o;
   o.caption = "TLbSpeedButton showcase";
   o.clientWidth = layout::kClientWidth;
   o.clientHeight = layout::kClientHeight;
@@ -64,10 +64,10 @@ constexpr std::array<ColourStyle, 10> kColourStyles = {{
 
 ShowcaseWindow::ShowcaseWindow()
     : form_(windowOptions()),
-      colours_(form_.own<platform::PopupMenu>()),
-      images_(form_.own<platform::ImageList>(16, 16)),
-      actions_(form_.own<platform::ActionList>()),
-      play_(form_.own<platform::Action>()) {
+      colours_(form_.own<toolkit::PopupMenu>()),
+      images_(form_.own<toolkit::ImageList>(16, 16)),
+      actions_(form_.own<toolkit::ActionList>()),
+      play_(form_.own<toolkit::Action>()) {
   buildFaceStyles();
   buildColourStyles();
   buildTransparent();
@@ -77,29 +77,29 @@ ShowcaseWindow::ShowcaseWindow()
   buildPopupMenu();
   buildAction();
   buildGlyphs();
-  platform::Panel& events = section(layout::kEventsPanel, "Events");
-  log_ = std::make_unique<platform::LogBox>(events, layout::kEventLog, 0x00FFFFFF);
+  toolkit::Panel& events = section(layout::kEventsPanel, "Events");
+  log_ = std::make_unique<toolkit::LogBox>(events, layout::kEventLog, 0x00FFFFFF);
   log("Point at a button for its hint; Alt+O, Alt+S and Alt+P are accelerators; Escape closes.");
-  form_.onKeyDown = [](platform::Component&, int key, unsigned) {
-    if (key == platform::kKeyEscape) platform::application::terminate();
+  form_.onKeyDown = [](toolkit::Component&, int key, unsigned) {
+    if (key == toolkit::kKeyEscape) toolkit::application::terminate();
   };
 }
 
-platform::Panel& ShowcaseWindow::section(const Rect& bounds, std::string_view heading) {
-  auto& panel = *panels_.emplace_back(std::make_unique<platform::Panel>(form_, bounds, kPanelColor));
+toolkit::Panel& ShowcaseWindow::section(const Rect& bounds, std::string_view heading) {
+  auto& panel = *panels_.emplace_back(std::make_unique<toolkit::Panel>(form_, bounds, kPanelColor));
   panel.setShowHint(true);
   auto& label = form_.own<Label>();
   label.setParent(&panel);
   label.setDesignBounds({10, 3, bounds.width() - 10, 3 + layout::kHeadingHeight});
-  platform::Font font = form_.font();
-  font.style = platform::kFontBold;
+  graphics::Font font = form_.font();
+  font.style = graphics::kFontBold;
   font.color = kHeadingColor;
   label.setFont(font);
   label.setCaption(heading);
   return panel;
 }
 
-ShowcaseWindow::Button& ShowcaseWindow::addButton(platform::Panel& panel, const Rect& bounds,
+ShowcaseWindow::Button& ShowcaseWindow::addButton(toolkit::Panel& panel, const Rect& bounds,
                                                   std::string_view name, std::string_view caption,
                                                   std::string_view hint) {
   auto& b = form_.own<Button>();
@@ -114,17 +114,17 @@ ShowcaseWindow::Button& ShowcaseWindow::addButton(platform::Panel& panel, const 
   b.setLightColor(kLight);
   b.setShadowColor(kShadow);
   b.setAlignment(taCenter);
-  b.setCursor(platform::Cursor::kHandPoint);
+  b.setCursor(toolkit::Cursor::kHandPoint);
   b.endLoading();
   return b;
 }
 
 void ShowcaseWindow::logClicks(Button& button) {
-  button.onClick = [this](platform::Component& sender) { log("Click: " + sender.name()); };
+  button.onClick = [this](toolkit::Component& sender) { log("Click: " + sender.name()); };
 }
 
 void ShowcaseWindow::buildFaceStyles() {
-  platform::Panel& panel = section(layout::kFacesPanel, "Face styles");
+  toolkit::Panel& panel = section(layout::kFacesPanel, "Face styles");
   for (int i = 0; i < 6; ++i) {
     const auto style = static_cast<TLbSpeedButtonStyle>(i);
     const Rect bounds = layout::rowButton(i % 3, layout::kFirstRow + (i / 3) * 38, 110);
@@ -138,7 +138,7 @@ void ShowcaseWindow::buildFaceStyles() {
 }
 
 void ShowcaseWindow::buildColourStyles() {
-  platform::Panel& panel = section(layout::kColoursPanel, "Colour styles");
+  toolkit::Panel& panel = section(layout::kColoursPanel, "Colour styles");
   for (std::size_t i = 0; i < kColourStyles.size(); ++i) {
     const ColourStyle& cs = kColourStyles[i];
     const int column = static_cast<int>(i % 4);
@@ -154,7 +154,7 @@ void ShowcaseWindow::buildColourStyles() {
 }
 
 void ShowcaseWindow::buildTransparent() {
-  platform::Panel& panel = section(layout::kTransparentPanel, "Transparent, over a patterned parent");
+  toolkit::Panel& panel = section(layout::kTransparentPanel, "Transparent, over a patterned parent");
   auto& ground = form_.own<Checkerboard>();
   ground.setParent(&panel);
   ground.setDesignBounds({10, layout::kFirstRow, layout::kTransparentPanel.width() - 10,
@@ -175,7 +175,7 @@ void ShowcaseWindow::buildTransparent() {
 }
 
 void ShowcaseWindow::buildFlat() {
-  platform::Panel& panel = section(layout::kFlatPanel, "Flat: the frame shows when hot or down");
+  toolkit::Panel& panel = section(layout::kFlatPanel, "Flat: the frame shows when hot or down");
   const std::array<TLbSpeedButtonStyle, 3> styles = {bsNormal, bsEncarta, bsOld};
   for (int i = 0; i < 3; ++i) {
     const TLbSpeedButtonStyle style = styles[static_cast<std::size_t>(i)];
@@ -191,7 +191,7 @@ void ShowcaseWindow::buildFlat() {
 }
 
 void ShowcaseWindow::buildGroup() {
-  platform::Panel& panel = section(layout::kGroupPanel, "A group of three (GroupIndex 1)");
+  toolkit::Panel& panel = section(layout::kGroupPanel, "A group of three (GroupIndex 1)");
   const std::array<const char*, 3> names = {"One", "Two", "Three"};
   for (int i = 0; i < 3; ++i) {
     Button& b = addButton(panel, layout::groupButton(i), names[static_cast<std::size_t>(i)],
@@ -202,7 +202,7 @@ void ShowcaseWindow::buildGroup() {
     b.setColorWhenDown(kDown);
     b.endLoading();
     group_.push_back(&b);
-    b.onClick = [this](platform::Component&) {
+    b.onClick = [this](toolkit::Component&) {
       std::string states = "Group:";
       for (const Button* member : group_) states += " " + member->name() + (member->down() ? " down" : " up");
       log(states);
@@ -215,29 +215,29 @@ void ShowcaseWindow::buildGroup() {
   allowAllUp.setGroupIndex(2);
   allowAllUp.setAllowAllUp(true);
   allowAllUp.setColorWhenDown(kDown);
-  allowAllUp.onClick = [this, &allowAllUp](platform::Component&) {
+  allowAllUp.onClick = [this, &allowAllUp](toolkit::Component&) {
     for (Button* member : group_) member->setAllowAllUp(allowAllUp.down());
     log(std::string("AllowAllUp ") + (allowAllUp.down() ? "on" : "off"));
   };
 }
 
 void ShowcaseWindow::buildAccelerators() {
-  platform::Panel& panel = section(layout::kAcceleratorPanel, "Accelerators: Alt and the underlined letter");
+  toolkit::Panel& panel = section(layout::kAcceleratorPanel, "Accelerators: Alt and the underlined letter");
   logClicks(addButton(panel, layout::kOpenButton, "Open", "&Open", "Alt+O"));
   logClicks(addButton(panel, layout::kSaveButton, "Save", "&Save", "Alt+S"));
   logClicks(addButton(panel, layout::kLiteralButton, "FishAndChips", "Fish && Chips",
                       "\"&&\" is an ampersand: no accelerator"));
   Button& close = addButton(panel, layout::kCloseButton, "Close", "&Close", "Alt+C closes the showcase");
-  close.onClick = [](platform::Component&) { platform::application::terminate(); };
+  close.onClick = [](toolkit::Component&) { toolkit::application::terminate(); };
 }
 
 void ShowcaseWindow::buildPopupMenu() {
-  platform::Panel& panel = section(layout::kPopupPanel, "Popup menu: drops down, then the click");
+  toolkit::Panel& panel = section(layout::kPopupPanel, "Popup menu: drops down, then the click");
   const std::array<const char*, 3> choices = {"&Red", "&Green", "&Blue"};
   for (const char* caption : choices) {
-    colours_.addItem(caption, [this](platform::Component& sender) {
-      for (platform::MenuItem* item : colours_.items()) item->setChecked(item == &sender);
-      std::string name = static_cast<platform::MenuItem&>(sender).caption();
+    colours_.addItem(caption, [this](toolkit::Component& sender) {
+      for (toolkit::MenuItem* item : colours_.items()) item->setChecked(item == &sender);
+      std::string name = static_cast<toolkit::MenuItem&>(sender).caption();
       std::erase(name, '&');
       log("Menu: " + name);
     });
@@ -257,7 +257,7 @@ void ShowcaseWindow::buildPopupMenu() {
 }
 
 void ShowcaseWindow::buildAction() {
-  platform::Panel& panel = section(layout::kActionPanel, "An action with an image list");
+  toolkit::Panel& panel = section(layout::kActionPanel, "An action with an image list");
   images_.addStrip(*makeImageStrip());
   actions_.setImages(&images_);
   play_.setName("PlayAction");
@@ -265,7 +265,7 @@ void ShowcaseWindow::buildAction() {
   play_.setCaption("&Play");
   play_.setHint("The action's hint: plays");
   play_.setImageIndex(kPlayImage);
-  play_.onExecute = [this](platform::Component&) { log("Action: Play"); };
+  play_.onExecute = [this](toolkit::Component&) { log("Action: Play"); };
   Button& modern = addButton(panel, layout::kPlayButton, "PlayModern", "", "");
   modern.setStyle(bsModern);
   modern.setAction(&play_);
@@ -279,14 +279,14 @@ void ShowcaseWindow::buildAction() {
   enable.setAllowAllUp(true);
   enable.setColorWhenDown(kDown);
   enable.setDown(true);
-  enable.onClick = [this, &enable](platform::Component&) {
+  enable.onClick = [this, &enable](toolkit::Component&) {
     play_.setEnabled(enable.down());
     log(std::string("Action ") + (enable.down() ? "enabled" : "disabled"));
   };
 }
 
 void ShowcaseWindow::buildGlyphs() {
-  platform::Panel& panel = section(layout::kGlyphPanel, "A glyph strip of four frames");
+  toolkit::Panel& panel = section(layout::kGlyphPanel, "A glyph strip of four frames");
   const auto glyph = makeFourFrameGlyph();
   const std::array<std::pair<TLbSpeedButtonLayout, const char*>, 3> kinds = {
       {{blGlyphLeft, "GlyphLeft"}, {blGlyphTop, "GlyphTop"}, {blGlyphRight, "GlyphDisabled"}}};

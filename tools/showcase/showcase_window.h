@@ -20,16 +20,16 @@ namespace showcase {
 class ShowcaseWindow {
  public:
   ShowcaseWindow();
-  platform::Form& form() { return form_; }
+  toolkit::Form& form() { return form_; }
   void show() { form_.show(); }
 
  private:
   using Button = widgets::TLbSpeedButton;
 
-  platform::Panel& section(const platform::Rect& bounds, std::string_view heading);
+  toolkit::Panel& section(const graphics::Rect& bounds, std::string_view heading);
   // A button of `panel` with the showcase's own colours, set up while loading: nothing is drawn
   // until every setting is in.
-  Button& addButton(platform::Panel& panel, const platform::Rect& bounds, std::string_view name,
+  Button& addButton(toolkit::Panel& panel, const graphics::Rect& bounds, std::string_view name,
                     std::string_view caption, std::string_view hint);
   void log(std::string_view line) { log_->appendLine(line); }
   void logClicks(Button& button);
@@ -44,14 +44,14 @@ class ShowcaseWindow {
   void buildAction();
   void buildGlyphs();
 
-  platform::Form form_;
-  std::vector<std::unique_ptr<platform::Panel>> panels_;
-  std::unique_ptr<platform::LogBox> log_;
+  toolkit::Form form_;
+  std::vector<std::unique_ptr<toolkit::Panel>> panels_;
+  std::unique_ptr<toolkit::LogBox> log_;
   std::vector<Button*> group_;
-  platform::PopupMenu& colours_;
-  platform::ImageList& images_;
-  platform::ActionList& actions_;
-  platform::Action& play_;
+  toolkit::PopupMenu& colours_;
+  toolkit::ImageList& images_;
+  toolkit::ActionList& actions_;
+  toolkit::Action& play_;
 };
 
 }  // namespace showcase

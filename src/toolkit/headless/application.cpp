@@ -6,7 +6,7 @@
 #include "toolkit/headless/ui_state.h"
 #include "toolkit/thread_handoff.h"
 
-namespace platform {
+namespace toolkit {
 
 std::string_view headless::lastErrorReport() {
   return uiState().lastReport.data();
@@ -54,4 +54,4 @@ void reportError(const char* text) noexcept {
 }
 
 }  // namespace application
-}  // namespace platform
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
 // A headless screen of 1024 x 768; the frame adds what a fixed single border with a caption
 // adds on classic Windows.
@@ -14,7 +14,7 @@ constexpr int kCaptionHeight = 22;
 }  // namespace
 
 struct Form::Impl {
-  Rect screenBounds;
+  graphics::Rect screenBounds;
   bool shown = false;
 };
 
@@ -36,8 +36,8 @@ std::string Form::caption() const {
 }
 
 void Form::applySize() {
-  Rect& r = impl_->screenBounds;
-  const Size client = clientSize();
+  graphics::Rect& r = impl_->screenBounds;
+  const graphics::Size client = clientSize();
   r.right = r.left + client.cx + 2 * kFrameX;
   r.bottom = r.top + client.cy + kCaptionHeight + 2 * kFrameX;
 }
@@ -47,7 +47,7 @@ void Form::applyColor() {}
 void Form::applyStacking() {}
 void Form::applyIcon() {}
 
-Rect Form::screenBounds() const {
+graphics::Rect Form::screenBounds() const {
   return impl_->screenBounds;
 }
 bool Form::shown() const {
@@ -60,7 +60,7 @@ WindowHandle Form::window() const {
 
 void Form::show() {
   if (!impl_->shown) {
-    const Rect& r = impl_->screenBounds;
+    const graphics::Rect& r = impl_->screenBounds;
     const int left = (kScreenWidth - r.width()) / 2;
     const int top = (kScreenHeight - r.height()) / 2;
     impl_->screenBounds = {left, top, left + r.width(), top + r.height()};
@@ -69,4 +69,4 @@ void Form::show() {
   runShowHandler();
 }
 
-}  // namespace platform
+}  // namespace toolkit

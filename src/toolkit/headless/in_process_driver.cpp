@@ -7,7 +7,7 @@
 #include "toolkit/headless/ui_state.h"
 #include "toolkit/screen_density.h"
 
-namespace platform::headless {
+namespace toolkit::headless {
 
 void tickTimers() {
   const auto timers = uiState().timers;  // a tick may make or destroy timers
@@ -38,7 +38,7 @@ void resetUi() {
   s.menuChooser = nullptr;
   s.terminationRequested = false;
   s.screenDensity = kDesignDensity;
-  setAnsiCodePage(1252);
+  platform::headless::setAnsiCodePage(1252);
 }
 
-}  // namespace platform::headless
+}  // namespace toolkit::headless

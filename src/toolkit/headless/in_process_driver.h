@@ -15,7 +15,7 @@
 // The headless toolkit keeps its windows in memory; tests in the same process drive them and
 // read what a person would have seen through this interface. (The real program is driven from
 // another process, by tools/driver/out_of_process_driver.h.)
-namespace platform::headless {
+namespace toolkit::headless {
 
 // Every modal box shown so far (message dialogs and error reports), in order.
 const std::vector<ShownBox>& shownBoxes();
@@ -50,7 +50,7 @@ void setColorDepth(ControlHost& host, int bitsPerPixel);
 // Runs the host's paint cycle over its whole surface: background, then its controls.
 void paintHost(ControlHost& host);
 // What the host shows: immediate paints and paint cycles land here.
-const Canvas& hostSurface(const ControlHost& host);
+const graphics::Canvas& hostSurface(const ControlHost& host);
 
 // Times the host asked its event loop to run what was posted to it (ControlHost::post); the
 // headless loop runs it only when a test calls runPosted().
@@ -70,4 +70,4 @@ std::vector<AccessibleEvent> takeAccessibleEvents(ControlHost& host);
 // code page 1252.
 void resetUi();
 
-}  // namespace platform::headless
+}  // namespace toolkit::headless

@@ -6,7 +6,7 @@
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
 struct LogBox::Impl {
   const Form* form = nullptr;  // the form the box sits in, once it is placed
@@ -46,4 +46,4 @@ void LogBox::focusWindow() {
   }
 }
 
-}  // namespace platform
+}  // namespace toolkit

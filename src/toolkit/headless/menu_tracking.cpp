@@ -3,9 +3,9 @@
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
-std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, Point screen) {
+std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, graphics::Point screen) {
   const headless::ShownMenu shown{entries, screen};
   headless::uiState().menus.push_back(shown);
   // A copy: the chooser may show another menu, or set a new chooser, while this one is open.
@@ -21,4 +21,4 @@ void headless::setMenuChooser(std::function<std::optional<std::size_t>(const Sho
   uiState().menuChooser = std::move(chooser);
 }
 
-}  // namespace platform
+}  // namespace toolkit

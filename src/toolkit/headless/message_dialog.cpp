@@ -6,7 +6,7 @@
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
 void headless::showBox(ShownBox box) {
   uiState().boxes.push_back(box);
@@ -34,4 +34,4 @@ void showMessageDialog(std::string_view text, DialogKind kind) {
                      error ? headless::BoxIcon::kError : headless::BoxIcon::kInformation});
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -9,12 +9,12 @@
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
 // The panel's screen: a bitmap of its size that immediate paints draw on and that paintHost()
 // runs the paint cycle into, so that tests can read what a person would see.
 struct Panel::Impl {
-  std::unique_ptr<Bitmap> surface;
+  std::unique_ptr<graphics::Bitmap> surface;
   int immediatePaints = 0;
   int invalidations = 0;
   int colorDepth = 32;
@@ -24,7 +24,7 @@ struct Panel::Impl {
 
 Panel::Panel(Component* owner)
     : ChildWindow(owner, kDefaultColor, kKind, kParentKind), impl_(std::make_unique<Impl>()) {
-  impl_->surface = createBitmap(0, 0);
+  impl_->surface = graphics::createBitmap(0, 0);
 }
 
 Panel::~Panel() {
@@ -46,7 +46,7 @@ bool Panel::topLevelEnabled() const {
   return parent_ && headless::uiState().openBoxes == 0;  // a modal box disables every form
 }
 
-void Panel::invalidateRect(const Rect&) {
+void Panel::invalidateRect(const graphics::Rect&) {
   ++impl_->invalidations;
 }
 
@@ -57,9 +57,9 @@ void Panel::paintControlNow(GraphicControl& control) {
 
 void Panel::setMouseCapture(bool) {}
 
-Point Panel::clientToScreen(Point at) const {
+graphics::Point Panel::clientToScreen(graphics::Point at) const {
   if (!parent_) return at;
-  const Rect window = parent_->screenBounds();
+  const graphics::Rect window = parent_->screenBounds();
   return {window.left + bounds().left + at.x, window.top + bounds().top + at.y};
 }
 
@@ -111,7 +111,7 @@ void paintHost(ControlHost& host) {
   Panel& panel = panelOf(host);
   panel.paint(screenOf(host).surface->canvas(), {0, 0, panel.bounds().width(), panel.bounds().height()});
 }
-const Canvas& hostSurface(const ControlHost& host) {
+const graphics::Canvas& hostSurface(const ControlHost& host) {
   return screenOf(host).surface->canvas();
 }
 int postedRunRequests(const ControlHost& host) {
@@ -122,4 +122,4 @@ std::vector<AccessibleEvent> takeAccessibleEvents(ControlHost& host) {
 }
 
 }  // namespace headless
-}  // namespace platform
+}  // namespace toolkit

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 #include "toolkit/menu_tracking.h"
 
-namespace platform::headless {
+namespace toolkit::headless {
 
 enum class BoxIcon { kError, kInformation, kStop };
 
@@ -18,7 +18,7 @@ struct ShownBox {
 
 struct ShownMenu {
   std::vector<MenuEntry> entries;
-  Point at;  // on the screen
+  graphics::Point at;  // on the screen
 };
 
-}  // namespace platform::headless
+}  // namespace toolkit::headless

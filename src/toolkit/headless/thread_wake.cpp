@@ -2,7 +2,7 @@
 
 // The headless event loop has no message queue to post to: processMessages() and run() take
 // the handed-over calls straight from the queue, and run() waits on it.
-namespace platform::handoff {
+namespace toolkit::handoff {
 
 void prepareWake() {}
 
@@ -10,4 +10,4 @@ bool wake() {
   return false;
 }
 
-}  // namespace platform::handoff
+}  // namespace toolkit::handoff

@@ -5,7 +5,7 @@
 #include "toolkit/headless/in_process_driver.h"
 #include "toolkit/headless/ui_state.h"
 
-namespace platform {
+namespace toolkit {
 
 struct Timer::Impl {};
 
@@ -21,4 +21,4 @@ Timer::~Timer() {
 // while the timer is not running.
 void Timer::restart() {}
 
-}  // namespace platform
+}  // namespace toolkit

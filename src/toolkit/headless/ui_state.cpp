@@ -1,10 +1,10 @@
 #include "toolkit/headless/ui_state.h"
 
-namespace platform::headless {
+namespace toolkit::headless {
 
 UiState& uiState() {
   static UiState state;
   return state;
 }
 
-}  // namespace platform::headless
+}  // namespace toolkit::headless

@@ -9,12 +9,12 @@
 #include "toolkit/headless/shown.h"
 #include "toolkit/screen_density.h"
 
-namespace platform {
+namespace toolkit {
 class Form;
 class Timer;
-}  // namespace platform
+}  // namespace toolkit
 
-namespace platform::headless {
+namespace toolkit::headless {
 
 // Shared between the headless toolkit's parts.
 struct UiState {
@@ -35,4 +35,4 @@ struct UiState {
 UiState& uiState();
 void showBox(ShownBox box);
 
-}  // namespace platform::headless
+}  // namespace toolkit::headless

@@ -11,7 +11,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/win32/ole_libraries.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 namespace {
 
 // One reference to a COM object, released with it.
@@ -287,7 +287,7 @@ class HostAccessible final : public IAccessible {
           if (isSelf(child)) return standard_.get()->accLocation(x, y, w, h, child);
           const GraphicControl* const c = control(*host_, child);
           if (!c) return E_INVALIDARG;
-          const Rect r = accessibleLocation(*c);
+          const graphics::Rect r = accessibleLocation(*c);
           *x = r.left;
           *y = r.top;
           *w = r.width();
@@ -465,4 +465,4 @@ void notifyAccessibleChange(HWND hwnd, int objectId, AccessibleChange change) {
   NotifyWinEvent(eventOf(change), hwnd, OBJID_CLIENT, objectId == 0 ? CHILDID_SELF : objectId);
 }
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

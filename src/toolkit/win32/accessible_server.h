@@ -4,7 +4,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/control_host.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 // Finds the host of a window again; none once the host has gone.
 using HostOfWindow = ControlHost* (*)(HWND);
@@ -20,4 +20,4 @@ LRESULT answerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam, HostOfWindow ho
 // (its child number) changed; nothing for a negative number.
 void notifyAccessibleChange(HWND hwnd, int objectId, AccessibleChange change);
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

@@ -5,7 +5,7 @@
 #include "platform/win32/system_entry.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform::application {
+namespace toolkit::application {
 namespace {
 
 std::string& titleText() {
@@ -94,4 +94,4 @@ void reportError(const char* text) noexcept {
   win32::showModalBox(text, titleText().c_str(), MB_ICONSTOP);
 }
 
-}  // namespace platform::application
+}  // namespace toolkit::application

@@ -6,9 +6,9 @@
 #pragma once
 #include <windows.h>
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

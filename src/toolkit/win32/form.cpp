@@ -8,7 +8,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 
 struct Form::Impl {
   Form* owner = nullptr;
@@ -86,7 +86,7 @@ DWORD exStyleOf(const FormOptions& o) {
 }
 
 // The outer size of a window whose client area has `client`'s size, its frame drawn at `dpi`.
-SIZE outerSize(const FormOptions& o, Size client, int dpi) {
+SIZE outerSize(const FormOptions& o, graphics::Size client, int dpi) {
   RECT r{0, 0, client.cx, client.cy};
   win32::adjustWindowRectForDensity(r, kStyle, exStyleOf(o), dpi);
   return {r.right - r.left, r.bottom - r.top};
@@ -145,7 +145,7 @@ void Form::applySize() {
 void Form::applyColor() {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
-  const COLORREF color = win32::toColorRef(options_.color);
+  const COLORREF color = graphics::win32::toColorRef(options_.color);
   impl_->background.reset(CreateSolidBrush(color));
   const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
   if (options_.backgroundSeeThrough) {
@@ -179,7 +179,7 @@ void Form::applyIcon() {
   impl_->smallIcon = std::move(small);
 }
 
-Rect Form::screenBounds() const {
+graphics::Rect Form::screenBounds() const {
   RECT r{};
   if (impl_->window) GetWindowRect(impl_->window.get(), &r);
   return {r.left, r.top, r.right, r.bottom};
@@ -223,4 +223,4 @@ WindowHandle Form::window() const {
   return impl_->window.get();
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -5,9 +5,9 @@
 #include <memory>
 #include <type_traits>
 
-#include "platform/win32/gdi_handles.h"
+#include "graphics/win32/gdi_handles.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 // Owning wrappers for the window-side handles the toolkit creates.
 struct WindowDeleter {
@@ -17,7 +17,7 @@ struct IconDeleter {
   void operator()(HICON h) const { DestroyIcon(h); }
 };
 
-using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniqueBrush = graphics::win32::UniqueGdiObject<HBRUSH>;
 
 // A window's device context from GetDC, released with it.
 class WindowDc {
@@ -35,4 +35,4 @@ class WindowDc {
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

@@ -6,7 +6,7 @@
 #include "toolkit/graphic_control.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
@@ -37,19 +37,19 @@ HintTip::HintTip(HWND host) : host_(host) {
 
 void HintTip::relay(const ControlHost& host, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!tip_) return;
-  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const graphics::Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   const GraphicControl* const control = host.hintControlAt(at);
   if (control) {
     setTool(control->bounds(), control->hint());
   } else {
-    setTool(Rect{}, {});
+    setTool(graphics::Rect{}, {});
   }
   MSG m{host_, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
   GetCursorPos(&m.pt);
   SendMessageA(tip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
-void HintTip::setTool(const Rect& bounds, const std::string& text) {
+void HintTip::setTool(const graphics::Rect& bounds, const std::string& text) {
   const bool wanted = !text.empty();
   if (wanted == hasTool_ && (!wanted || (bounds == bounds_ && text == text_))) return;
   TOOLINFOA info = toolInfo(host_);
@@ -64,4 +64,4 @@ void HintTip::setTool(const Rect& bounds, const std::string& text) {
   hasTool_ = SendMessageA(tip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

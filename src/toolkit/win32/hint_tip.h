@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "platform/geometry.h"
+#include "graphics/geometry.h"
 #include "toolkit/control_host.h"
 #include "toolkit/win32/handles.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 // The system's tooltip for the graphic controls of one host window. The controls have no
 // windows of their own, so the tip has one tool at a time: the rectangle of the control whose
@@ -22,7 +22,7 @@ class HintTip {
   // A mouse message of the host window, before the host handles it.
   void relay(const ControlHost& host, UINT msg, WPARAM wParam, LPARAM lParam);
   // The pointer has left the host window.
-  void pointerLeft() { setTool(Rect{}, {}); }
+  void pointerLeft() { setTool(graphics::Rect{}, {}); }
   HWND window() const { return tip_.get(); }
   // The tip's window went with the form that owns it (the close box): forget its handle.
   void windowGone() {
@@ -31,13 +31,13 @@ class HintTip {
   }
 
  private:
-  void setTool(const Rect& bounds, const std::string& text);
+  void setTool(const graphics::Rect& bounds, const std::string& text);
 
   HWND host_;
   UniqueWindow tip_;  // none when the system could not make one: the window then shows no hints
   bool hasTool_ = false;
-  Rect bounds_;
+  graphics::Rect bounds_;
   std::string text_;
 };
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

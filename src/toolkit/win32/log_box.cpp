@@ -6,18 +6,18 @@
 
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 
 struct LogBox::Impl {
-  win32::UniqueFont font;
+  graphics::win32::UniqueFont font;
   // The background the edit control paints on, which its panel asks the box for.
   COLORREF background = 0;
   win32::UniqueBrush backgroundBrush;
   WNDPROC editProc = nullptr;
   win32::UniqueWindow window;  // after the font and the brush: the edit control uses them until it is gone
 
-  void setBackground(Color color) {
-    background = win32::toColorRef(color);
+  void setBackground(graphics::Color color) {
+    background = graphics::win32::toColorRef(color);
     backgroundBrush.reset(CreateSolidBrush(background));
   }
 };
@@ -76,7 +76,7 @@ void LogBox::placeWindow(Panel*) {
 void LogBox::densityChanged() {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
-  win32::UniqueFont font = win32::createFont(shownFont());
+  graphics::win32::UniqueFont font = win32::createFont(shownFont());
   // The box lets go of the old font before it is deleted.
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   impl_->font = std::move(font);
@@ -113,4 +113,4 @@ void LogBox::focusWindow() {
   if (const HWND hwnd = impl_->window.get()) SetFocus(hwnd);
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 struct MenuDeleter {
@@ -28,7 +28,7 @@ HWND menuOwner() {
 
 }  // namespace
 
-std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, Point screen) {
+std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries, graphics::Point screen) {
   const UniqueMenu menu(CreatePopupMenu());
   if (!menu) throw std::runtime_error("Cannot create the popup menu");
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -49,4 +49,4 @@ std::optional<std::size_t> trackPopupMenu(const std::vector<MenuEntry>& entries,
   return chosen - 1;
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 
 void showMessageDialog(std::string_view text, DialogKind kind) {
   const bool error = kind == DialogKind::kError;
@@ -12,4 +12,4 @@ void showMessageDialog(std::string_view text, DialogKind kind) {
                       error ? MB_ICONERROR : MB_ICONINFORMATION);
 }
 
-}  // namespace platform
+}  // namespace toolkit

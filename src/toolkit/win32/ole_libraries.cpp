@@ -4,7 +4,7 @@
 
 #include "platform/win32/system_entry.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 namespace {
 
 // Loaded for the rest of the process and never freed: a client may still hold objects whose code
@@ -43,4 +43,4 @@ const OleLibraries* oleLibraries() {
   return loaded.complete ? &loaded.entries : nullptr;
 }
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

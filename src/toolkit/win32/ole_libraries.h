@@ -2,7 +2,7 @@
 #include <oleacc.h>
 #include <windows.h>
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 // The entry points of the system's accessibility libraries. They are loaded, by full path from
 // the system folder, only when a client first asks a window for its accessible object: the
@@ -19,4 +19,4 @@ struct OleLibraries {
 // Loaded once and kept until the process ends; none when a library or an entry point is missing.
 const OleLibraries* oleLibraries();
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

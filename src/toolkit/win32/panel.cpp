@@ -5,13 +5,13 @@
 
 #include <stdexcept>
 
-#include "platform/win32/gdi_canvas.h"
+#include "graphics/win32/gdi_canvas.h"
 #include "toolkit/graphic_control.h"
 #include "toolkit/win32/accessible_server.h"
 #include "toolkit/win32/hint_tip.h"
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 
 struct Panel::Impl {
   Panel* owner = nullptr;
@@ -33,7 +33,7 @@ ControlHost* hostOfWindow(HWND hwnd) {
   return impl ? impl->owner : nullptr;
 }
 
-Point pointOf(LPARAM lParam) {
+graphics::Point pointOf(LPARAM lParam) {
   return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
@@ -60,9 +60,9 @@ void onPaint(Panel& panel, HWND hwnd) {
   GetClientRect(hwnd, &client);
   if (client.right > 0 && client.bottom > 0) {
     // Composed off-screen and copied in one step, so that nothing flickers.
-    const auto buffer = createBitmap(client.right, client.bottom);
+    const auto buffer = graphics::createBitmap(client.right, client.bottom);
     panel.paint(buffer->canvas(), {area.left, area.top, area.right, area.bottom});
-    win32::GdiCanvas screen(scope.dc());
+    graphics::win32::GdiCanvas screen(scope.dc());
     screen.drawOpaque(0, 0, *buffer);
   }
 }
@@ -192,7 +192,7 @@ bool Panel::topLevelEnabled() const {
   return root && IsWindowEnabled(root) != FALSE;
 }
 
-void Panel::invalidateRect(const Rect& r) {
+void Panel::invalidateRect(const graphics::Rect& r) {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
   const RECT rect{r.left, r.top, r.right, r.bottom};
@@ -203,7 +203,7 @@ void Panel::paintControlNow(GraphicControl& control) {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
   const win32::WindowDc dc(hwnd);
-  win32::GdiCanvas screen(dc.get());
+  graphics::win32::GdiCanvas screen(dc.get());
   paintControl(screen, control);
 }
 
@@ -217,7 +217,7 @@ void Panel::setMouseCapture(bool on) {
   }
 }
 
-Point Panel::clientToScreen(Point at) const {
+graphics::Point Panel::clientToScreen(graphics::Point at) const {
   POINT p{at.x, at.y};
   if (const HWND hwnd = impl_->window.get()) ClientToScreen(hwnd, &p);
   return {p.x, p.y};
@@ -244,4 +244,4 @@ WindowHandle Panel::window() const {
   return impl_->window.get();
 }
 
-}  // namespace platform
+}  // namespace toolkit

@@ -7,7 +7,7 @@
 // Handed-over calls are announced by a message to a hidden message-only window of the GUI
 // thread. A message to the thread itself would be lost in every modal loop (message boxes,
 // menus, dragging), which dispatches only window messages; this one is dispatched by them all.
-namespace platform::handoff {
+namespace toolkit::handoff {
 namespace {
 
 LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -48,4 +48,4 @@ bool wake() {
   return target && PostMessageA(target, win32::kRunHandedOffMessage, 0, 0);
 }
 
-}  // namespace platform::handoff
+}  // namespace toolkit::handoff

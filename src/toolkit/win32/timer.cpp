@@ -7,7 +7,7 @@
 
 #include "toolkit/win32/toolkit.h"
 
-namespace platform {
+namespace toolkit {
 namespace {
 
 std::map<UINT_PTR, Timer*>& liveTimers() {
@@ -54,4 +54,4 @@ void Timer::restart() {
   impl_->id = id;
 }
 
-}  // namespace platform
+}  // namespace toolkit

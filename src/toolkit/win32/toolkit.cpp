@@ -7,7 +7,7 @@
 #include "toolkit/screen_density.h"
 #include "toolkit/win32/dpi_entries.h"
 
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 HINSTANCE instance() {
   return GetModuleHandleA(nullptr);
@@ -30,12 +30,12 @@ const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon
   return name;
 }
 
-UniqueFont createFont(const Font& font) {
-  return UniqueFont(CreateFontA(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
-                                (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
-                                (font.style & kFontStrikeOut) != 0, static_cast<BYTE>(font.charset),
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+graphics::win32::UniqueFont createFont(const graphics::Font& font) {
+  return graphics::win32::UniqueFont(CreateFontA(
+      font.height, 0, 0, 0, (font.style & graphics::kFontBold) ? FW_BOLD : FW_NORMAL,
+      (font.style & graphics::kFontItalic) != 0, (font.style & graphics::kFontUnderline) != 0,
+      (font.style & graphics::kFontStrikeOut) != 0, static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
 namespace {
@@ -43,7 +43,7 @@ namespace {
 // Entries of user32 that Windows before 10 (1607) lacks.
 template <class Fn>
 Fn user32Entry(const char* name) {
-  return systemEntry<Fn>(GetModuleHandleA("user32.dll"), name);
+  return platform::win32::systemEntry<Fn>(GetModuleHandleA("user32.dll"), name);
 }
 
 }  // namespace
@@ -101,4 +101,4 @@ unsigned shiftStateFromMouse(WPARAM wParam) {
   return s;
 }
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32

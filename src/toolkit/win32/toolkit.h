@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/font.h"
-#include "platform/win32/gdi_canvas.h"
+#include "graphics/font.h"
+#include "graphics/win32/gdi_canvas.h"
 #include "toolkit/control_host.h"
 #include "toolkit/form.h"
 #include "toolkit/guarded.h"
@@ -13,7 +13,7 @@
 #include "toolkit/win32/handles.h"
 
 // What the parts of the Windows toolkit share.
-namespace platform::win32 {
+namespace toolkit::win32 {
 
 HINSTANCE instance();
 
@@ -59,7 +59,7 @@ BOOL CALLBACK guardedEnumProc(HWND hwnd, LPARAM data) noexcept {
 }
 // Registers a window class once; the class name is returned for CreateWindowEx.
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
-UniqueFont createFont(const Font& font);
+graphics::win32::UniqueFont createFont(const graphics::Font& font);
 // The pixel density of the monitor the window is on, where the system can tell; else the
 // screen's.
 int windowDensity(HWND hwnd);
@@ -92,4 +92,4 @@ inline constexpr UINT kChildColorMessage = WM_APP + 2;
 // Posted to the GUI thread's hidden window when calls are handed over to the thread.
 inline constexpr UINT kRunHandedOffMessage = WM_APP + 0x54;
 
-}  // namespace platform::win32
+}  // namespace toolkit::win32
