@@ -123,7 +123,7 @@ int lineSpacing(HWND log) {
 // The same measure of the form's font at `dpi`, made in this process.
 int fontHeightAt(int dpi) {
   const graphics::win32::UniqueFont font =
-      toolkit::win32::createFont(toolkit::scaledToDensity(graphics::Font{}, dpi));
+      graphics::win32::createFont(toolkit::scaledToDensity(graphics::Font{}, dpi));
   const HDC dc = GetDC(nullptr);
   const HGDIOBJ old = SelectObject(dc, font.get());
   TEXTMETRICA metrics{};

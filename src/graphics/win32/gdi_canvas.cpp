@@ -122,11 +122,7 @@ void GdiCanvas::setFont(const Font& f) {
 // Fonts are made when text needs them: most canvases that get a font never draw with it.
 void GdiCanvas::selectFont() {
   if (fontSelected_) return;
-  UniqueFont created(CreateFontA(font_.height, 0, 0, 0, (font_.style & kFontBold) ? FW_BOLD : FW_NORMAL,
-                                 (font_.style & kFontItalic) != 0, (font_.style & kFontUnderline) != 0,
-                                 (font_.style & kFontStrikeOut) != 0, static_cast<BYTE>(font_.charset),
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, font_.name.c_str()));
+  UniqueFont created = createFont(font_);
   if (!created) throw std::runtime_error("CreateFontA failed for font '" + font_.name + "'");
   const HGDIOBJ previous = SelectObject(dc_, created.get());
   if (originalFont_ == nullptr) originalFont_ = previous;

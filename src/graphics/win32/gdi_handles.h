@@ -1,9 +1,11 @@
-// Inline helpers only: owning wrappers for GDI handles.
+// Inline helpers only: owning wrappers for GDI handles, and the one way a Font becomes a GDI font.
 #pragma once
 #include <windows.h>
 
 #include <memory>
 #include <type_traits>
+
+#include "graphics/font.h"
 
 namespace graphics::win32 {
 
@@ -22,6 +24,15 @@ template <class Handle>
 using UniqueGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueFont = UniqueGdiObject<HFONT>;
+
+// The GDI font of `font`; null when the system cannot make it.
+inline UniqueFont createFont(const Font& font) {
+  return UniqueFont(CreateFontA(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                                (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
+                                (font.style & kFontStrikeOut) != 0, static_cast<BYTE>(font.charset),
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
 
 // Selects an object into a DC for the guard's lifetime, then puts the previous one back.
 class ScopedSelection {

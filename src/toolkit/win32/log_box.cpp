@@ -76,7 +76,7 @@ void LogBox::placeWindow(Panel*) {
 void LogBox::densityChanged() {
   const HWND hwnd = impl_->window.get();
   if (!hwnd) return;
-  graphics::win32::UniqueFont font = win32::createFont(shownFont());
+  graphics::win32::UniqueFont font = graphics::win32::createFont(shownFont());
   // The box lets go of the old font before it is deleted.
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   impl_->font = std::move(font);

@@ -30,14 +30,6 @@ const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon
   return name;
 }
 
-graphics::win32::UniqueFont createFont(const graphics::Font& font) {
-  return graphics::win32::UniqueFont(CreateFontA(
-      font.height, 0, 0, 0, (font.style & graphics::kFontBold) ? FW_BOLD : FW_NORMAL,
-      (font.style & graphics::kFontItalic) != 0, (font.style & graphics::kFontUnderline) != 0,
-      (font.style & graphics::kFontStrikeOut) != 0, static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
-}
-
 namespace {
 
 // Entries of user32 that Windows before 10 (1607) lacks.

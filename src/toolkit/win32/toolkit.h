@@ -59,7 +59,6 @@ BOOL CALLBACK guardedEnumProc(HWND hwnd, LPARAM data) noexcept {
 }
 // Registers a window class once; the class name is returned for CreateWindowEx.
 const char* registerClass(const char* name, WNDPROC proc, UINT style, HICON icon);
-graphics::win32::UniqueFont createFont(const graphics::Font& font);
 // The pixel density of the monitor the window is on, where the system can tell; else the
 // screen's.
 int windowDensity(HWND hwnd);
