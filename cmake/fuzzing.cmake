@@ -10,6 +10,7 @@ add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-re
 add_link_options(-fsanitize=address,undefined)
 
 add_subdirectory(src/platform)
+add_subdirectory(src/graphics)
 add_subdirectory(src/updater)
 add_subdirectory(src/toolkit)
 add_subdirectory(src/description)
