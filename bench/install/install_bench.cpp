@@ -23,6 +23,7 @@
 #include "platform/resources.h"
 #include "updater/payload_digest.h"
 #include "updater/payload_writer.h"
+#include "updater/upgrade.h"
 
 namespace {
 
@@ -77,10 +78,13 @@ struct Steps {
   double digest = 0, check = 0, writeAndReadBack = 0, flush = 0, replace = 0, removeOldLater = 0;
 };
 
-// What the upgrade click does: the digest check first, then the installation.
-bool checkAndInstall(const std::string& target) {
-  if (!updater::ownPayloadIntact("Exe", "UpGrade")) return fail("the digest check");
-  return updater::ExtractPayload("Exe", "UpGrade", target) ? true : fail("ExtractPayload");
+// What the upgrade click does: the digest check first, then the installation. `folder` ends in its
+// separator, which the install path the record holds need not have.
+bool checkAndInstall(const std::string& folder) {
+  const std::string installPath = folder.substr(0, folder.size() - 1);
+  return updater::upgradeTarget(installPath, "Ralvt.exe") == updater::UpgradeOutcome::kInstalled
+             ? true
+             : fail("the upgrade");
 }
 
 bool installStepByStep(const std::string& folderPath, std::span<const std::byte> payload, Steps& steps) {
@@ -178,7 +182,7 @@ int main(int argc, char** argv) {
   std::uint64_t peak = 0;
   {
     bench::MemorySampler sampler;
-    if (!checkAndInstall(target)) return 1;
+    if (!checkAndInstall(folder)) return 1;
     updater::removeReplacedTargets();
     peak = sampler.finish();
   }
@@ -191,7 +195,7 @@ int main(int argc, char** argv) {
         [&] {
           if (!writeInPlace(target, old, true)) return false;
           auto start = Clock::now();
-          if (!checkAndInstall(target)) return false;
+          if (!checkAndInstall(folder)) return false;
           install.push_back(millisecondsSince(start));
           start = Clock::now();
           updater::removeReplacedTargets();
